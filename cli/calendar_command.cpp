@@ -1,0 +1,88 @@
+#include "cli/calendar_command.h"
+
+#include <optional>
+
+#include "calendar/day_facts.h"
+#include "calendar/day_number.h"
+#include "calendar/lunar_conversion.h"
+#include "calendar/sexagenary.h"
+#include "calendar/star_sign.h"
+#include "calendar/startup_lunar.h"
+#include "cli/exit_status.h"
+#include "text/gbk.h"
+
+namespace velmora::cli {
+namespace {
+
+std::optional<CivilDate> ReadDateArgument(const std::string& text, std::ostream& err) {
+  const std::optional<CivilDate> date = ParseDate(text);
+  if (!date) {
+    err << "velmora-cli: '" << text << "' is not a date of the form yyyy-mm-dd\n";
+    return std::nullopt;
+  }
+  if (date->year < kFirstSupportedYear || date->year > kLastSupportedYear) {
+    err << "velmora-cli: " << text << " lies outside the years " << kFirstSupportedYear << " to "
+        << kLastSupportedYear << "\n";
+    return std::nullopt;
+  }
+  if (IsDroppedReformDay(*date)) {
+    err << "velmora-cli: " << text << " does not exist (1582-10-05 to 1582-10-14 were dropped by the calendar reform)\n";
+    return std::nullopt;
+  }
+  if (!IsExistingDate(*date)) {
+    err << "velmora-cli: " << text << " does not exist\n";
+    return std::nullopt;
+  }
+  return date;
+}
+
+// GBK in, UTF-8 out; an empty field prints as "-".
+void AppendField(std::string& line, const std::string& gbk) {
+  line += '\t';
+  line += gbk.empty() ? std::string("-") : GbkToUtf8(gbk);
+}
+
+std::string DayLine(const CivilDate& date) {
+  TChnCal facts;
+  FillDayFacts(facts, DateTime{date});
+  const YearCycle cycle = BirthYearCycle(DateTime{date});
+  std::string line = FormatDate(date);
+  line += '\t';
+  line += std::to_string(facts.lunarYear);
+  AppendField(line, facts.monthText + facts.dayText);
+  AppendField(line, StartupLunarText(date));
+  AppendField(line, cycle.yearName);
+  AppendField(line, cycle.animal);
+  AppendField(line, StarSignOfDate(date.month, date.day));
+  AppendField(line, facts.solarTerm);
+  AppendField(line, facts.solarFestival);
+  AppendField(line, facts.lunarFestival);
+  AppendField(line, facts.eraText);
+  line += '\n';
+  return line;
+}
+
+}  // namespace
+
+int RunCalendarCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || args.size() > 2) {
+    err << "velmora-cli: usage: velmora-cli calendar FROM [TO]   (dates yyyy-mm-dd)\n";
+    return kUsageError;
+  }
+  const std::optional<CivilDate> from = ReadDateArgument(args[0], err);
+  if (!from) return kUsageError;
+  const std::optional<CivilDate> to = args.size() == 2 ? ReadDateArgument(args[1], err) : from;
+  if (!to) return kUsageError;
+  if (*to < *from) {
+    err << "velmora-cli: the range ends (" << args[1] << ") before it starts (" << args[0] << ")\n";
+    return kUsageError;
+  }
+  // Walking day numbers steps over the ten days dropped in 1582.
+  for (DayNumber n = DayNumberOf(*from), last = DayNumberOf(*to); n <= last; ++n) {
+    out << DayLine(*DateOfDayNumber(n));
+  }
+  out.flush();
+  return out ? kSuccess : kRuntimeError;
+}
+
+}  // namespace velmora::cli

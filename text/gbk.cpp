@@ -1,0 +1,73 @@
+#include "text/gbk.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace velmora {
+namespace {
+
+// One converter per direction and thread; iconv_open is far dearer than a conversion.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
+    if (handle_ == reinterpret_cast<iconv_t>(-1)) {
+      throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+    }
+  }
+  ~Converter() { iconv_close(handle_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // skipLength tells how many input bytes make up the character that failed.
+  template <typename SkipLength>
+  std::string Convert(std::string_view in, SkipLength skipLength) {
+    std::string out;
+    out.reserve(in.size() * 2);
+    iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    char buffer[1024];
+    while (inLeft > 0) {
+      char* outPtr = buffer;
+      std::size_t outLeft = sizeof(buffer);
+      const std::size_t rc = iconv(handle_, &inPtr, &inLeft, &outPtr, &outLeft);
+      out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+      if (rc != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+      // EILSEQ or EINVAL: an unmappable or broken character.
+      const std::size_t skip = std::min(inLeft, skipLength(static_cast<unsigned char>(*inPtr)));
+      out.push_back('?');
+      inPtr += skip;
+      inLeft -= skip;
+      iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    }
+    return out;
+  }
+
+ private:
+  iconv_t handle_;
+};
+
+std::size_t Utf8SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+std::size_t GbkSequenceLength(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
+
+}  // namespace
+
+std::string Utf8ToGbk(std::string_view utf8) {
+  thread_local Converter converter("GBK", "UTF-8");
+  return converter.Convert(utf8, Utf8SequenceLength);
+}
+
+std::string GbkToUtf8(std::string_view gbk) {
+  thread_local Converter converter("UTF-8", "GBK");
+  return converter.Convert(gbk, GbkSequenceLength);
+}
+
+}  // namespace velmora

@@ -1,0 +1,18 @@
+#include "text/gbk_bytes.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+std::string BytesAt(std::string_view text, int position, int count) {
+  if (count <= 0) return {};
+  const long first = std::max(position, 1) - 1;
+  const long size = static_cast<long>(text.size());
+  if (first >= size) return {};
+  const long last = std::min<long>(size, first + count);
+  return std::string(text.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first)));
+}
+
+std::string CharacterAt(std::string_view text, int k) { return BytesAt(text, 2 * k - 1, 2); }
+
+}  // namespace velmora
