@@ -6,13 +6,14 @@
 
 #include "cli/calendar_command.h"
 #include "cli/exit_status.h"
+#include "cli/strokes_command.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (!args.empty() && args[0] == "calendar") {
-    return velmora::cli::RunCalendarCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
-  }
-  std::cerr << "velmora-cli: usage: velmora-cli calendar FROM [TO]\n";
+  const std::vector<std::string> rest(args.empty() ? args.end() : args.begin() + 1, args.end());
+  if (!args.empty() && args[0] == "calendar") return velmora::cli::RunCalendarCommand(rest, std::cout, std::cerr);
+  if (!args.empty() && args[0] == "strokes") return velmora::cli::RunStrokesCommand(rest, std::cout, std::cerr);
+  std::cerr << "velmora-cli: usage: velmora-cli calendar FROM [TO] | strokes TEXT [--folder DIR]\n";
   return velmora::cli::kUsageError;
 }

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libicu-dev
+  libsqlcipher-dev unicode-data bzip2
 )
 
 missing=()

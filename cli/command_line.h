@@ -1,0 +1,26 @@
+#pragma once
+// Positional arguments and "--option value" pairs of one velmora-cli command.
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+struct CommandLine {
+  std::vector<std::string> positional;
+  std::map<std::string, std::string> options;  // without the leading "--"
+
+  std::optional<std::string> Option(const std::string& name) const;
+};
+
+// Fails (with a message for stderr) on an unknown option or one without a value.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            const std::set<std::string>& knownOptions, std::string& error);
+
+// The program folder a command works in: --folder, else the executable's folder.
+std::string CommandFolder(const CommandLine& commandLine);
+
+}  // namespace velmora::cli

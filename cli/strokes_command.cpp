@@ -1,0 +1,47 @@
+#include "cli/strokes_command.h"
+
+#include "cli/command_line.h"
+#include "cli/exit_status.h"
+#include "readings/stroke_lookup.h"
+#include "refdb/database_error.h"
+#include "text/gbk.h"
+
+namespace velmora::cli {
+namespace {
+
+// The UTF-8 characters of a text, each as its own string.
+std::vector<std::string> Utf8Characters(const std::string& text) {
+  std::vector<std::string> characters;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    length = std::min(length, text.size() - i);
+    characters.push_back(text.substr(i, length));
+    i += length;
+  }
+  return characters;
+}
+
+}  // namespace
+
+int RunStrokesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string error;
+  const std::optional<CommandLine> commandLine = ParseCommandLine(args, {"folder"}, error);
+  if (!commandLine || commandLine->positional.size() != 1) {
+    err << "velmora-cli: " << (error.empty() ? "usage: velmora-cli strokes TEXT [--folder DIR]" : error) << "\n";
+    return kUsageError;
+  }
+  try {
+    ReferenceDb db(CommandFolder(*commandLine), ReferenceDatabase());
+    db.Open();
+    for (const std::string& character : Utf8Characters(commandLine->positional[0])) {
+      out << character << '\t' << LookupStrokeCount(db, Utf8ToGbk(character)) << '\n';
+    }
+  } catch (const DatabaseError& failure) {
+    err << "velmora-cli: " << failure.what() << "\n";
+    return kRuntimeError;
+  }
+  return kSuccess;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,16 @@
+#include "refdb/connections.h"
+
+namespace velmora {
+
+const DatabaseConnection& ReferenceDatabase() {
+  static const DatabaseConnection connection{"data/ssdb.db", "k4rt9vx2mq7wz3ny8bp5"};
+  return connection;
+}
+
+const DatabaseConnection& TraditionalFormsDatabase() {
+  // One letter and five control characters, so the password cannot be typed.
+  static const DatabaseConnection connection{"data/ssdh.db", std::string("h\x03\x11\x1a\x1d\x7f", 6)};
+  return connection;
+}
+
+}  // namespace velmora

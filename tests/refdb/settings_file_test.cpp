@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "refdb/settings_file.h"
+#include "tests/test_folder.h"
+#include "text/gbk.h"
+
+namespace velmora {
+namespace {
+
+using testing::TestFolder;
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::string& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+TEST(SettingsFile, MissingFileReadsAsNoValueAndWritingCreatesIt) {
+  TestFolder folder;
+  const SettingsFile settings(SettingsFilePath(folder.Path()));
+  EXPECT_FALSE(settings.Read("setup", "name").has_value());
+  const std::string name = Utf8ToGbk("欧阳娜娜");
+  settings.Write("setup", "name", name);
+  EXPECT_EQ(settings.Read("setup", "name"), name);
+  EXPECT_EQ(ReadAll(SettingsFilePath(folder.Path())), "[setup]\r\nname=" + name + "\r\n");
+}
+
+TEST(SettingsFile, WritingKeepsEverythingElse) {
+  TestFolder folder;
+  const std::string path = SettingsFilePath(folder.Path());
+  WriteAll(path, "; kept\r\n[other]\r\nname=x\r\n[setup]\r\nname=old\r\ncolour=blue\r\n[last]\r\nk=v\r\n");
+  const SettingsFile settings(path);
+  settings.Write("setup", "name", "new");
+  EXPECT_EQ(ReadAll(path), "; kept\r\n[other]\r\nname=x\r\n[setup]\r\nname=new\r\ncolour=blue\r\n[last]\r\nk=v\r\n");
+  settings.Write("last", "added", "1");
+  EXPECT_EQ(settings.Read("last", "added"), "1");
+  EXPECT_EQ(settings.Read("other", "name"), "x");
+  EXPECT_FALSE(settings.Read("setup", "missing").has_value());
+}
+
+TEST(SettingsFile, MalformedFilesReadAsNoValueAndAreReplacedOnWrite) {
+  TestFolder folder;
+  const std::string path = SettingsFilePath(folder.Path());
+  for (const std::string& content : {std::string("\x00\x01\xFF garbage", 12), std::string("[setup]\nname")}) {
+    WriteAll(path, content);
+    const SettingsFile settings(path);
+    EXPECT_FALSE(settings.Read("setup", "name").has_value());
+    settings.Write("setup", "name", "a");
+    EXPECT_EQ(settings.Read("setup", "name"), "a");
+  }
+}
+
+TEST(SettingsFile, AFailedWriteLeavesTheOldFileAndNamesTheError) {
+  TestFolder folder;
+  const std::string path = SettingsFilePath(folder.Path());
+  const SettingsFile settings(path);
+  settings.Write("setup", "name", "kept");
+  std::filesystem::create_directory(path + ".tmp");  // the temporary file cannot be created
+  EXPECT_THROW(settings.Write("setup", "name", "lost"), std::runtime_error);
+  EXPECT_EQ(settings.Read("setup", "name"), "kept");
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,30 @@
+#pragma once
+// A fresh folder per test, removed afterwards.
+
+#include <filesystem>
+#include <string>
+
+namespace velmora::testing {
+
+class TestFolder {
+ public:
+  TestFolder();
+  ~TestFolder();
+  TestFolder(const TestFolder&) = delete;
+  TestFolder& operator=(const TestFolder&) = delete;
+
+  // With a trailing "/", as the program folder is passed around.
+  std::string Path() const { return path_.string() + "/"; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The program folder the build assembled, with its databases.
+std::string BuiltProgramFolder();
+
+// Copies the built databases into a test folder: the databases are held
+// exclusively, and tests run side by side.
+void CopyBuiltDatabases(const TestFolder& folder);
+
+}  // namespace velmora::testing
