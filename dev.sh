@@ -16,11 +16,13 @@ build() {
 case "${1:-}" in
   run)
     build
-    shift
-    # Until the main window exists the command-line front end is what starts;
-    # without arguments it shows today's calendar line.
-    if [[ $# -eq 0 ]]; then set -- calendar "$(date +%F)"; fi
-    exec build/Velmora/velmora-cli "$@"
+    # The browser engine refuses its sandbox when run as root.
+    [[ $(id -u) -eq 0 ]] && export QTWEBENGINE_DISABLE_SANDBOX=1
+    if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+      echo "No display: starting Velmora on a virtual display (xvfb-run); use a desktop session to see it." >&2
+      exec xvfb-run -a -s "-screen 0 1280x900x24" build/Velmora/velmora
+    fi
+    exec build/Velmora/velmora
     ;;
   test)
     build

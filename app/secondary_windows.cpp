@@ -1,0 +1,37 @@
+#include "app/secondary_windows.h"
+
+
+namespace velmora {
+
+SecondaryWindow::SecondaryWindow(const QString& objectName, const QString& caption, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window), mainWindow_(mainWindow) {
+  setObjectName(objectName);
+  setWindowTitle(caption);
+  resize(600, 440);
+  hide();
+}
+
+void SecondaryWindow::ShowCentred() {
+  move(mainWindow_->geometry().center() - rect().center());
+  show();
+  raise();
+  activateWindow();
+}
+
+SecondaryWindows CreateSecondaryWindows(QWidget* mainWindow) {
+  auto make = [mainWindow](const char* name, const char* caption) {
+    return new SecondaryWindow(name, QString::fromUtf8(caption), mainWindow);
+  };
+  SecondaryWindows windows{};
+  windows.TForm6 = make("TForm6", "姻缘注定");
+  windows.TForm7 = make("TForm7", "生男生女");
+  windows.TForm9 = make("TForm9", "Velmora");
+  windows.TForm11 = make("TForm11", "公司起名");
+  windows.TForm12 = make("TForm12", "本周星座运程");
+  windows.TForm13 = make("TForm13", "生日密码");
+  windows.TForm14 = make("TForm14", "在线姓名测试");
+  windows.TForm3 = make("TForm3", "在线姓名评分");
+  return windows;
+}
+
+}  // namespace velmora

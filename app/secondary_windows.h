@@ -1,0 +1,34 @@
+#pragma once
+// The secondary windows, created hidden at start-up after the main window and
+// shown non-modally, centred on it, by their commands.
+
+#include <QWidget>
+
+namespace velmora {
+
+class SecondaryWindow : public QWidget {
+ public:
+  SecondaryWindow(const QString& objectName, const QString& caption, QWidget* mainWindow);
+  // Shows the window centred on the main window.
+  void ShowCentred();
+
+ private:
+  QWidget* mainWindow_;
+};
+
+struct SecondaryWindows {
+  SecondaryWindow* TForm6;
+  SecondaryWindow* TForm7;
+  SecondaryWindow* TForm9;
+  SecondaryWindow* TForm11;
+  SecondaryWindow* TForm12;
+  SecondaryWindow* TForm13;
+  SecondaryWindow* TForm14;
+  SecondaryWindow* TForm3;
+};
+
+// In the start-up order: 姻缘注定, 生男生女, Velmora, 公司起名, 本周星座运程,
+// 生日密码, 在线姓名测试, 在线姓名评分.
+SecondaryWindows CreateSecondaryWindows(QWidget* mainWindow);
+
+}  // namespace velmora

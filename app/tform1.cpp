@@ -1,0 +1,439 @@
+#include "app/tform1.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
+#include <QWebEngineView>
+
+#include "app/artwork.h"
+#include "app/chn_calendar.h"
+#include "app/chn_calendar_picker.h"
+#include "app/click_sound.h"
+#include "app/gradient_progress.h"
+#include "app/name_edit.h"
+#include "app/popup_notifier.h"
+#include "app/secondary_windows.h"
+#include "app/side_bar_menu.h"
+#include "calendar/startup_lunar.h"
+#include "platform/qt/gbk_qstring.h"
+#include "platform/qt/qt_browser.h"
+#include "refdb/database_error.h"
+#include "refdb/settings_file.h"
+#include "report/report_viewer.h"
+#include "report/temporary_files.h"
+#include "text/gbk_bytes.h"
+
+namespace velmora {
+namespace {
+
+const QPoint kWorkPanelPosition(1, 5);
+const QPoint kPrintMenuOffset(190, 508);
+const QPoint kMarriageMenuOffset(190, 334);
+const char* const kJavaDownloadPage = "https://www.java.com/download/";
+
+QLabel* Caption(const QString& text, int left, int top, QWidget* parent, int pixelSize = 12) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setPixelSize(pixelSize);
+  label->setFont(font);
+  label->adjustSize();
+  label->move(left, top);
+  return label;
+}
+
+QString Qt8(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+TForm1::TForm1(std::string programFolder, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      programFolder_(std::move(programFolder)),
+      dialogs_(dialogs),
+      ADOQuery1_(programFolder_, ReferenceDatabase()) {
+  setObjectName("TForm1");
+  setWindowTitle(Qt8("Velmora  V2014 build 01.01"));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  QFont font(Qt8("Noto Serif CJK SC"));
+  font.setPixelSize(13);
+  setFont(font);
+  setStyleSheet("QMainWindow, #client { background: rgb(240, 240, 240); }");
+  clickSound_ = new ClickSound(QString::fromStdString(programFolder_), this);
+
+  BuildMenus();
+  auto* client = new QWidget(this);
+  client->setObjectName("client");
+  setCentralWidget(client);
+  setFixedSize(833, 624 - 0);
+
+  auto* logo = new QLabel(client);
+  logo->setGeometry(16, 16, 187, 64);
+  logo->setPixmap(LogoStrip(logo->size()));
+  auto* bar = new QFrame(client);
+  bar->setObjectName("pnl1");
+  bar->setGeometry(16, 80, 187, 441);
+  BuildCommandBar(bar);
+  auto* footLeft = new QLabel(client);
+  footLeft->setGeometry(16, 520, 187, 34);
+  footLeft->setPixmap(FootStrip(footLeft->size(), Qt8("问天 · 知命")));
+  auto* strip = new QFrame(client);
+  strip->setObjectName("FlatPanel9");
+  strip->setGeometry(216, 16, 585, 64);
+  BuildInputStrip(strip);
+  auto* area = new QFrame(client);
+  area->setObjectName("pnl4");
+  area->setGeometry(216, 81, 585, 438);
+  BuildWorkArea(area);
+  auto* footRight = new QLabel(client);
+  footRight->setGeometry(216, 520, 587, 34);
+  footRight->setPixmap(FootStrip(footRight->size(), Qt8("姓名测算 · 称骨论命 · 八字五行 · 属相星座")));
+
+  suiMSNPopForm1 = new PopupNotifier(this);
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildMenus() {
+  auto entry = [this](QMenu* menu, const char* name, const char* caption, void (TForm1::*handler)()) {
+    QAction* action = menu->addAction(Qt8(caption));
+    action->setObjectName(name);
+    if (handler) connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  auto group = [this](const char* title) {
+    auto* menu = new SideBarMenu(Qt8(title), this);
+    menuBar()->addMenu(menu);
+    return menu;
+  };
+  QMenu* names = group("姓名论断");
+  entry(names, "N59", "在线姓名测试", &TForm1::N59Click);
+  names->addSeparator();
+  entry(names, "N41", "在线姓名评分", &TForm1::N41Click);
+  QMenu* signs = group("星座查询");
+  entry(signs, "N39", "本周星座查询", nullptr);
+  QMenu* extensions = group("神算扩展");
+  entry(extensions, "N44", "生日密码", nullptr);
+  extensions->addSeparator();
+  entry(extensions, "N18", "半仙读心", nullptr);
+  extensions->addSeparator();
+  entry(extensions, "N20", "前世今生", nullptr);
+  extensions->addSeparator();
+  entry(extensions, "N22", "2027年结婚吉日", nullptr);
+  extensions->addSeparator();
+  entry(extensions, "N49", "手机号码吉凶", nullptr);
+  QMenu* extras = group("附件");
+  entry(extras, "JAVA1", "访问JAVA下载站", &TForm1::JAVA1Click);
+
+  PopupMenu1 = new SideBarMenu({}, this);
+  PopupMenu1->setObjectName("PopupMenu1");
+  entry(PopupMenu1, "N1", "输出到 打印机", &TForm1::N1Click);
+  PopupMenu1->addSeparator();
+  entry(PopupMenu1, "XT1", "输出到 TXT文件", &TForm1::XT1Click);
+  PopupMenu1->addSeparator();
+  entry(PopupMenu1, "HTM1", "输出到 HTML文件", &TForm1::HTM1Click);
+
+  PopupMenu2 = new SideBarMenu({}, this);
+  PopupMenu2->setObjectName("PopupMenu2");
+  const char* const servers[][2] = {{"MenuItem3", "服务器一"},  {"N4324321", "服务器二"}, {"N67546451", "服务器三"},
+                                    {"N5435431", "服务器四"}, {"MenuItem5", "服务器五"}};
+  for (std::size_t i = 0; i < 5; ++i) {
+    if (i) PopupMenu2->addSeparator();
+    entry(PopupMenu2, servers[i][0], servers[i][1], nullptr);
+  }
+
+  popupmenu3 = new SideBarMenu({}, this);
+  popupmenu3->setObjectName("popupmenu3");
+  entry(popupmenu3, "N32", "命造简批", nullptr);
+  popupmenu3->addSeparator();
+  entry(popupmenu3, "N4", "四柱批命", nullptr);
+  popupmenu3->addSeparator();
+  entry(popupmenu3, "N16", "八字批命", nullptr);
+}
+
+void TForm1::BuildCommandBar(QWidget* bar) {
+  struct Button {
+    const char* name;
+    const char* caption;
+    void (TForm1::*handler)();
+  };
+  // Row by row, left column then right column.
+  const Button buttons[12] = {
+      {"XPButton14", "姓名吉凶", nullptr},           {"XPButton4", "自助起名", &TForm1::XPButton4Click},
+      {"XPButton10", "个人起名", &TForm1::XPButton10Click}, {"XPButton7", "公司起名", &TForm1::XPButton7Click},
+      {"XPButton15", "属相运程", nullptr},           {"XPButton6", "星座运程", nullptr},
+      {"XPButton1", "生男生女", &TForm1::XPButton1Click},   {"XPButton5", "姻缘速配", &TForm1::XPButton5Click},
+      {"XPButton3", "八字起名", nullptr},            {"XPButton11", "八字算命", &TForm1::XPButton11Click},
+      {"XPButton9", "万年历法", &TForm1::XPButton9Click},   {"XPButton8", "输出打印", &TForm1::XPButton8Click},
+  };
+  static constexpr int kTops[6] = {6, 78, 150, 223, 295, 368};
+  bar->setStyleSheet(
+      "#pnl1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7f3ea, stop:1 #e4dccb);"
+      " border: 1px solid #c9bda4; }"
+      "QToolButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #ebe5d8);"
+      " border: 1px solid #b9ab8e; border-radius: 5px; color: #4a1a1a; }"
+      "QToolButton:hover { background: #fff6e0; border-color: #c89b3c; }"
+      "QToolButton:pressed { background: #f0dfb8; }");
+  for (int i = 0; i < 12; ++i) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(buttons[i].name);
+    button->setText(Qt8(buttons[i].caption));
+    button->setIcon(CommandIcon(button->text(), i));
+    button->setIconSize(QSize(30, 30));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setGeometry(i % 2 == 0 ? 0 : 99, kTops[i / 2], 88, 66);
+    if (buttons[i].handler) connect(button, &QToolButton::clicked, this, buttons[i].handler);
+    commandButtons[static_cast<std::size_t>(i)] = button;
+  }
+}
+
+void TForm1::BuildInputStrip(QWidget* strip) {
+  strip->setStyleSheet("#FlatPanel9 { background: #faf7f0; border: 1px solid #c9bda4; }");
+  Caption(Qt8("输入姓名或姓"), 56, 4, strip);
+  Caption(Qt8("选择性别"), 198, 4, strip);
+  Caption(Qt8("单复姓"), 249, 4, strip);
+  Caption(Qt8("选择生日"), 336, 4, strip);
+  Caption(Qt8("时辰"), 512, 4, strip);
+  Caption(Qt8("姓名"), 22, 38, strip);
+  Caption(Qt8("性别"), 164, 38, strip);
+  Caption(Qt8("生日"), 302, 38, strip);
+
+  flatedit1 = new NameEdit(strip);
+  flatedit1->setObjectName("flatedit1");
+  flatedit1->setGeometry(56, 34, 97, 23);
+  QFont nameFont(Qt8("Noto Serif CJK SC"));
+  nameFont.setPixelSize(15);
+  flatedit1->setFont(nameFont);
+  FlatButton1 = new QPushButton(Qt8("男"), strip);
+  FlatButton1->setObjectName("FlatButton1");
+  FlatButton1->setGeometry(198, 34, 30, 23);
+  FlatButton2 = new QPushButton(Qt8("单姓"), strip);
+  FlatButton2->setObjectName("FlatButton2");
+  FlatButton2->setGeometry(249, 34, 40, 23);
+  chnclndrpckr1 = new TChnCalendarPicker(strip);
+  chnclndrpckr1->setObjectName("chnclndrpckr1");
+  chnclndrpckr1->setGeometry(336, 34, 150, 23);
+  cbb1 = new QComboBox(strip);
+  cbb1->setObjectName("cbb1");
+  cbb1->setGeometry(512, 34, 57, 23);
+  for (int hour = 0; hour <= 23; ++hour) cbb1->addItem(QString::number(hour));
+
+  connect(FlatButton1, &QPushButton::clicked, this,
+          [this] { FlatButton1->setText(FromGbk(ToggledSex(ToGbk(FlatButton1->text())))); });
+  connect(FlatButton2, &QPushButton::clicked, this,
+          [this] { FlatButton2->setText(FromGbk(ToggledSurnameKind(ToGbk(FlatButton2->text())))); });
+}
+
+void TForm1::BuildWorkArea(QWidget* area) {
+  area->setStyleSheet("#pnl4 { background: white; border: 1px solid #c9bda4; }");
+  GradProgress1 = new GradientProgress(area);
+  GradProgress1->setObjectName("GradProgress1");
+  GradProgress1->setGeometry(0, 0, 585, 3);
+  const char* const names[4] = {"flatpanel6", "FlatPanel7", "FlatPanel1", "flatpanel4"};
+  for (std::size_t i = 0; i < panels_.size(); ++i) {
+    panels_[i] = new QFrame(area);
+    panels_[i]->setObjectName(names[i]);
+    panels_[i]->setGeometry(QRect(kWorkPanelPosition, QSize(583, 432)));
+    panels_[i]->setStyleSheet(QString("#%1 { background: white; }").arg(names[i]));
+    panels_[i]->hide();
+  }
+  webbrowser1 = new QWebEngineView(Panel(WorkPanel::ReportViewerPanel));
+  webbrowser1->setObjectName("webbrowser1");
+  webbrowser1->setGeometry(0, 0, 583, 432);
+  webbrowser1->setContextMenuPolicy(Qt::NoContextMenu);
+  viewer_ = new QtBrowser(webbrowser1);
+  viewer_->OnDocumentComplete([this](bool) {
+    try {
+      HandleViewerLoad(*viewer_, programFolder_);
+    } catch (const std::exception& error) {
+      ShowError(error);
+    }
+  });
+  for (std::size_t i = 0; i < hiddenBrowsers_.size(); ++i) {
+    hiddenBrowsers_[i] = new QtBrowser(this);
+    hiddenBrowsers_[i]->setObjectName(QString("wb%1").arg(i + 1));
+  }
+
+  label21 = new QLabel(Panel(WorkPanel::NamePickerPanel));
+  label21->setObjectName("label21");
+  label21->setGeometry(40, 70, 240, 30);
+  label21->setAlignment(Qt::AlignCenter);
+  label21->setCursor(Qt::PointingHandCursor);
+  label21->setToolTip(Qt8("鼠标按下，测算该姓名"));
+  label21->setStyleSheet("color: navy; font-size: 21px;");
+  connect(flatedit1, &QLineEdit::textChanged, label21, &QLabel::setText);
+
+  calendarView = new TChnCalendar(Panel(WorkPanel::CalendarPanel));
+  calendarView->setObjectName("calendarView");
+  calendarView->setGeometry(0, 0, 583, 432);
+}
+
+void TForm1::FormCreate() {
+  try {
+    ADOQuery1_.Open();
+    ADOQuery1_.Lookup(Utf8ToGbk("select * from 汉字笔划"));
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+  const QDateTime now = QDateTime::currentDateTime();
+  const DateTime today{{now.date().year(), now.date().month(), now.date().day()}, now.time().hour(),
+                       now.time().minute(), now.time().second()};
+  chnclndrpckr1->SetDateTime(today);
+  calendarView->SetDateTime(today);
+  ShowWorkPanel(WorkPanel::ReportViewerPanel);
+  viewer_->Navigate(programFolder_ + "logo.htm");
+  hiddenBrowsers_[0]->Navigate(programFolder_ + "data/ssda.db");
+  hiddenBrowsers_[1]->Navigate(programFolder_ + "data/ssdc.db");
+  flatedit1->setText(
+      FromGbk(SettingsFile(SettingsFilePath(programFolder_)).Read("setup", "name").value_or(std::string())));
+  TChnCalendar* calendar = chnclndrpckr1->ChnCalendar();
+  calendar->CnDate = StartupLunarText(today.date);
+  calendar->CnMonth = BytesAt(calendar->CnDate, 1, 4);
+  calendar->CnDay = BytesAt(calendar->CnDate, 5, 4);
+  hiddenBrowsers_[2]->Navigate(programFolder_ + "data/ssdf.db");
+}
+
+BirthProfile TForm1::CurrentProfile() const {
+  BirthProfile profile;
+  profile.name = ToGbk(flatedit1->text());
+  profile.sex = ToGbk(FlatButton1->text());
+  profile.surnameKind = ToGbk(FlatButton2->text());
+  profile.birthDate = chnclndrpckr1->GetDateTime();
+  profile.cnMonth = chnclndrpckr1->ChnCalendar()->CnMonth;
+  profile.cnDay = chnclndrpckr1->ChnCalendar()->CnDay;
+  profile.birthHourIndex = cbb1->currentIndex();
+  return profile;
+}
+
+QFrame* TForm1::Panel(WorkPanel panel) const { return panels_[static_cast<std::size_t>(panel)]; }
+
+void TForm1::ShowWorkPanel(WorkPanel panel) {
+  for (QFrame* each : panels_) each->setVisible(each == Panel(panel));
+  Panel(panel)->move(kWorkPanelPosition);
+}
+
+WorkPanel TForm1::VisiblePanel() const {
+  for (std::size_t i = 0; i < panels_.size(); ++i) {
+    if (!panels_[i]->isHidden()) return static_cast<WorkPanel>(i);
+  }
+  return WorkPanel::ReportViewerPanel;
+}
+
+void TForm1::PlayClickSound() { clickSound_->Play(); }
+
+bool TForm1::PublishPage(const std::string& fileName) {
+  try {
+    reportPage_.WriteTo(programFolder_ + fileName);
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return false;
+  }
+  // The same address twice must show the new page too.
+  webbrowser1->stop();
+  viewer_->Navigate(programFolder_ + fileName);
+  return true;
+}
+
+void TForm1::ShowError(const std::exception& error) { dialogs_.ShowMessage(Utf8ToGbk(error.what())); }
+
+void TForm1::XPButton1Click() {
+  PlayClickSound();
+  ShowWorkPanel(WorkPanel::GenderPanel);
+}
+
+void TForm1::XPButton4Click() {
+  PlayClickSound();
+  ShowWorkPanel(WorkPanel::NamePickerPanel);
+}
+
+void TForm1::XPButton5Click() {
+  PlayClickSound();
+  PopupMenu2->popup(frameGeometry().topLeft() + kMarriageMenuOffset);
+}
+
+void TForm1::XPButton7Click() {
+  PlayClickSound();
+  if (secondaryWindows_) secondaryWindows_->TForm11->ShowCentred();
+}
+
+void TForm1::XPButton8Click() {
+  PlayClickSound();
+  PopupMenu1->popup(frameGeometry().topLeft() + kPrintMenuOffset);
+}
+
+void TForm1::XPButton9Click() {
+  PlayClickSound();
+  ShowWorkPanel(WorkPanel::CalendarPanel);
+}
+
+void TForm1::XPButton10Click() {
+  PlayClickSound();
+  if (secondaryWindows_) secondaryWindows_->TForm9->ShowCentred();
+}
+
+void TForm1::XPButton11Click() {
+  PlayClickSound();
+  ShowWorkPanel(WorkPanel::ReportViewerPanel);
+  viewer_->Navigate(programFolder_ + "logo.htm");
+  QWidget* button = commandButtons[9];
+  popupmenu3->popup(button->mapToGlobal(QPoint(button->width(), 0)));
+}
+
+void TForm1::N1Click() {
+  PlayClickSound();
+  const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+  if (printer.isNull()) {
+    dialogs_.ShowMessage(Utf8ToGbk("没有安装默认打印机，无法打印。"));
+    return;
+  }
+  auto* target = new QPrinter(printer);
+  connect(webbrowser1, &QWebEngineView::printFinished, this, [target] { delete target; },
+          Qt::SingleShotConnection);
+  webbrowser1->print(target);
+}
+
+void TForm1::XT1Click() {
+  try {
+    const std::string path = ExportViewerText(*viewer_, programFolder_, CurrentProfile().name);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+}
+
+void TForm1::HTM1Click() {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(ViewerCopyPath(programFolder_))));
+}
+
+void TForm1::N41Click() {
+  PlayClickSound();
+  if (secondaryWindows_) secondaryWindows_->TForm3->ShowCentred();
+}
+
+void TForm1::N59Click() {
+  PlayClickSound();
+  if (secondaryWindows_) secondaryWindows_->TForm14->ShowCentred();
+}
+
+void TForm1::JAVA1Click() {
+  PlayClickSound();
+  if (dialogs_.Confirm(Utf8ToGbk("是否确认？\r\n\r\n访问JAVA下载网站？"))) {
+    QDesktopServices::openUrl(QUrl(kJavaDownloadPage));
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  DeleteTemporaryFiles(programFolder_);
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace velmora

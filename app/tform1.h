@@ -1,0 +1,118 @@
+#pragma once
+// The main window: the birth-profile strip, the command bar, the menus, the
+// work area with its four panels, and the hidden work state. Handlers read the
+// controls, call the core and show the result; they keep the names the
+// commands are known by.
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "platform/dialogs.h"
+#include "readings/birth_profile.h"
+#include "readings/value_labels.h"
+#include "refdb/reference_db.h"
+#include "report/report_page.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QWebEngineView;
+
+namespace velmora {
+
+class ClickSound;
+class GradientProgress;
+class NameEdit;
+class PopupNotifier;
+class QtBrowser;
+class TChnCalendar;
+class TChnCalendarPicker;
+struct SecondaryWindows;
+
+enum class WorkPanel { ReportViewerPanel, GenderPanel, NamePickerPanel, CalendarPanel };
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  TForm1(std::string programFolder, Dialogs& dialogs, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  void SetSecondaryWindows(const SecondaryWindows* windows) { secondaryWindows_ = windows; }
+
+  // The shared pieces the commands work with.
+  BirthProfile CurrentProfile() const;
+  ValueLabels& Values() { return valueLabels_; }
+  ReportPage& Page() { return reportPage_; }
+  ReferenceDb& Database() { return ADOQuery1_; }
+  const std::string& Folder() const { return programFolder_; }
+
+  void ShowWorkPanel(WorkPanel panel);
+  WorkPanel VisiblePanel() const;
+  QFrame* Panel(WorkPanel panel) const;
+  void PlayClickSound();
+  // Writes the page to the program folder and shows it; on failure the file
+  // error is shown and the viewer stays where it was.
+  bool PublishPage(const std::string& fileName = "ssbx.htm1");
+
+  // Controls, under the names the commands use.
+  NameEdit* flatedit1 = nullptr;
+  QPushButton* FlatButton1 = nullptr;
+  QPushButton* FlatButton2 = nullptr;
+  TChnCalendarPicker* chnclndrpckr1 = nullptr;
+  QComboBox* cbb1 = nullptr;
+  QLabel* label21 = nullptr;
+  GradientProgress* GradProgress1 = nullptr;
+  QWebEngineView* webbrowser1 = nullptr;
+  TChnCalendar* calendarView = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QMenu* PopupMenu2 = nullptr;
+  QMenu* popupmenu3 = nullptr;
+  PopupNotifier* suiMSNPopForm1 = nullptr;
+  std::array<QToolButton*, 12> commandButtons{};
+
+  QtBrowser& Viewer() { return *viewer_; }
+
+  // Command handlers.
+  void XPButton1Click();
+  void XPButton4Click();
+  void XPButton5Click();
+  void XPButton7Click();
+  void XPButton8Click();
+  void XPButton9Click();
+  void XPButton10Click();
+  void XPButton11Click();
+  void N1Click();
+  void XT1Click();
+  void HTM1Click();
+  void N41Click();
+  void N59Click();
+  void JAVA1Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildInputStrip(QWidget* strip);
+  void BuildCommandBar(QWidget* bar);
+  void BuildWorkArea(QWidget* area);
+  void BuildMenus();
+  void FormCreate();
+  void ShowError(const std::exception& error);
+
+  std::string programFolder_;
+  Dialogs& dialogs_;
+  ReferenceDb ADOQuery1_;
+  ReportPage reportPage_;
+  ValueLabels valueLabels_;
+  ClickSound* clickSound_ = nullptr;
+  QtBrowser* viewer_ = nullptr;
+  std::array<QtBrowser*, 4> hiddenBrowsers_{};  // wb1 .. wb4
+  std::array<QFrame*, 4> panels_{};
+  const SecondaryWindows* secondaryWindows_ = nullptr;
+};
+
+}  // namespace velmora

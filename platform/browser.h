@@ -1,0 +1,52 @@
+#pragma once
+// The embedded browser as the program uses it: navigation, the completion and
+// progress events, and a small document object model. Every text crosses this
+// interface as GBK; the implementation converts at its edge. Operations that
+// read or change the document are synchronous for the caller.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+struct BrowserElement {
+  std::string tagName;  // upper case, such as INPUT
+  std::string type;
+  std::string name;
+  std::string value;
+};
+
+class Browser {
+ public:
+  virtual ~Browser() = default;
+
+  // A local file path or a web address; returns at once.
+  virtual void Navigate(const std::string& address) = 0;
+  // Called on the user-interface thread when a document has loaded; the flag
+  // tells whether it was the top-level document.
+  virtual void OnDocumentComplete(std::function<void(bool topLevel)> handler) = 0;
+  // Called repeatedly while a page loads, with 0..100.
+  virtual void OnProgress(std::function<void(int percent)> handler) = 0;
+
+  virtual std::string Title() = 0;
+  // The rendered text of the body, lines separated by CR LF.
+  virtual std::string BodyText() = 0;
+  virtual std::string BodyHtml() = 0;
+  // The whole document as the browser holds it, for saving.
+  virtual std::string DocumentHtml() = 0;
+
+  // Every element of the document in document order ("all").
+  virtual std::vector<BrowserElement> Elements() = 0;
+  virtual void SetElementValue(int index, const std::string& value) = 0;
+  virtual void SetElementChecked(int index, bool checked) = 0;
+  virtual void ClickElement(int index) = 0;
+  virtual int FormCount() = 0;
+  virtual void SubmitForm(int index) = 0;
+
+  virtual void HideHorizontalOverflow() = 0;
+  // Text size step 0..4, 2 being the middle.
+  virtual void SetTextSizeStep(int step) = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Takes screenshots of the running program under a virtual display:
+#   scripts/screenshots.sh OUTPUT_FOLDER
+# The main window at start-up, each work panel, and the calendar drop-down.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(realpath -m "${1:-build/screenshots}")
+mkdir -p "$out"
+export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
+export VELMORA_SCREENSHOTS="$out"
+xvfb-run -a -s "-screen 0 1100x800x24" build/tests/app_screenshots
+ls "$out"

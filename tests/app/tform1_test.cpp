@@ -1,0 +1,274 @@
+// The main window under the offscreen platform: start-up, panels, pop-ups, the
+// name box, the toggles, the birthday picker, publishing and closing.
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineView>
+#include <filesystem>
+#include <fstream>
+
+#include "app/chn_calendar.h"
+#include "app/chn_calendar_picker.h"
+#include "app/name_edit.h"
+#include "app/tform1.h"
+#include "platform/qt/qt_browser.h"
+#include "platform/qt/local_file_scheme.h"
+#include "refdb/settings_file.h"
+#include "tests/test_folder.h"
+#include "text/gbk.h"
+
+using namespace velmora;
+
+namespace {
+
+class RecordingDialogs : public Dialogs {
+ public:
+  std::vector<std::string> messages;
+  void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
+  bool Confirm(const std::string&) override { return false; }
+  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+// A program folder with the built databases and pages.
+void FillProgramFolder(const testing::TestFolder& folder) {
+  testing::CopyBuiltDatabases(folder);
+  for (const char* file : {"logo.htm", "sound.wav"}) {
+    std::filesystem::copy_file(testing::BuiltProgramFolder() + file, folder.Path() + file);
+  }
+}
+
+// Types each character as a key press carrying that text, as an input method does.
+void Type(QWidget* widget, const QString& text) {
+  for (const QChar character : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &press);
+  }
+}
+
+int VisiblePanels(const TForm1& window) {
+  int visible = 0;
+  for (WorkPanel panel : {WorkPanel::ReportViewerPanel, WorkPanel::GenderPanel, WorkPanel::NamePickerPanel,
+                          WorkPanel::CalendarPanel}) {
+    visible += window.Panel(panel)->isHidden() ? 0 : 1;
+  }
+  return visible;
+}
+
+}  // namespace
+
+class TForm1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void StartsWithTheViewerShowingTheStartPage() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    window.show();
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Velmora  V2014 build 01.01"));
+    QCOMPARE(window.size(), QSize(833, 624));
+    QCOMPARE(VisiblePanels(window), 1);
+    QCOMPARE(window.VisiblePanel(), WorkPanel::ReportViewerPanel);
+    QCOMPARE(window.Panel(WorkPanel::ReportViewerPanel)->pos(), QPoint(1, 5));
+    QCOMPARE(window.flatedit1->text(), QString());
+    QCOMPARE(window.label21->text(), QString());
+    QVERIFY(dialogs.messages.empty());
+    // the start page loads and its copy is written
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdString(folder.Path() + "temp.html")), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 5000);
+    const std::string lunar = window.chnclndrpckr1->ChnCalendar()->CnDate;
+    QCOMPARE(lunar.size(), std::size_t{8});
+    QCOMPARE(window.chnclndrpckr1->ChnCalendar()->CnMonth + window.chnclndrpckr1->ChnCalendar()->CnDay, lunar);
+  }
+
+  void RestoresTheLastNameAndReportsAMissingDatabase() {
+    testing::TestFolder folder;
+    SettingsFile(SettingsFilePath(folder.Path())).Write("setup", "name", Utf8ToGbk("欧阳娜娜"));
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);  // no database in this folder
+    QCOMPARE(window.flatedit1->text(), QString::fromUtf8("欧阳娜娜"));
+    QCOMPARE(window.label21->text(), QString::fromUtf8("欧阳娜娜"));
+    QCOMPARE(dialogs.messages.size(), std::size_t{1});
+    QVERIFY(dialogs.messages[0].find("unable to open database file") != std::string::npos);
+    QCOMPARE(VisiblePanels(window), 1);
+  }
+
+  void EveryPanelCommandLeavesOnePanelVisible() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    const std::pair<void (TForm1::*)(), WorkPanel> commands[] = {
+        {&TForm1::XPButton1Click, WorkPanel::GenderPanel},
+        {&TForm1::XPButton4Click, WorkPanel::NamePickerPanel},
+        {&TForm1::XPButton9Click, WorkPanel::CalendarPanel},
+        {&TForm1::XPButton11Click, WorkPanel::ReportViewerPanel},
+    };
+    for (const auto& [command, panel] : commands) {
+      (window.*command)();
+      QCOMPARE(VisiblePanels(window), 1);
+      QCOMPARE(window.VisiblePanel(), panel);
+      QCOMPARE(window.Panel(panel)->pos(), QPoint(1, 5));
+      window.popupmenu3->hide();
+    }
+  }
+
+  void PopupMenusOpenAtFixedOffsetsFromTheWindow() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    window.show();
+    for (const QPoint& at : {QPoint(0, 0), QPoint(150, 10)}) {
+      window.move(at);
+      QTRY_COMPARE(window.frameGeometry().topLeft(), at);
+      window.XPButton8Click();
+      QCOMPARE(window.PopupMenu1->pos().x(), at.x() + 190);
+      window.PopupMenu1->hide();
+      window.XPButton5Click();
+      QCOMPARE(window.PopupMenu2->pos(), at + QPoint(190, 334));
+      window.PopupMenu2->hide();
+    }
+  }
+
+  void NameBoxFiltersTypedKeysButNotPastedText() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    NameEdit* box = window.flatedit1;
+    Type(box, "ab 12Z");
+    QCOMPARE(box->text(), QString());
+    Type(box, QString::fromUtf8("张三"));
+    QCOMPARE(box->text(), QString::fromUtf8("张三"));
+    QCOMPARE(window.label21->text(), QString::fromUtf8("张三"));
+    QGuiApplication::clipboard()->setText("ab1");
+    box->paste();
+    QCOMPARE(box->text(), QString::fromUtf8("张三ab1"));
+  }
+
+  void LeavingTheNameBoxCutsOrRejectsTheName() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    window.show();
+    const std::pair<const char*, const char*> cases[] = {
+        {"张三李四王", "张三李四"},
+        {"", "输入有误"},
+        {"a张三李四", "a张三李?"},  // the cut splits 四; the widget shows the broken byte as "?"
+    };
+    for (const auto& [typed, left] : cases) {
+      window.flatedit1->setText(QString::fromUtf8(typed));
+      window.flatedit1->setFocus();
+      QTRY_VERIFY(window.flatedit1->hasFocus());
+      window.cbb1->setFocus();
+      QTRY_COMPARE(window.flatedit1->text(), QString::fromUtf8(left));
+    }
+  }
+
+  void TogglesFlipTheirCaptions() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    QTest::mouseClick(window.FlatButton1, Qt::LeftButton);
+    QCOMPARE(window.FlatButton1->text(), QString::fromUtf8("女"));
+    QTest::mouseClick(window.FlatButton1, Qt::LeftButton);
+    QCOMPARE(window.FlatButton1->text(), QString::fromUtf8("男"));
+    QTest::mouseClick(window.FlatButton2, Qt::LeftButton);
+    QCOMPARE(window.FlatButton2->text(), QString::fromUtf8("复姓"));
+    QCOMPARE(window.CurrentProfile().surnameKind, Utf8ToGbk("复姓"));
+  }
+
+  void PickerRoutesTheCalendarsDates() {
+    TChnCalendarPicker picker;
+    TChnCalendar* calendar = picker.ChnCalendar();
+    QSignalSpy calendarChanges(calendar, &TChnCalendar::OnChange);
+    QSignalSpy pickerChanges(&picker, &TChnCalendarPicker::OnChange);
+    const DateTime leapDay{{2020, 5, 23}, 10, 0, 0};
+    calendar->SetDateTime(leapDay);
+    calendar->SetDateTime(leapDay);
+    QCOMPARE(calendarChanges.count(), 1);
+    QCOMPARE(pickerChanges.count(), 1);
+    QCOMPARE(picker.GetDateTime(), leapDay);
+    QCOMPARE(picker.LunarText(), QString::fromUtf8("闰四初一"));
+    QCOMPARE(GbkToUtf8(calendar->CnDate), std::string("闰四初一"));
+    calendar->SetDateTime({{2101, 1, 1}});
+    QCOMPARE(calendarChanges.count(), 1);
+    QCOMPARE(calendar->GetDateTime(), leapDay);
+    calendar->SetDateTime({{1900, 5, 1}});
+    QVERIFY(calendar->TitleText().startsWith(QString::fromUtf8("[清]德宗 爱新觉罗载湉 光绪26年 农历")));
+  }
+
+  void PublishedPagesRenderAsHtmlDecodedAsGbk() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
+    for (const char* text : {"第一页：姓名测算", "第二页：同一文件再次发布"}) {
+      window.Page().BeginPage(PageTitleLine(Utf8ToGbk("姓名测算")), PlainSeparator());
+      window.Page().AddParagraph(Utf8ToGbk(text));
+      window.Page().ClosePage();
+      QSignalSpy loaded(window.webbrowser1, &QWebEngineView::loadFinished);
+      QVERIFY(window.PublishPage());
+      QVERIFY(loaded.wait(10000));
+      QVERIFY(GbkToUtf8(window.Viewer().BodyText()).find(text) != std::string::npos);
+    }
+    QVERIFY(GbkToUtf8(window.Viewer().BodyText()).find("Velmora - 姓名测算") != std::string::npos);
+    QVERIFY(window.webbrowser1->url().path().endsWith("ssbx.htm1"));
+  }
+
+  void APublishThatCannotWriteKeepsTheViewerWhereItWas() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    const QUrl before = window.webbrowser1->url();
+    std::filesystem::create_directory(folder.Path() + "ssbx.htm1.tmp");  // the file cannot be written
+    window.Page().BeginPage("t", "s");
+    QVERIFY(!window.PublishPage());
+    QCOMPARE(dialogs.messages.size(), std::size_t{1});
+    QVERIFY(dialogs.messages[0].find("ssbx.htm1") != std::string::npos);
+    QCOMPARE(window.webbrowser1->url(), before);
+    QCOMPARE(window.Page().Lines().size(), std::size_t{4});  // the buffer keeps the new page
+  }
+
+  void ClosingDeletesTheTemporaryFilesOnly() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    {
+      TForm1 window(folder.Path(), dialogs);
+      window.show();
+      for (const char* file : {"ssbx.htm1", "temp.htm1"}) std::ofstream(folder.Path() + file) << "x";
+      window.close();
+    }
+    QVERIFY(!std::filesystem::exists(folder.Path() + "ssbx.htm1"));
+    QVERIFY(std::filesystem::exists(folder.Path() + "temp.htm1"));
+    QVERIFY(std::filesystem::exists(folder.Path() + "data/ssdb.db"));
+  }
+};
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+  RegisterLocalFileScheme();
+  QApplication application(argc, argv);
+  TForm1Test test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tform1_test.moc"

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "report/report_viewer.h"
+#include "tests/test_folder.h"
+#include "text/gbk.h"
+
+namespace velmora {
+namespace {
+
+// A browser holding one fixed document, recording what is done to it.
+class FakeBrowser : public Browser {
+ public:
+  std::string html = "<html><head><title>t</title></head><body>正文</body></html>";
+  std::string text;
+  bool overflowHidden = false;
+  int textSize = -1;
+
+  void Navigate(const std::string&) override {}
+  void OnDocumentComplete(std::function<void(bool)>) override {}
+  void OnProgress(std::function<void(int)>) override {}
+  std::string Title() override { return "t"; }
+  std::string BodyText() override { return text; }
+  std::string BodyHtml() override { return {}; }
+  std::string DocumentHtml() override { return html; }
+  std::vector<BrowserElement> Elements() override { return {}; }
+  void SetElementValue(int, const std::string&) override {}
+  void SetElementChecked(int, bool) override {}
+  void ClickElement(int) override {}
+  int FormCount() override { return 0; }
+  void SubmitForm(int) override {}
+  void HideHorizontalOverflow() override { overflowHidden = true; }
+  void SetTextSizeStep(int step) override { textSize = step; }
+};
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(ReportViewer, EveryLoadHidesOverflowSavesACopyAndSetsTheMiddleTextSize) {
+  testing::TestFolder folder;
+  FakeBrowser viewer;
+  viewer.html = Utf8ToGbk(viewer.html);
+  HandleViewerLoad(viewer, folder.Path());
+  EXPECT_TRUE(viewer.overflowHidden);
+  EXPECT_EQ(viewer.textSize, 2);
+  EXPECT_EQ(ReadAll(ViewerCopyPath(folder.Path())),
+            Utf8ToGbk("<html><head><meta charset=\"gbk\"><title>t</title></head><body>正文</body></html>"));
+}
+
+TEST(ReportViewer, TextExportIsNamedAfterThePerson) {
+  testing::TestFolder folder;
+  FakeBrowser viewer;
+  struct Case {
+    std::string name, text, file, content;
+  };
+  const Case cases[] = {
+      {"张三", "第一行\r\n第二行", "张三.txt", "第一行\r\n第二行\r\n"},
+      {"", "", ".txt", "\r\n"},  // an empty body gives CR LF only
+      {"输入有误", "x", "输入有误.txt", "x\r\n"},
+      {"a/../b", "y", "a_.._b.txt", "y\r\n"},  // never leaves the program folder
+  };
+  for (const Case& c : cases) {
+    viewer.text = Utf8ToGbk(c.text);
+    const std::string path = ExportViewerText(viewer, folder.Path(), Utf8ToGbk(c.name));
+    EXPECT_EQ(path, folder.Path() + c.file);
+    EXPECT_EQ(ReadAll(path), Utf8ToGbk(c.content)) << c.file;
+  }
+}
+
+}  // namespace
+}  // namespace velmora
