@@ -1,26 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/calendar_command.h"
 #include "cli/exit_status.h"
+#include "tests/cli/command_result.h"
 
 namespace velmora::cli {
 namespace {
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-Result RunCalendar(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunCalendarCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
+CommandResult RunCalendar(const std::vector<std::string>& args) { return RunCommand(RunCalendarCommand, args); }
 
 TEST(CalendarCommand, OneTabSeparatedLinePerDate) {
-  const Result result = RunCalendar({"1990-01-26", "1990-01-27"});
+  const CommandResult result = RunCalendar({"1990-01-26", "1990-01-27"});
   EXPECT_EQ(result.status, kSuccess);
   EXPECT_EQ(result.out,
             "1990-01-26\t1989\t腊月三十\t腊月三十\t己巳年\t蛇\t水瓶座\t-\t-\t除夕\t-\n"
@@ -29,13 +19,13 @@ TEST(CalendarCommand, OneTabSeparatedLinePerDate) {
 }
 
 TEST(CalendarCommand, ToDefaultsToFromAndEraTextsAppearBefore1949) {
-  const Result result = RunCalendar({"1900-12-31"});
+  const CommandResult result = RunCalendar({"1900-12-31"});
   EXPECT_EQ(result.status, kSuccess);
   EXPECT_EQ(result.out, "1900-12-31\t1900\t冬月初十\t冬月初十\t庚子年\t鼠\t摩羯座\t-\t-\t-\t[清]德宗 爱新觉罗载湉 光绪26年\n");
 }
 
 TEST(CalendarCommand, StepsOverTheTenDroppedDaysOf1582) {
-  const Result result = RunCalendar({"1582-10-04", "1582-10-15"});
+  const CommandResult result = RunCalendar({"1582-10-04", "1582-10-15"});
   EXPECT_EQ(result.status, kSuccess);
   EXPECT_EQ(result.out.substr(0, 11), "1582-10-04\t");
   EXPECT_NE(result.out.find("\n1582-10-15\t"), std::string::npos);
@@ -56,7 +46,7 @@ TEST(CalendarCommand, BadInputIsOneLineOnStderrAndStatusTwo) {
       {"2024-01-01", "2024-13-01"},
   };
   for (const auto& args : bad) {
-    const Result result = RunCalendar(args);
+    const CommandResult result = RunCalendar(args);
     EXPECT_EQ(result.status, kUsageError) << (args.empty() ? "" : args[0]);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;

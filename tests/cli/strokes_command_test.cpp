@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/exit_status.h"
+#include "tests/cli/command_result.h"
 #include "cli/strokes_command.h"
 #include "refdb/reference_db.h"
 #include "tests/child_process.h"
@@ -13,28 +12,19 @@ namespace {
 
 using velmora::testing::TestFolder;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-Result RunStrokes(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunStrokesCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
+CommandResult RunStrokes(const std::vector<std::string>& args) { return RunCommand(RunStrokesCommand, args); }
 
 TEST(StrokesCommand, OneLinePerCharacterWithEmptyCountsForUnknownOnes) {
   TestFolder folder;
   velmora::testing::CopyBuiltDatabases(folder);
-  const Result result = RunStrokes({"张三a😀", "--folder", folder.Path()});
+  const CommandResult result = RunStrokes({"张三a😀", "--folder", folder.Path()});
   EXPECT_EQ(result.status, kSuccess) << result.err;
   EXPECT_EQ(result.out, "张\t11\n三\t3\na\t\n😀\t\n");
 }
 
 TEST(StrokesCommand, MissingOrLockedDatabaseIsStatusOne) {
   TestFolder empty;
-  Result result = RunStrokes({"张", "--folder", empty.Path()});
+  CommandResult result = RunStrokes({"张", "--folder", empty.Path()});
   EXPECT_EQ(result.status, kRuntimeError);
   EXPECT_NE(result.err.find("unable to open database file"), std::string::npos) << result.err;
 
@@ -43,7 +33,7 @@ TEST(StrokesCommand, MissingOrLockedDatabaseIsStatusOne) {
   ReferenceDb holder(folder.Path(), ReferenceDatabase());
   holder.Open();
   const int status = velmora::testing::InChildProcess([&] {
-    const Result locked = RunStrokes({"张", "--folder", folder.Path()});
+    const CommandResult locked = RunStrokes({"张", "--folder", folder.Path()});
     return locked.err.find("database is locked") != std::string::npos ? locked.status : 99;
   });
   EXPECT_EQ(status, kRuntimeError);
