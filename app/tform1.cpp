@@ -24,6 +24,8 @@
 #include "app/secondary_windows.h"
 #include "app/side_bar_menu.h"
 #include "calendar/startup_lunar.h"
+#include "readings/bone_weight.h"
+#include "readings/name_numerology.h"
 #include "platform/qt/gbk_qstring.h"
 #include "platform/qt/qt_browser.h"
 #include "refdb/database_error.h"
@@ -153,7 +155,7 @@ void TForm1::BuildMenus() {
 
   popupmenu3 = new SideBarMenu({}, this);
   popupmenu3->setObjectName("popupmenu3");
-  entry(popupmenu3, "N32", "命造简批", nullptr);
+  entry(popupmenu3, "N32", "命造简批", &TForm1::N32Click);
   popupmenu3->addSeparator();
   entry(popupmenu3, "N4", "四柱批命", nullptr);
   popupmenu3->addSeparator();
@@ -168,9 +170,9 @@ void TForm1::BuildCommandBar(QWidget* bar) {
   };
   // Row by row, left column then right column.
   const Button buttons[12] = {
-      {"XPButton14", "姓名吉凶", nullptr},           {"XPButton4", "自助起名", &TForm1::XPButton4Click},
+      {"XPButton14", "姓名吉凶", &TForm1::XPButton14Click},           {"XPButton4", "自助起名", &TForm1::XPButton4Click},
       {"XPButton10", "个人起名", &TForm1::XPButton10Click}, {"XPButton7", "公司起名", &TForm1::XPButton7Click},
-      {"XPButton15", "属相运程", nullptr},           {"XPButton6", "星座运程", nullptr},
+      {"XPButton15", "属相运程", &TForm1::XPButton15Click}, {"XPButton6", "星座运程", &TForm1::XPButton6Click},
       {"XPButton1", "生男生女", &TForm1::XPButton1Click},   {"XPButton5", "姻缘速配", &TForm1::XPButton5Click},
       {"XPButton3", "八字起名", nullptr},            {"XPButton11", "八字算命", &TForm1::XPButton11Click},
       {"XPButton9", "万年历法", &TForm1::XPButton9Click},   {"XPButton8", "输出打印", &TForm1::XPButton8Click},
@@ -271,6 +273,8 @@ void TForm1::BuildWorkArea(QWidget* area) {
   label21->setToolTip(Qt8("鼠标按下，测算该姓名"));
   label21->setStyleSheet("color: navy; font-size: 21px;");
   connect(flatedit1, &QLineEdit::textChanged, label21, &QLabel::setText);
+  connect(flatedit1, &NameEdit::EnterPressed, this, &TForm1::XPButton14Click);
+  label21->installEventFilter(this);
 
   calendarView = new TChnCalendar(Panel(WorkPanel::CalendarPanel));
   calendarView->setObjectName("calendarView");
@@ -300,6 +304,8 @@ void TForm1::FormCreate() {
   calendar->CnMonth = BytesAt(calendar->CnDate, 1, 4);
   calendar->CnDay = BytesAt(calendar->CnDate, 5, 4);
   hiddenBrowsers_[2]->Navigate(programFolder_ + "data/ssdf.db");
+  FlatMemo10_ = ReadTextLines(StarSignYearTextsPath(programFolder_));
+  FlatMemo11_ = ReadTextLines(AnimalYearTextsPath(programFolder_));
 }
 
 BirthProfile TForm1::CurrentProfile() const {
@@ -344,6 +350,54 @@ bool TForm1::PublishPage(const std::string& fileName) {
 }
 
 void TForm1::ShowError(const std::exception& error) { dialogs_.ShowMessage(Utf8ToGbk(error.what())); }
+
+template <typename Reading>
+bool TForm1::RunReportCommand(Reading reading) {
+  ShowWorkPanel(WorkPanel::ReportViewerPanel);
+  try {
+    reading();
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return false;
+  }
+  return PublishPage();
+}
+
+void TForm1::XPButton14Click() {
+  PlayClickSound();
+  const BirthProfile profile = CurrentProfile();
+  const bool published = RunReportCommand([&] { BuildNamePage(reportPage_, NameReading(ADOQuery1_, profile, valueLabels_)); });
+  if (!published) return;
+  try {
+    SettingsFile(SettingsFilePath(programFolder_)).Write("setup", "name", profile.name);
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  btn3Click(profile.name);
+}
+
+// The online detailed name test arrives with the online features; until then its trigger does nothing.
+void TForm1::btn3Click(const std::string&) {}
+
+void TForm1::N32Click() {
+  RunReportCommand([this] { BoneWeightReading(ADOQuery1_, CurrentProfile(), valueLabels_, reportPage_); });
+}
+
+void TForm1::XPButton15Click() {
+  PlayClickSound();
+  RunReportCommand([this] { AnimalYearReading(FlatMemo11_, CurrentProfile(), valueLabels_, reportPage_); });
+}
+
+void TForm1::XPButton6Click() {
+  PlayClickSound();
+  RunReportCommand([this] { StarSignYearReading(FlatMemo10_, CurrentProfile(), valueLabels_, reportPage_); });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == label21 && event->type() == QEvent::MouseButtonPress) XPButton14Click();  // label21MouseDown
+  return QMainWindow::eventFilter(watched, event);
+}
 
 void TForm1::XPButton1Click() {
   PlayClickSound();

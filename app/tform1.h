@@ -10,6 +10,7 @@
 
 #include "platform/dialogs.h"
 #include "readings/birth_profile.h"
+#include "readings/year_outlook.h"
 #include "readings/value_labels.h"
 #include "refdb/reference_db.h"
 #include "report/report_page.h"
@@ -77,6 +78,11 @@ class TForm1 : public QMainWindow {
   QtBrowser& Viewer() { return *viewer_; }
 
   // Command handlers.
+  void XPButton14Click();
+  void XPButton15Click();
+  void XPButton6Click();
+  void N32Click();
+  void btn3Click(const std::string& name);
   void XPButton1Click();
   void XPButton4Click();
   void XPButton5Click();
@@ -94,6 +100,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildInputStrip(QWidget* strip);
@@ -102,6 +109,9 @@ class TForm1 : public QMainWindow {
   void BuildMenus();
   void FormCreate();
   void ShowError(const std::exception& error);
+  // The frame of a reading shown as a report page: panel, reading, publish.
+  template <typename Reading>
+  bool RunReportCommand(Reading reading);
 
   std::string programFolder_;
   Dialogs& dialogs_;
@@ -112,6 +122,8 @@ class TForm1 : public QMainWindow {
   QtBrowser* viewer_ = nullptr;
   std::array<QtBrowser*, 4> hiddenBrowsers_{};  // wb1 .. wb4
   std::array<QFrame*, 4> panels_{};
+  TextLines FlatMemo10_;  // the star signs' yearly texts
+  TextLines FlatMemo11_;  // the zodiac animals' yearly texts
   const SecondaryWindows* secondaryWindows_ = nullptr;
 };
 

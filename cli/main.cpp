@@ -6,6 +6,7 @@
 
 #include "cli/calendar_command.h"
 #include "cli/exit_status.h"
+#include "cli/reading_command.h"
 #include "cli/strokes_command.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> rest(args.empty() ? args.end() : args.begin() + 1, args.end());
   if (!args.empty() && args[0] == "calendar") return velmora::cli::RunCalendarCommand(rest, std::cout, std::cerr);
   if (!args.empty() && args[0] == "strokes") return velmora::cli::RunStrokesCommand(rest, std::cout, std::cerr);
-  std::cerr << "velmora-cli: usage: velmora-cli calendar FROM [TO] | strokes TEXT [--folder DIR]\n";
+  if (!args.empty() && args[0] == "reading") return velmora::cli::RunReadingCommand(rest, std::cout, std::cerr);
+  std::cerr << "velmora-cli: usage: velmora-cli calendar FROM [TO] | strokes TEXT [--folder DIR] | reading KIND ...\n";
   return velmora::cli::kUsageError;
 }

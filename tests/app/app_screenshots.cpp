@@ -2,11 +2,17 @@
 // work panel and the open calendar drop-down. Run by scripts/screenshots.sh.
 
 #include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <filesystem>
 #include <QDir>
 #include <QScreen>
 #include <QTimer>
 
 #include "app/chn_calendar_picker.h"
+#include "app/name_edit.h"
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
 #include "app/tform1.h"
@@ -31,7 +37,10 @@ int main(int argc, char** argv) {
   velmora::RegisterLocalFileScheme();
   QApplication application(argc, argv);
   application.setApplicationDisplayName(QString::fromUtf8("电脑Velmora"));
-  const std::string folder = VELMORA_PROGRAM_FOLDER "/";
+  // A copy of the program folder: the readings write their pages and settings.
+  QTemporaryDir copy;
+  const std::string folder = copy.path().toStdString() + "/";
+  std::filesystem::copy(VELMORA_PROGRAM_FOLDER, folder, std::filesystem::copy_options::recursive);
   QDir::setCurrent(QString::fromStdString(folder));
   velmora::QtDialogs dialogs;
   velmora::TForm1 window(folder, dialogs);
@@ -55,5 +64,22 @@ int main(int argc, char** argv) {
   window.chnclndrpckr1->DropDown();
   Wait(800);
   Save("calendar_dropdown", frame.adjusted(0, 0, 200, 150));
+  window.chnclndrpckr1->ChnCalendar()->SetDateTime({{1990, 5, 27}, 8, 0, 0});
+  window.chnclndrpckr1->ChnCalendar()->parentWidget()->hide();
+  window.flatedit1->setText(QString::fromUtf8("欧阳娜娜"));
+  window.FlatButton2->click();
+  window.cbb1->setCurrentIndex(11);
+  const std::pair<void (velmora::TForm1::*)(), const char*> readings[] = {
+      {&velmora::TForm1::XPButton14Click, "report_name"},
+      {&velmora::TForm1::N32Click, "report_bone"},
+      {&velmora::TForm1::XPButton15Click, "report_zodiac"},
+      {&velmora::TForm1::XPButton6Click, "report_constellation"},
+  };
+  for (const auto& [reading, name] : readings) {
+    (window.*reading)();
+    window.popupmenu3->hide();
+    Wait(1500);
+    Save(name, frame);
+  }
   return 0;
 }

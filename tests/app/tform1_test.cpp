@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QWebEngineView>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 #include "app/chn_calendar.h"
@@ -228,6 +229,57 @@ class TForm1Test : public QObject {
     }
     QVERIFY(GbkToUtf8(window.Viewer().BodyText()).find("Velmora - 姓名测算") != std::string::npos);
     QVERIFY(window.webbrowser1->url().path().endsWith("ssbx.htm1"));
+  }
+
+  void NameCommandPublishesRemembersTheNameAndRunsFromEveryTrigger() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    window.show();
+    QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
+    window.chnclndrpckr1->ChnCalendar()->SetDateTime({{1990, 5, 27}});
+    const std::function<void()> triggers[] = {
+        [&] { window.XPButton14Click(); },
+        [&] { QTest::keyClick(window.flatedit1, Qt::Key_Return); },
+        [&] { QTest::mousePress(window.label21, Qt::LeftButton); },
+    };
+    const char* names[] = {"李明亮", "欧阳娜娜", "张三"};
+    for (int i = 0; i < 3; ++i) {
+      window.flatedit1->setText(QString::fromUtf8(names[i]));
+      window.XPButton1Click();  // another panel first: the command must bring the viewer back
+      QSignalSpy loaded(window.webbrowser1, &QWebEngineView::loadFinished);
+      triggers[i]();
+      QCOMPARE(window.VisiblePanel(), WorkPanel::ReportViewerPanel);
+      QVERIFY(loaded.wait(10000));
+      QVERIFY(GbkToUtf8(window.Viewer().BodyText()).find(std::string(names[i]) + "，男，生于1990-05-27") !=
+              std::string::npos);
+      QCOMPARE(SettingsFile(SettingsFilePath(folder.Path())).Read("setup", "name"), Utf8ToGbk(names[i]));
+    }
+    QCOMPARE(window.Values().Get("Label14"), std::string("12"));  // 天格 of 张三: 11 + 1
+    QVERIFY(dialogs.messages.empty());
+  }
+
+  void BoneWeightAndYearlyCommandsShowTheirPages() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
+    window.chnclndrpckr1->ChnCalendar()->SetDateTime({{1990, 5, 27}});
+    window.cbb1->setCurrentIndex(11);
+    const std::pair<void (TForm1::*)(), const char*> commands[] = {
+        {&TForm1::N32Click, "命骨重量39钱。"},
+        {&TForm1::XPButton15Click, "你的属相应该是马。"},
+        {&TForm1::XPButton6Click, "该日期属于双子座。"},
+    };
+    for (const auto& [command, expected] : commands) {
+      QSignalSpy loaded(window.webbrowser1, &QWebEngineView::loadFinished);
+      (window.*command)();
+      QVERIFY(loaded.wait(10000));
+      QVERIFY2(GbkToUtf8(window.Viewer().BodyText()).find(expected) != std::string::npos, expected);
+    }
+    QCOMPARE(GbkToUtf8(window.Values().Get("Label51")), std::string("双子座"));
   }
 
   void APublishThatCannotWriteKeepsTheViewerWhereItWas() {

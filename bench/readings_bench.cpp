@@ -1,0 +1,44 @@
+// The name reading from command to written page: strokes, grids, verdicts,
+// page, the report file and the settings write, on the built database.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+#include "readings/name_numerology.h"
+#include "refdb/settings_file.h"
+#include "text/gbk.h"
+
+namespace {
+
+void BM_NameReadingToWrittenPage(benchmark::State& state) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("velmora-bench-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder / "data");
+  std::filesystem::copy_file(VELMORA_PROGRAM_FOLDER "/data/ssdb.db", folder / "data/ssdb.db",
+                             std::filesystem::copy_options::overwrite_existing);
+  const std::string programFolder = folder.string() + "/";
+  velmora::ReferenceDb db(programFolder, velmora::ReferenceDatabase());
+  db.Open();
+  velmora::BirthProfile profile;
+  profile.name = velmora::Utf8ToGbk("欧阳娜娜");
+  profile.sex = velmora::Utf8ToGbk("女");
+  profile.surnameKind = velmora::Utf8ToGbk("复姓");
+  profile.birthDate = {{1990, 5, 27}};
+  velmora::ValueLabels labels;
+  velmora::ReportPage page;
+  const velmora::SettingsFile settings(velmora::SettingsFilePath(programFolder));
+  for (auto _ : state) {
+    velmora::BuildNamePage(page, velmora::NameReading(db, profile, labels));
+    page.WriteTo(programFolder + "ssbx.htm1");
+    settings.Write("setup", "name", profile.name);
+  }
+  std::filesystem::remove_all(folder);
+}
+
+BENCHMARK(BM_NameReadingToWrittenPage)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,120 @@
+#include "cli/reading_command.h"
+
+#include <chrono>
+#include <ctime>
+#include <map>
+
+#include "calendar/day_facts.h"
+#include "calendar/startup_lunar.h"
+#include "cli/command_line.h"
+#include "cli/exit_status.h"
+#include "readings/bone_weight.h"
+#include "readings/name_numerology.h"
+#include "readings/year_outlook.h"
+#include "refdb/database_error.h"
+#include "refdb/settings_file.h"
+#include "text/gbk.h"
+#include "text/gbk_bytes.h"
+
+namespace velmora::cli {
+namespace {
+
+const char* const kUsage =
+    "usage: velmora-cli reading name|bone|zodiac|constellation [--name N] [--sex 男|女] [--surname 单姓|复姓] "
+    "[--birth yyyy-mm-dd] [--hour 0..23] [--folder DIR]";
+
+struct UsageError {
+  std::string message;
+};
+
+DateTime LocalNow() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+std::string Choice(const CommandLine& line, const std::string& option, const std::string& first,
+                   const std::string& second) {
+  const std::string value = line.Option(option).value_or(first);
+  if (value != first && value != second) throw UsageError{"--" + option + " takes " + first + " or " + second};
+  return Utf8ToGbk(value);
+}
+
+// The profile the start-up would show, changed by the options; a birth date
+// given is taken as if picked in the birthday picker.
+BirthProfile ProfileOf(const CommandLine& line, const std::string& folder) {
+  BirthProfile profile;
+  const std::optional<std::string> name = line.Option("name");
+  profile.name = name ? Utf8ToGbk(*name) : SettingsFile(SettingsFilePath(folder)).Read("setup", "name").value_or("");
+  profile.sex = Choice(line, "sex", "男", "女");
+  profile.surnameKind = Choice(line, "surname", "单姓", "复姓");
+  if (const std::optional<std::string> birth = line.Option("birth")) {
+    const std::optional<CivilDate> date = ParseDate(*birth);
+    if (!date || !IsExistingDate(*date) || date->year < 1 || date->year > 2100) {
+      throw UsageError{"--birth takes an existing date yyyy-mm-dd in the years 1 to 2100"};
+    }
+    profile.birthDate = DateTime{*date};
+    TChnCal facts;
+    FillDayFacts(facts, profile.birthDate);
+    profile.cnMonth = facts.monthText;
+    profile.cnDay = facts.dayText;
+  } else {
+    profile.birthDate = LocalNow();
+    const std::string lunar = StartupLunarText(profile.birthDate.date);
+    profile.cnMonth = BytesAt(lunar, 1, 4);
+    profile.cnDay = BytesAt(lunar, 5, 4);
+  }
+  const std::string hour = line.Option("hour").value_or("0");
+  if (hour.empty() || hour.size() > 2 || hour.find_first_not_of("0123456789") != std::string::npos ||
+      std::stoi(hour) > 23) {
+    throw UsageError{"--hour takes a whole number from 0 to 23"};
+  }
+  profile.birthHourIndex = std::stoi(hour);
+  return profile;
+}
+
+}  // namespace
+
+int RunReadingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string error;
+  const std::optional<CommandLine> line =
+      ParseCommandLine(args, {"name", "sex", "surname", "birth", "hour", "folder"}, error);
+  static const std::map<std::string, int> kKinds = {{"name", 0}, {"bone", 1}, {"zodiac", 2}, {"constellation", 3}};
+  if (!line || line->positional.size() != 1 || !kKinds.count(line->positional[0])) {
+    err << "velmora-cli: " << (error.empty() ? kUsage : error) << "\n";
+    return kUsageError;
+  }
+  const std::string folder = CommandFolder(*line);
+  try {
+    const BirthProfile profile = ProfileOf(*line, folder);
+    ValueLabels labels;
+    ReportPage page;
+    const std::string kind = line->positional[0];
+    if (kind == "name" || kind == "bone") {
+      ReferenceDb db(folder, ReferenceDatabase());
+      db.Open();
+      if (kind == "name") {
+        BuildNamePage(page, NameReading(db, profile, labels));
+      } else {
+        BoneWeightReading(db, profile, labels, page);
+      }
+    } else if (kind == "zodiac") {
+      AnimalYearReading(ReadTextLines(AnimalYearTextsPath(folder)), profile, labels, page);
+    } else {
+      StarSignYearReading(ReadTextLines(StarSignYearTextsPath(folder)), profile, labels, page);
+    }
+    page.WriteTo(folder + "ssbx.htm1");
+    if (kind == "name") SettingsFile(SettingsFilePath(folder)).Write("setup", "name", profile.name);
+    out << GbkToUtf8(page.FileText());
+  } catch (const UsageError& usage) {
+    err << "velmora-cli: " << usage.message << "\n";
+    return kUsageError;
+  } catch (const std::exception& failure) {
+    err << "velmora-cli: " << failure.what() << "\n";
+    return kRuntimeError;
+  }
+  return kSuccess;
+}
+
+}  // namespace velmora::cli
