@@ -14,9 +14,18 @@
 namespace velmora {
 namespace {
 
-// Weights in 钱 as two-digit texts, by the text the value labels hold.
-const std::map<std::string, std::string>& YearWeights() {
-  static const std::map<std::string, std::string> weights = [] {
+using WeightTable = std::map<std::string, std::string>;
+
+// Weights in 钱 as two-digit texts, keyed by the GBK text the value labels hold.
+template <std::size_t N>
+WeightTable ToGbkKeys(const std::pair<const char*, const char*> (&table)[N]) {
+  WeightTable gbk;
+  for (const auto& [key, weight] : table) gbk[Utf8ToGbk(key)] = weight;
+  return gbk;
+}
+
+const WeightTable& YearWeights() {
+  static const WeightTable weights = [] {
     const std::pair<const char*, const char*> table[60] = {
         {"甲子年", "12"}, {"甲戌年", "15"}, {"甲申年", "05"}, {"甲午年", "15"}, {"甲辰年", "08"}, {"甲寅年", "12"},
         {"乙丑年", "09"}, {"乙亥年", "09"}, {"乙酉年", "15"}, {"乙未年", "06"}, {"乙巳年", "07"}, {"乙卯年", "08"},
@@ -29,28 +38,24 @@ const std::map<std::string, std::string>& YearWeights() {
         {"壬申年", "07"}, {"壬午年", "08"}, {"壬辰年", "10"}, {"壬寅年", "09"}, {"壬子年", "05"}, {"壬戌年", "10"},
         {"癸酉年", "08"}, {"癸未年", "07"}, {"癸巳年", "07"}, {"癸卯年", "12"}, {"癸丑年", "07"}, {"癸亥年", "06"},
     };
-    std::map<std::string, std::string> gbk;
-    for (const auto& [year, weight] : table) gbk[Utf8ToGbk(year)] = weight;
-    return gbk;
+    return ToGbkKeys(table);
   }();
   return weights;
 }
 
-const std::map<std::string, std::string>& MonthWeights() {
-  static const std::map<std::string, std::string> weights = [] {
+const WeightTable& MonthWeights() {
+  static const WeightTable weights = [] {
     const std::pair<const char*, const char*> table[12] = {
         {"正月", "06"}, {"二月", "07"}, {"三月", "18"}, {"四月", "09"}, {"五月", "05"}, {"六月", "16"},
         {"七月", "09"}, {"八月", "15"}, {"九月", "18"}, {"十月", "08"}, {"冬月", "09"}, {"腊月", "05"},
     };
-    std::map<std::string, std::string> gbk;
-    for (const auto& [month, weight] : table) gbk[Utf8ToGbk(month)] = weight;
-    return gbk;
+    return ToGbkKeys(table);
   }();
   return weights;
 }
 
-const std::map<std::string, std::string>& DayWeights() {
-  static const std::map<std::string, std::string> weights = [] {
+const WeightTable& DayWeights() {
+  static const WeightTable weights = [] {
     const std::pair<const char*, const char*> table[30] = {
         {"初一", "05"}, {"初二", "10"}, {"初三", "08"}, {"初四", "15"}, {"初五", "16"}, {"初六", "15"},
         {"初七", "08"}, {"初八", "16"}, {"初九", "08"}, {"初十", "16"}, {"十一", "09"}, {"十二", "17"},
@@ -58,9 +63,7 @@ const std::map<std::string, std::string>& DayWeights() {
         {"十九", "05"}, {"二十", "15"}, {"廿一", "10"}, {"廿二", "09"}, {"廿三", "08"}, {"廿四", "09"},
         {"廿五", "15"}, {"廿六", "18"}, {"廿七", "07"}, {"廿八", "08"}, {"廿九", "16"}, {"三十", "06"},
     };
-    std::map<std::string, std::string> gbk;
-    for (const auto& [day, weight] : table) gbk[Utf8ToGbk(day)] = weight;
-    return gbk;
+    return ToGbkKeys(table);
   }();
   return weights;
 }
@@ -72,7 +75,7 @@ const std::string& HourWeight(int hour) {
   return byPeriod[static_cast<std::size_t>((hour + 1) / 2 % 12)];
 }
 
-void SetIfListed(ValueLabels& labels, const char* label, const std::map<std::string, std::string>& table,
+void SetIfListed(ValueLabels& labels, const char* label, const WeightTable& table,
                  const std::string& key) {
   if (const auto found = table.find(key); found != table.end()) labels.Set(label, found->second);
 }

@@ -8,6 +8,7 @@
 #include "readings/stroke_lookup.h"
 #include "text/gbk.h"
 #include "text/gbk_bytes.h"
+#include "text/text_lines.h"
 
 namespace velmora {
 namespace {
@@ -36,29 +37,15 @@ void Store(ValueLabels& labels, const char* label, const std::optional<int>& val
   if (value) labels.Set(label, std::to_string(*value));
 }
 
-// Lines of a database text; CR LF or LF separate them.
-std::vector<std::string> TextLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t from = 0;
-  for (;;) {
-    const std::size_t end = text.find('\n', from);
-    std::string line = text.substr(from, end == std::string::npos ? std::string::npos : end - from);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    if (end == std::string::npos) return lines;
-    from = end + 1;
-  }
-}
-
 // A lead-in followed by a text: its first line joins the lead-in, the others follow.
 void AddLeadIn(std::vector<std::string>& out, const std::string& leadIn, const std::string& text) {
-  std::vector<std::string> lines = TextLines(text);
+  std::vector<std::string> lines = SplitLines(text);
   lines.front() = leadIn + lines.front();
   out.insert(out.end(), lines.begin(), lines.end());
 }
 
 void AddText(std::vector<std::string>& out, const std::string& text) {
-  const std::vector<std::string> lines = TextLines(text);
+  const std::vector<std::string> lines = SplitLines(text);
   out.insert(out.end(), lines.begin(), lines.end());
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/replace_file.h"
 #include "text/gbk.h"
+#include "text/text_lines.h"
 
 namespace velmora {
 
@@ -87,16 +88,9 @@ void ReportPage::BeginPage(const std::string& titleLine, const std::string& sepa
 void ReportPage::AddRaw(const std::string& line) { lines_.push_back(line); }
 
 void ReportPage::AddParagraph(const std::string& text) {
-  // Texts from the database break lines with CR LF, typed ones with LF.
-  std::size_t from = 0;
-  for (;;) {
-    const std::size_t end = text.find('\n', from);
-    std::string line = text.substr(from, end == std::string::npos ? std::string::npos : end - from);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (std::string& line : SplitLines(text)) {
     lines_.push_back(std::move(line));
     lines_.push_back("<p>");
-    if (end == std::string::npos) return;
-    from = end + 1;
   }
 }
 

@@ -1,0 +1,18 @@
+#include "text/text_lines.h"
+
+namespace velmora {
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t end = text.find('\n', from);
+    std::string line(text.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    if (end == std::string_view::npos) return lines;
+    from = end + 1;
+  }
+}
+
+}  // namespace velmora
