@@ -1,5 +1,7 @@
 #include "app/secondary_windows.h"
 
+#include "app/tform7.h"
+
 
 namespace velmora {
 
@@ -24,7 +26,7 @@ SecondaryWindows CreateSecondaryWindows(QWidget* mainWindow) {
   };
   SecondaryWindows windows{};
   windows.TForm6 = make("TForm6", "姻缘注定");
-  windows.TForm7 = make("TForm7", "生男生女");
+  windows.TForm7 = new TForm7(mainWindow);
   windows.TForm9 = make("TForm9", "Velmora");
   windows.TForm11 = make("TForm11", "公司起名");
   windows.TForm12 = make("TForm12", "本周星座运程");

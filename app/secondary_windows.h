@@ -16,9 +16,11 @@ class SecondaryWindow : public QWidget {
   QWidget* mainWindow_;
 };
 
+class TForm7;
+
 struct SecondaryWindows {
   SecondaryWindow* TForm6;
-  SecondaryWindow* TForm7;
+  velmora::TForm7* TForm7;
   SecondaryWindow* TForm9;
   SecondaryWindow* TForm11;
   SecondaryWindow* TForm12;

@@ -6,6 +6,8 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -17,14 +19,23 @@
 #include "app/artwork.h"
 #include "app/chn_calendar.h"
 #include "app/chn_calendar_picker.h"
+#include "app/gender_panel.h"
+#include "app/tform7.h"
 #include "app/click_sound.h"
 #include "app/gradient_progress.h"
 #include "app/name_edit.h"
+#include "app/name_picker_panel.h"
 #include "app/popup_notifier.h"
 #include "app/secondary_windows.h"
 #include "app/side_bar_menu.h"
 #include "calendar/startup_lunar.h"
 #include "readings/bone_weight.h"
+#include "readings/decimal_text.h"
+#include "readings/five_elements.h"
+#include "readings/name_picker.h"
+#include "readings/phone_numerology.h"
+#include "platform/replace_file.h"
+#include "text/gbk.h"
 #include "readings/name_numerology.h"
 #include "platform/qt/gbk_qstring.h"
 #include "platform/qt/qt_browser.h"
@@ -126,13 +137,13 @@ void TForm1::BuildMenus() {
   QMenu* extensions = group("神算扩展");
   entry(extensions, "N44", "生日密码", nullptr);
   extensions->addSeparator();
-  entry(extensions, "N18", "半仙读心", nullptr);
+  entry(extensions, "N18", "半仙读心", &TForm1::N18Click);
   extensions->addSeparator();
-  entry(extensions, "N20", "前世今生", nullptr);
+  entry(extensions, "N20", "前世今生", &TForm1::N20Click);
   extensions->addSeparator();
-  entry(extensions, "N22", "2027年结婚吉日", nullptr);
+  entry(extensions, "N22", "2027年结婚吉日", &TForm1::N22Click);
   extensions->addSeparator();
-  entry(extensions, "N49", "手机号码吉凶", nullptr);
+  entry(extensions, "N49", "手机号码吉凶", &TForm1::N49Click);
   QMenu* extras = group("附件");
   entry(extras, "JAVA1", "访问JAVA下载站", &TForm1::JAVA1Click);
 
@@ -174,7 +185,7 @@ void TForm1::BuildCommandBar(QWidget* bar) {
       {"XPButton10", "个人起名", &TForm1::XPButton10Click}, {"XPButton7", "公司起名", &TForm1::XPButton7Click},
       {"XPButton15", "属相运程", &TForm1::XPButton15Click}, {"XPButton6", "星座运程", &TForm1::XPButton6Click},
       {"XPButton1", "生男生女", &TForm1::XPButton1Click},   {"XPButton5", "姻缘速配", &TForm1::XPButton5Click},
-      {"XPButton3", "八字起名", nullptr},            {"XPButton11", "八字算命", &TForm1::XPButton11Click},
+      {"XPButton3", "八字起名", &TForm1::XPButton3Click},            {"XPButton11", "八字算命", &TForm1::XPButton11Click},
       {"XPButton9", "万年历法", &TForm1::XPButton9Click},   {"XPButton8", "输出打印", &TForm1::XPButton8Click},
   };
   static constexpr int kTops[6] = {6, 78, 150, 223, 295, 368};
@@ -260,19 +271,25 @@ void TForm1::BuildWorkArea(QWidget* area) {
       ShowError(error);
     }
   });
+  const char* const hiddenNames[3] = {"wb1", "wb2", "wb4"};
   for (std::size_t i = 0; i < hiddenBrowsers_.size(); ++i) {
     hiddenBrowsers_[i] = new QtBrowser(this);
-    hiddenBrowsers_[i]->setObjectName(QString("wb%1").arg(i + 1));
+    hiddenBrowsers_[i]->setObjectName(hiddenNames[i]);
   }
 
   label21 = new QLabel(Panel(WorkPanel::NamePickerPanel));
   label21->setObjectName("label21");
-  label21->setGeometry(40, 70, 240, 30);
   label21->setAlignment(Qt::AlignCenter);
   label21->setCursor(Qt::PointingHandCursor);
   label21->setToolTip(Qt8("鼠标按下，测算该姓名"));
-  label21->setStyleSheet("color: navy; font-size: 21px;");
   connect(flatedit1, &QLineEdit::textChanged, label21, &QLabel::setText);
+  namePicker_ = new NamePickerPanel(Panel(WorkPanel::NamePickerPanel), label21);
+  connect(namePicker_->pdjbtn1, &QPushButton::clicked, this, &TForm1::XPButton14Click);
+  connect(namePicker_->suiListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) suiListBox1Click();
+  });
+  connect(namePicker_->suiStringGrid1, &QTableWidget::cellClicked, this, &TForm1::suitempsuiStringGrid1Click);
+  connect(namePicker_->suiStringGrid2, &QTableWidget::cellClicked, this, &TForm1::suitempsuiStringGrid2Click);
   connect(flatedit1, &NameEdit::EnterPressed, this, &TForm1::XPButton14Click);
   label21->installEventFilter(this);
 
@@ -303,9 +320,19 @@ void TForm1::FormCreate() {
   calendar->CnDate = StartupLunarText(today.date);
   calendar->CnMonth = BytesAt(calendar->CnDate, 1, 4);
   calendar->CnDay = BytesAt(calendar->CnDate, 5, 4);
-  hiddenBrowsers_[2]->Navigate(programFolder_ + "data/ssdf.db");
+  // wb3 is the built-in element-count page: there is nothing to load.
   FlatMemo10_ = ReadTextLines(StarSignYearTextsPath(programFolder_));
   FlatMemo11_ = ReadTextLines(AnimalYearTextsPath(programFolder_));
+  FlatMemo8_ = ReadTextLines(programFolder_ + "data/mind_reader.htm");
+  FlatMemo4_ = ReadTextLines(programFolder_ + "data/past_life.htm");
+  FlatMemo5_ = ReadTextLines(programFolder_ + "data/wedding_days.htm");
+}
+
+void TForm1::SetSecondaryWindows(const SecondaryWindows* windows) {
+  secondaryWindows_ = windows;
+  genderPanel_ = new GenderPanel(Panel(WorkPanel::GenderPanel), [this] { PlayClickSound(); }, dialogs_,
+                                 *windows->TForm7);
+  genderPanel_->show();
 }
 
 BirthProfile TForm1::CurrentProfile() const {
@@ -407,6 +434,90 @@ void TForm1::XPButton1Click() {
 void TForm1::XPButton4Click() {
   PlayClickSound();
   ShowWorkPanel(WorkPanel::NamePickerPanel);
+  try {
+    const std::optional<std::vector<std::string>> codes =
+        StrokePairListFor(ADOQuery1_, CurrentProfile().name, valueLabels_);
+    if (!codes) return;
+    const QSignalBlocker quiet(namePicker_->suiListBox1);
+    namePicker_->SetCodes(*codes);
+    if (!codes->empty()) FillGridsFrom(codes->front());
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+}
+
+void TForm1::FillGridsFrom(const std::string& code) {
+  NamePickerPanel::FillCharacterGrid(namePicker_->suiStringGrid1,
+                                     CharacterGridCells(ADOQuery1_, ParseDecimal(BytesAt(code, 1, 2))));
+  NamePickerPanel::FillCharacterGrid(namePicker_->suiStringGrid2,
+                                     CharacterGridCells(ADOQuery1_, ParseDecimal(BytesAt(code, 3, 2))));
+}
+
+void TForm1::ComposePickedName() {
+  const BirthProfile profile = CurrentProfile();
+  flatedit1->setText(FromGbk(velmora::ComposePickedName(profile.name, profile.surnameKind,
+                                                        NamePickerPanel::CurrentCellText(namePicker_->suiStringGrid1),
+                                                        NamePickerPanel::CurrentCellText(namePicker_->suiStringGrid2))));
+}
+
+void TForm1::suiListBox1Click() {
+  try {
+    FillGridsFrom(ToGbk(namePicker_->suiListBox1->currentItem()->text()));
+    ComposePickedName();
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+}
+
+void TForm1::suitempsuiStringGrid1Click() { ComposePickedName(); }
+
+void TForm1::suitempsuiStringGrid2Click() { ComposePickedName(); }
+
+void TForm1::XPButton3Click() {
+  PlayClickSound();
+  Button1Click();
+}
+
+void TForm1::Button1Click() {
+  ShowWorkPanel(WorkPanel::ReportViewerPanel);
+  try {
+    if (!FiveElementReading(wb3_, ADOQuery1_, CurrentProfile(), valueLabels_, reportPage_)) return;
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  PublishPage();
+}
+
+void TForm1::ShowFixedPage(const TextLines& page) {
+  PlayClickSound();
+  ShowWorkPanel(WorkPanel::ReportViewerPanel);
+  try {
+    ReplaceFile(programFolder_ + "ssbx.htm1", FileForm(page));
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  webbrowser1->stop();
+  viewer_->Navigate(programFolder_ + "ssbx.htm1");
+}
+
+void TForm1::N18Click() { ShowFixedPage(FlatMemo8_); }
+
+void TForm1::N20Click() { ShowFixedPage(FlatMemo4_); }
+
+void TForm1::N22Click() { ShowFixedPage(FlatMemo5_); }
+
+void TForm1::N49Click() {
+  PlayClickSound();
+  const std::optional<std::string> input =
+      dialogs_.InputBox("手机号码吉凶查询"_gbk, "请输入你的手机号码    "_gbk, std::string());
+  try {
+    const PhoneReading reading = ReadPhoneNumber(input.value_or(std::string()));
+    if (!reading.message.empty()) dialogs_.ShowMessage(reading.message);
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
 }
 
 void TForm1::XPButton5Click() {

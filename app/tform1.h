@@ -10,6 +10,7 @@
 
 #include "platform/dialogs.h"
 #include "readings/birth_profile.h"
+#include "readings/element_count_page.h"
 #include "readings/year_outlook.h"
 #include "readings/value_labels.h"
 #include "refdb/reference_db.h"
@@ -26,8 +27,10 @@ class QWebEngineView;
 namespace velmora {
 
 class ClickSound;
+class GenderPanel;
 class GradientProgress;
 class NameEdit;
+class NamePickerPanel;
 class PopupNotifier;
 class QtBrowser;
 class TChnCalendar;
@@ -42,7 +45,9 @@ class TForm1 : public QMainWindow {
   TForm1(std::string programFolder, Dialogs& dialogs, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  void SetSecondaryWindows(const SecondaryWindows* windows) { secondaryWindows_ = windows; }
+  // The secondary windows, created after the main window; the gender panel
+  // opens the views of one of them, so it is built here.
+  void SetSecondaryWindows(const SecondaryWindows* windows);
 
   // The shared pieces the commands work with.
   BirthProfile CurrentProfile() const;
@@ -76,9 +81,19 @@ class TForm1 : public QMainWindow {
   std::array<QToolButton*, 12> commandButtons{};
 
   QtBrowser& Viewer() { return *viewer_; }
+  NamePickerPanel* NamePicker() { return namePicker_; }
 
   // Command handlers.
   void XPButton14Click();
+  void XPButton3Click();
+  void Button1Click();
+  void suiListBox1Click();
+  void suitempsuiStringGrid1Click();
+  void suitempsuiStringGrid2Click();
+  void N18Click();
+  void N20Click();
+  void N22Click();
+  void N49Click();
   void XPButton15Click();
   void XPButton6Click();
   void N32Click();
@@ -112,6 +127,9 @@ class TForm1 : public QMainWindow {
   // The frame of a reading shown as a report page: panel, reading, publish.
   template <typename Reading>
   bool RunReportCommand(Reading reading);
+  void ShowFixedPage(const TextLines& page);
+  void FillGridsFrom(const std::string& code);
+  void ComposePickedName();
 
   std::string programFolder_;
   Dialogs& dialogs_;
@@ -120,10 +138,16 @@ class TForm1 : public QMainWindow {
   ValueLabels valueLabels_;
   ClickSound* clickSound_ = nullptr;
   QtBrowser* viewer_ = nullptr;
-  std::array<QtBrowser*, 4> hiddenBrowsers_{};  // wb1 .. wb4
+  std::array<QtBrowser*, 3> hiddenBrowsers_{};  // wb1, wb2, wb4
+  ElementCountPage wb3_;
+  NamePickerPanel* namePicker_ = nullptr;
+  GenderPanel* genderPanel_ = nullptr;
   std::array<QFrame*, 4> panels_{};
   TextLines FlatMemo10_;  // the star signs' yearly texts
   TextLines FlatMemo11_;  // the zodiac animals' yearly texts
+  TextLines FlatMemo8_;   // the mind-reader page
+  TextLines FlatMemo4_;   // the past-life page
+  TextLines FlatMemo5_;   // the wedding-days page
   const SecondaryWindows* secondaryWindows_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "cli/reading_command.h"
 
+#include <array>
 #include <chrono>
 #include <ctime>
 #include <map>
@@ -8,7 +9,11 @@
 #include "calendar/startup_lunar.h"
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
+#include "readings/baby_gender.h"
 #include "readings/bone_weight.h"
+#include "readings/element_count_page.h"
+#include "readings/five_elements.h"
+#include "readings/phone_numerology.h"
 #include "readings/name_numerology.h"
 #include "readings/year_outlook.h"
 #include "refdb/database_error.h"
@@ -20,8 +25,9 @@ namespace velmora::cli {
 namespace {
 
 const char* const kUsage =
-    "usage: velmora-cli reading name|bone|zodiac|constellation [--name N] [--sex 男|女] [--surname 单姓|复姓] "
-    "[--birth yyyy-mm-dd] [--hour 0..23] [--folder DIR]";
+    "usage: velmora-cli reading name|bone|zodiac|constellation|elements [--name N] [--sex 男|女] "
+    "[--surname 单姓|复姓] [--birth yyyy-mm-dd] [--hour 0..23] [--folder DIR] | reading phone NUMBER | "
+    "reading gender --age A --month M | reading conception --age A --wish 男孩|女孩 | reading trigram P1 … P7";
 
 struct UsageError {
   std::string message;
@@ -74,38 +80,70 @@ BirthProfile ProfileOf(const CommandLine& line, const std::string& folder) {
   return profile;
 }
 
+// What the gender panel or the trigram view shows for the options given.
+std::string GenderAnswer(const std::string& kind, const CommandLine& line) {
+  const std::string age = line.Option("age").value_or("18");
+  if (kind == "gender") return QueryGenderChart(line.Option("month").value_or("1"), age).label;
+  if (kind == "conception") {
+    std::string holder = InitialMonthsHolder();
+    return QueryConceptionMonths(age, Choice(line, "wish", "男孩", "女孩") == "男孩"_gbk ? 0 : 1, holder);
+  }
+  std::array<int, 7> positions{};
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    const std::string& text = line.positional[i + 1];
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos) {
+      throw UsageError{"trigram takes seven zero-based list positions"};
+    }
+    positions[i] = std::stoi(text);
+  }
+  return TrigramSex(positions);
+}
+
 }  // namespace
 
 int RunReadingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string error;
   const std::optional<CommandLine> line =
-      ParseCommandLine(args, {"name", "sex", "surname", "birth", "hour", "folder"}, error);
-  static const std::map<std::string, int> kKinds = {{"name", 0}, {"bone", 1}, {"zodiac", 2}, {"constellation", 3}};
-  if (!line || line->positional.size() != 1 || !kKinds.count(line->positional[0])) {
+      ParseCommandLine(args, {"name", "sex", "surname", "birth", "hour", "folder", "age", "month", "wish"}, error);
+  static const std::map<std::string, std::size_t> kKinds = {
+      {"name", 1},  {"bone", 1},   {"zodiac", 1},     {"constellation", 1}, {"elements", 1},
+      {"phone", 2}, {"gender", 1}, {"conception", 1}, {"trigram", 8}};
+  const auto kind = line && !line->positional.empty() ? kKinds.find(line->positional[0]) : kKinds.end();
+  if (kind == kKinds.end() || line->positional.size() != kind->second) {
     err << "velmora-cli: " << (error.empty() ? kUsage : error) << "\n";
     return kUsageError;
   }
   const std::string folder = CommandFolder(*line);
   try {
+    if (kind->first == "phone") {
+      // What the message box would show; a text that is no number shows nothing.
+      const std::string message = GbkToUtf8(ReadPhoneNumber(Utf8ToGbk(line->positional[1])).message);
+      if (!message.empty()) out << message << "\n";
+      return kSuccess;
+    }
+    if (kind->first == "gender" || kind->first == "conception" || kind->first == "trigram") {
+      out << GbkToUtf8(GenderAnswer(kind->first, *line)) << "\n";
+      return kSuccess;
+    }
     const BirthProfile profile = ProfileOf(*line, folder);
     ValueLabels labels;
     ReportPage page;
-    const std::string kind = line->positional[0];
-    if (kind == "name" || kind == "bone") {
+    if (kind->first == "zodiac") {
+      AnimalYearReading(ReadTextLines(AnimalYearTextsPath(folder)), profile, labels, page);
+    } else if (kind->first == "constellation") {
+      StarSignYearReading(ReadTextLines(StarSignYearTextsPath(folder)), profile, labels, page);
+    } else {
       ReferenceDb db(folder, ReferenceDatabase());
       db.Open();
-      if (kind == "name") {
-        BuildNamePage(page, NameReading(db, profile, labels));
-      } else {
-        BoneWeightReading(db, profile, labels, page);
+      if (kind->first == "name") BuildNamePage(page, NameReading(db, profile, labels));
+      if (kind->first == "bone") BoneWeightReading(db, profile, labels, page);
+      if (kind->first == "elements") {
+        ElementCountPage counter;
+        FiveElementReading(counter, db, profile, labels, page);
       }
-    } else if (kind == "zodiac") {
-      AnimalYearReading(ReadTextLines(AnimalYearTextsPath(folder)), profile, labels, page);
-    } else {
-      StarSignYearReading(ReadTextLines(StarSignYearTextsPath(folder)), profile, labels, page);
     }
     page.WriteTo(folder + "ssbx.htm1");
-    if (kind == "name") SettingsFile(SettingsFilePath(folder)).Write("setup", "name", profile.name);
+    if (kind->first == "name") SettingsFile(SettingsFilePath(folder)).Write("setup", "name", profile.name);
     out << GbkToUtf8(page.FileText());
   } catch (const UsageError& usage) {
     err << "velmora-cli: " << usage.message << "\n";

@@ -101,11 +101,13 @@ void ReportPage::AddTrailer() {
 
 void ReportPage::ClosePage() { lines_.push_back("</BODY></HTML>"); }
 
-std::string ReportPage::FileText() const {
+std::string FileForm(const std::vector<std::string>& lines) {
   std::string text;
-  for (const std::string& line : lines_) text += line + "\r\n";
+  for (const std::string& line : lines) text += line + "\r\n";
   return text;
 }
+
+std::string ReportPage::FileText() const { return FileForm(lines_); }
 
 void ReportPage::WriteTo(const std::string& path) const { ReplaceFile(path, FileText()); }
 

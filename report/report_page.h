@@ -13,6 +13,9 @@ std::string PageTitleLine(const std::string& topic);
 const std::string& FiveElementTitleLine();
 const std::string& PlainSeparator();      // <Hr width="80%"><BR>
 const std::string& SmallFontSeparator();  // <Hr width="80%"><font size="2"><BR>
+// Lines in the file form of a page: every line followed by CR LF.
+std::string FileForm(const std::vector<std::string>& lines);
+
 // The 51 lines that follow the body of most pages.
 const std::vector<std::string>& ReportTrailer();
 

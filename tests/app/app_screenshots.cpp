@@ -15,6 +15,7 @@
 #include "app/name_edit.h"
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
+#include "app/tform7.h"
 #include "app/tform1.h"
 #include "platform/qt/local_file_scheme.h"
 
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
   velmora::QtDialogs dialogs;
   velmora::TForm1 window(folder, dialogs);
   dialogs.SetParent(&window);
+  const velmora::SecondaryWindows windows = velmora::CreateSecondaryWindows(&window);
+  window.SetSecondaryWindows(&windows);
   window.move(40, 40);
   window.show();
   Wait(3000);
@@ -81,5 +84,26 @@ int main(int argc, char** argv) {
     Wait(1500);
     Save(name, frame);
   }
+  const std::pair<void (velmora::TForm1::*)(), const char*> more[] = {
+      {&velmora::TForm1::XPButton3Click, "report_five_elements"},
+      {&velmora::TForm1::N18Click, "page_mind_reader"},
+      {&velmora::TForm1::N20Click, "page_past_life"},
+      {&velmora::TForm1::N22Click, "page_wedding_days"},
+      {&velmora::TForm1::XPButton4Click, "panel_name_picker_filled"},
+  };
+  for (const auto& [command, name] : more) {
+    (window.*command)();
+    Wait(1500);
+    Save(name, frame);
+  }
+  windows.TForm7->ShowChartView();
+  Wait(600);
+  Save("tform7_chart", windows.TForm7->frameGeometry());
+  windows.TForm7->ShowTrigramView();
+  Wait(600);
+  Save("tform7_trigram", windows.TForm7->frameGeometry());
+  windows.TForm7->ShowFolkRuleView();
+  Wait(600);
+  Save("tform7_folk_rule", windows.TForm7->frameGeometry());
   return 0;
 }

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
@@ -19,6 +21,9 @@
 #include "app/chn_calendar_picker.h"
 #include "app/name_edit.h"
 #include "app/tform1.h"
+#include "app/name_picker_panel.h"
+#include "platform/qt/gbk_qstring.h"
+#include "readings/stroke_lookup.h"
 #include "platform/qt/qt_browser.h"
 #include "platform/qt/local_file_scheme.h"
 #include "refdb/settings_file.h"
@@ -32,10 +37,14 @@ namespace {
 class RecordingDialogs : public Dialogs {
  public:
   std::vector<std::string> messages;
+  std::optional<std::string> input;  // what the next input box answers (UTF-8)
+  std::string inputCaption;
   void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
   bool Confirm(const std::string&) override { return false; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
+  std::optional<std::string> InputBox(const std::string& caption, const std::string&, const std::string&) override {
+    inputCaption = GbkToUtf8(caption);
+    if (!input) return std::nullopt;
+    return Utf8ToGbk(*input);
   }
 };
 
@@ -53,6 +62,11 @@ void Type(QWidget* widget, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
     QApplication::sendEvent(widget, &press);
   }
+}
+
+// The stroke count whose characters fill a grid, read back from its first cell.
+std::string LookupGrid(TForm1& window, const QTableWidget* grid) {
+  return LookupStrokeCount(window.Database(), ToGbk(grid->item(0, 0)->text()));
 }
 
 int VisiblePanels(const TForm1& window) {
@@ -280,6 +294,98 @@ class TForm1Test : public QObject {
       QVERIFY2(GbkToUtf8(window.Viewer().BodyText()).find(expected) != std::string::npos, expected);
     }
     QCOMPARE(GbkToUtf8(window.Values().Get("Label51")), std::string("双子座"));
+  }
+
+  void NamePickerFillsGridsAndComposesTheName() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    NamePickerPanel* picker = window.NamePicker();
+    QCOMPARE(picker->suiListBox1->count(), 6);  // the start-up entries
+    QCOMPARE(picker->suiListBox1->item(0)->text(), QString("0312"));
+    window.flatedit1->setText(QString::fromUtf8("欧阳娜娜"));
+    window.FlatButton2->click();  // 复姓
+    window.XPButton4Click();
+    QCOMPARE(window.VisiblePanel(), WorkPanel::NamePickerPanel);
+    QCOMPARE(window.Values().Get("Label38"), std::string("15"));  // 欧 (歐) has 15 strokes
+    QVERIFY(picker->suiListBox1->count() > 0);
+    QCOMPARE(window.flatedit1->text(), QString::fromUtf8("欧阳娜娜"));  // listing changes no name
+    picker->suiStringGrid1->setCurrentCell(0, 1);
+    window.suitempsuiStringGrid1Click();
+    const QString first = picker->suiStringGrid1->item(0, 1)->text();
+    const QString second = picker->suiStringGrid2->item(0, 0)->text();
+    QCOMPARE(window.flatedit1->text(), QString::fromUtf8("欧阳") + first + second);
+    // "0527": 5-stroke characters in the first grid, 27-stroke ones in the second
+    picker->SetCodes({"0527"});
+    picker->suiListBox1->setCurrentRow(0);
+    QCOMPARE(GbkToUtf8(LookupGrid(window, picker->suiStringGrid1)), std::string("5"));
+    QCOMPARE(GbkToUtf8(LookupGrid(window, picker->suiStringGrid2)), std::string("27"));
+  }
+
+  void PhoneNumerologyAnswersInAMessageBox() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    const std::pair<std::optional<std::string>, std::vector<std::string>> cases[] = {
+        {std::string("1234567"), {"手机号码：1234567\r\r吉凶预测：和气致祥，必获成功　吉"}},
+        {std::string("123456"), {"手机号码输入错误，测算失败！"}},
+        {std::string("abc1234"), {}},
+        {std::nullopt, {}},  // cancelled
+        {std::string("12345667.5"), {"'67.5' is not a valid integer value"}},
+    };
+    for (const auto& [input, shown] : cases) {
+      dialogs.messages.clear();
+      dialogs.input = input;
+      window.N49Click();
+      QCOMPARE(dialogs.inputCaption, std::string("手机号码吉凶查询"));
+      QCOMPARE(dialogs.messages, shown);
+    }
+  }
+
+  void ExtraPagesReplaceTheReportFileButNotTheBuffer() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    for (const char* page : {"data/mind_reader.htm", "data/past_life.htm", "data/wedding_days.htm"}) {
+      std::filesystem::copy_file(testing::BuiltProgramFolder() + page, folder.Path() + page);
+    }
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
+    window.Page().BeginPage("kept", "page");
+    const std::pair<void (TForm1::*)(), QString> pages[] = {
+        {&TForm1::N18Click, QString::fromUtf8("Mind Reader 神奇读心术")},
+        {&TForm1::N20Click, QString::fromUtf8("谁是你的前世？")},
+        {&TForm1::N22Click, QString::fromUtf8("结婚吉日")},
+    };
+    for (const auto& [command, title] : pages) {
+      QSignalSpy loaded(window.webbrowser1, &QWebEngineView::loadFinished);
+      (window.*command)();
+      QVERIFY(loaded.wait(10000));
+      QVERIFY2(window.webbrowser1->title().contains(title) ||
+                   QString::fromStdString(GbkToUtf8(window.Viewer().BodyText())).contains(title),
+               qPrintable(title));
+    }
+    QVERIFY(GbkToUtf8(window.Viewer().BodyText()).find("2027年婚庆吉日一览") != std::string::npos);
+    QCOMPARE(window.Page().Lines().size(), std::size_t{4});
+    QCOMPARE(window.Page().Lines()[2], std::string("kept"));
+  }
+
+  void FiveElementNamingPublishesItsPage() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
+    window.chnclndrpckr1->ChnCalendar()->SetDateTime({{2000, 1, 1}});
+    QSignalSpy loaded(window.webbrowser1, &QWebEngineView::loadFinished);
+    window.XPButton3Click();
+    QVERIFY(loaded.wait(10000));
+    const std::string text = GbkToUtf8(window.Viewer().BodyText());
+    QVERIFY(text.find("Velmora - 八字起名") != std::string::npos);
+    QVERIFY(text.find("在你的五行中，水(3)盛") != std::string::npos);
+    QVERIFY(dialogs.messages.empty());
   }
 
   void APublishThatCannotWriteKeepsTheViewerWhereItWas() {

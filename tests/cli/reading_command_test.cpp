@@ -57,6 +57,37 @@ TEST_F(ReadingCommandTest, EveryKindPrintsItsPage) {
   }
 }
 
+TEST_F(ReadingCommandTest, FiveElementsPhoneAndGender) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* expected;  // empty: prints nothing
+  };
+  const Case cases[] = {
+      {{"elements", "--birth", "2000-01-01", "--hour", "0"}, "在你的五行中，水(3)盛"},
+      {{"phone", "1234567"}, "手机号码：1234567\r\r吉凶预测：和气致祥，必获成功　吉\n"},
+      {{"phone", "123456"}, "手机号码输入错误，测算失败！\n"},
+      {{"phone", "abc1234"}, ""},
+      {{"gender", "--age", "18", "--month", "1"}, "女孩！\n"},
+      {{"gender", "--age", "42", "--month", "7"}, "男孩！\n"},
+      {{"conception", "--age", "44", "--wish", "男孩"}, "今年1、2、4、5、6、8、10月份。\r\r在上述月份怀孕，心想事成！\n"},
+      {{"trigram", "0", "0", "0", "0", "0", "0", "0"}, "女\n"},
+      {{"trigram", "0", "0", "0", "0", "0", "1", "0"}, "男\n"},
+  };
+  for (Case c : cases) {
+    c.args.insert(c.args.end(), {"--folder", folder.Path()});
+    const CommandResult result = RunReading(c.args);
+    EXPECT_EQ(result.status, kSuccess) << result.err;
+    if (std::string(c.expected).empty() || c.args[0] != "elements") {
+      EXPECT_EQ(result.out, c.expected) << c.args[0];
+    } else {
+      EXPECT_NE(result.out.find(c.expected), std::string::npos);
+    }
+  }
+  const CommandResult typed = RunReading({"gender", "--age", "1x", "--folder", folder.Path()});
+  EXPECT_EQ(typed.status, kRuntimeError);
+  EXPECT_EQ(typed.err, "velmora-cli: '11x' is not a valid integer value\n");
+}
+
 TEST_F(ReadingCommandTest, UsageAndDatabaseErrors) {
   const std::vector<std::vector<std::string>> usage = {
       {},
@@ -67,6 +98,10 @@ TEST_F(ReadingCommandTest, UsageAndDatabaseErrors) {
       {"bone", "--birth", "1990-02-30"},
       {"bone", "--birth", "2101-01-01"},
       {"zodiac", "--color", "red"},
+      {"phone"},
+      {"trigram", "0", "0"},
+      {"trigram", "0", "0", "0", "0", "0", "0", "x"},
+      {"conception", "--wish", "双胞胎"},
   };
   for (const auto& args : usage) {
     const CommandResult result = RunReading(args);

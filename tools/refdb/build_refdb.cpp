@@ -29,6 +29,9 @@ namespace velmora::tools {
 namespace {
 
 constexpr std::size_t kStrokePairsPerSurname = 40;
+// A stroke count is offered for given names only when the picker's grid can
+// show enough good name characters of that count.
+constexpr int kFewestNameCharacters = 8;
 
 NameFormPolicy LoadNameFormPolicy(const std::string& path) {
   NameFormPolicy policy;
@@ -87,6 +90,7 @@ class DatabaseFile {
 
 struct StrokeTable {
   std::map<int, std::vector<char32_t>> byCount;
+  std::map<int, int> nameCharacters;  // given-name characters per count
   std::map<char32_t, char32_t> traditional;  // only where the form differs
 };
 
@@ -106,6 +110,7 @@ StrokeTable BuildStrokeTable(const NameStrokes& strokes, const std::vector<char3
     const std::optional<int> count = strokes.StrokeCount(c);
     if (!count) throw std::runtime_error("no stroke count for " + EncodeUtf8(c));
     table.byCount[*count].push_back(c);
+    if (preferredSet.count(c)) ++table.nameCharacters[*count];
     const char32_t form = strokes.TraditionalForm(c);
     if (form != c && inGbk.count(form)) table.traditional[c] = form;
   }
@@ -122,19 +127,21 @@ void Build(const std::string& unihanFolder, const std::string& sources, const st
   for (const ReferenceTable& table : texts) reference.AddTable(table.name, table.columns, table.rows);
 
   std::vector<std::vector<std::string>> strokeRows;
-  std::set<int> counts;
+  std::set<int> counts, givenNameCounts;
   for (const auto& [count, characters] : strokeTable.byCount) {
     std::string run;
     for (char32_t c : characters) run += EncodeUtf8(c);
     strokeRows.push_back({std::to_string(count), run});
     counts.insert(count);
+    const auto names = strokeTable.nameCharacters.find(count);
+    if (names != strokeTable.nameCharacters.end() && names->second >= kFewestNameCharacters) givenNameCounts.insert(count);
   }
   reference.AddTable("汉字笔划", {"数字", "汉字"}, strokeRows);
 
   const NumerologyVerdicts verdicts = ReadNumerologyVerdicts(texts);
   std::vector<std::vector<std::string>> pairRows;
   for (int surname : counts) {
-    const auto pairs = FavourableStrokePairs(surname, verdicts, counts, kStrokePairsPerSurname);
+    const auto pairs = FavourableStrokePairs(surname, verdicts, givenNameCounts, kStrokePairsPerSurname);
     if (!pairs.empty()) pairRows.push_back({std::to_string(surname), StrokePairCodes(pairs)});
   }
   reference.AddTable("起名笔划", {"姓氏", "内容"}, pairRows);

@@ -1,0 +1,90 @@
+#include "calendar/four_pillars.h"
+
+#include <cmath>
+
+#include "calendar/day_number.h"
+#include "calendar/solar_terms.h"
+#include "text/gbk.h"
+
+namespace velmora {
+namespace {
+
+int FloorMod(int value, int divisor) { return ((value % divisor) + divisor) % divisor; }
+
+Pillar FromCycleIndex(int index) { return {FloorMod(index, 10), FloorMod(index, 12)}; }
+
+// The moment as a fractional day number, comparable with the solar terms.
+double MomentOf(const CivilDate& date, int hour) { return DayNumberOf(date) + hour / 24.0; }
+
+double TermMoment(int year, int n) { return DayNumberOf(year, 1, 0) + SolarTermMoment(year, n); }
+
+constexpr int kMinorCold = 1;   // 小寒, the 节 that opens the 丑 month
+constexpr int kSpringStart = 3;  // 立春
+
+}  // namespace
+
+int Pillar::CycleIndex() const {
+  // the index i with i mod 10 = stem and i mod 12 = branch
+  for (int i = stem; i < 60; i += 10) {
+    if (i % 12 == branch) return i;
+  }
+  return 0;
+}
+
+Pillar DayPillarOf(const CivilDate& date) {
+  return FromCycleIndex(DayNumberOf(date) - DayNumberOf(1949, 10, 1));
+}
+
+FourPillars FourPillarsOf(const CivilDate& date, int hour) {
+  const double moment = MomentOf(date, hour);
+  FourPillars pillars;
+  const int year = date.year - (moment < TermMoment(date.year, kSpringStart) ? 1 : 0);
+  pillars.year = FromCycleIndex(year - 4);
+
+  // The last 节 (odd term) at or before the moment; before 小寒 it is the 大雪
+  // of the year before, which opens the 子 month.
+  int monthBranch = 0;
+  for (int n = kMinorCold; n <= 23; n += 2) {
+    if (moment >= TermMoment(date.year, n)) monthBranch = (1 + (n - 1) / 2) % 12;
+  }
+  const int firstMonthStem = (pillars.year.stem % 5) * 2 + 2;  // 五虎遁: the stem of the 寅 month
+  pillars.month = {FloorMod(firstMonthStem + FloorMod(monthBranch - 2, 12), 10), monthBranch};
+
+  // From 23:00 the day is the next one.
+  const CivilDate dayDate = hour >= 23 ? *DateOfDayNumber(DayNumberOf(date) + 1) : date;
+  pillars.day = DayPillarOf(dayDate);
+  const int hourBranch = (hour + 1) / 2 % 12;
+  const int firstHourStem = (pillars.day.stem % 5) * 2;  // 五鼠遁: the stem of the 子 hour
+  pillars.hour = {(firstHourStem + hourBranch) % 10, hourBranch};
+  return pillars;
+}
+
+Element StemElement(int stem) {
+  static constexpr Element kByStem[10] = {Element::Wood,  Element::Wood,  Element::Fire,  Element::Fire,
+                                          Element::Earth, Element::Earth, Element::Metal, Element::Metal,
+                                          Element::Water, Element::Water};
+  return kByStem[stem];
+}
+
+Element BranchElement(int branch) {
+  static constexpr Element kByBranch[12] = {Element::Water, Element::Earth, Element::Wood,  Element::Wood,
+                                            Element::Earth, Element::Fire,  Element::Fire,  Element::Earth,
+                                            Element::Metal, Element::Metal, Element::Earth, Element::Water};
+  return kByBranch[branch];
+}
+
+const std::string& ElementName(Element element) {
+  static const std::array<std::string, 5> names = {"金"_gbk, "木"_gbk, "水"_gbk, "火"_gbk, "土"_gbk};
+  return names[static_cast<std::size_t>(element)];
+}
+
+const std::string& NayinOf(const Pillar& pillar) {
+  static const std::array<std::string, 30> names = {
+      "海中金"_gbk, "炉中火"_gbk, "大林木"_gbk, "路旁土"_gbk, "剑锋金"_gbk, "山头火"_gbk, "涧下水"_gbk, "城头土"_gbk,
+      "白蜡金"_gbk, "杨柳木"_gbk, "泉中水"_gbk, "屋上土"_gbk, "霹雳火"_gbk, "松柏木"_gbk, "长流水"_gbk, "沙中金"_gbk,
+      "山下火"_gbk, "平地木"_gbk, "壁上土"_gbk, "金箔金"_gbk, "覆灯火"_gbk, "天河水"_gbk, "大驿土"_gbk, "钗钏金"_gbk,
+      "桑柘木"_gbk, "大溪水"_gbk, "沙中土"_gbk, "天上火"_gbk, "石榴木"_gbk, "大海水"_gbk};
+  return names[static_cast<std::size_t>(pillar.CycleIndex() / 2)];
+}
+
+}  // namespace velmora

@@ -1,0 +1,37 @@
+#pragma once
+// The four pillars (year, month, day, hour) of a birth moment in UTC+8: the
+// year turns at the moment of 立春, the month at the moment of each 节, the day
+// at 23:00 (the late 子 hour belongs to the next day), the hour every two hours.
+
+#include <array>
+#include <string>
+
+#include "calendar/civil_date.h"
+
+namespace velmora {
+
+struct Pillar {
+  int stem = 0;    // 0..9: 甲 … 癸
+  int branch = 0;  // 0..11: 子 … 亥
+  int CycleIndex() const;  // 0..59: 甲子 … 癸亥
+};
+
+struct FourPillars {
+  Pillar year, month, day, hour;
+};
+
+// Birth at hour:00 of the civil date.
+FourPillars FourPillarsOf(const CivilDate& date, int hour);
+
+enum class Element { Metal, Wood, Water, Fire, Earth };  // 金 木 水 火 土
+Element StemElement(int stem);
+Element BranchElement(int branch);
+const std::string& ElementName(Element element);  // GBK 金 木 水 火 土
+
+// The 纳音 of a pillar, such as 海中金 for 甲子 (GBK).
+const std::string& NayinOf(const Pillar& pillar);
+
+// The day pillar of a civil date: 1949-10-01 was a 甲子 day.
+Pillar DayPillarOf(const CivilDate& date);
+
+}  // namespace velmora

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "readings/phone_numerology.h"
+#include "text/gbk.h"
+
+namespace velmora {
+namespace {
+
+using Outcome = PhoneReading::Outcome;
+
+TEST(PhoneNumerology, TheLastFourDigitsModuloEighty) {
+  struct Case {
+    const char* input;
+    const char* verdict;
+  };
+  const Case cases[] = {
+      {"1234567", "和气致祥，必获成功　吉"},         // 4567 mod 80 = 7
+      {"13800000001", "大展鸿图，可获成功　吉"},
+      {"13812345678", "有得有失，华而不实　吉带凶"},  // 78
+      {"13800000079", "前途无光，希望不大　凶"},
+      {"13800000080", "得而复失，枉费心机　吉带凶"},  // remainder 0 takes entry 80
+      {" 1234567", "和气致祥，必获成功　吉"},        // a leading blank passes both tests
+  };
+  for (const Case& c : cases) {
+    const PhoneReading reading = ReadPhoneNumber(c.input);
+    EXPECT_EQ(reading.outcome, Outcome::Verdict) << c.input;
+    EXPECT_EQ(GbkToUtf8(reading.message), std::string("手机号码：") + c.input + "\r\r吉凶预测：" + c.verdict);
+  }
+}
+
+TEST(PhoneNumerology, ShortNumbersAndNonNumbers) {
+  const PhoneReading tooShort = ReadPhoneNumber("123456");
+  EXPECT_EQ(tooShort.outcome, Outcome::TooShort);
+  EXPECT_EQ(GbkToUtf8(tooShort.message), "手机号码输入错误，测算失败！");
+  for (const char* silent : {"", "abc1234", "138-1234-5678", "12 34567", "1.2.34567", Utf8ToGbk("一二三四五六七").c_str()}) {
+    const PhoneReading reading = ReadPhoneNumber(silent);
+    EXPECT_EQ(reading.outcome, Outcome::NotANumber) << silent;
+    EXPECT_EQ(reading.message, "");
+  }
+  EXPECT_EQ(ReadPhoneNumber("+1234567").outcome, Outcome::Verdict);
+  EXPECT_EQ(ReadPhoneNumber("1234.5e1").outcome, Outcome::Verdict);  // tail .5e1 = 5
+}
+
+TEST(PhoneNumerology, ATailWithAFractionIsTheConversionError) {
+  try {
+    ReadPhoneNumber("12345667.5");
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(), "'67.5' is not a valid integer value");
+  }
+}
+
+TEST(PhoneNumerology, TheTableHasItsEightyOneEntries) {
+  EXPECT_EQ(GbkToUtf8(PhoneNumberPhrase(1)), "大展鸿图，可获成功　吉");
+  EXPECT_EQ(GbkToUtf8(PhoneNumberPhrase(81)), "最极之数，能得成功　吉");
+  EXPECT_THROW(PhoneNumberPhrase(0), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace velmora
