@@ -77,22 +77,15 @@ int main(int argc, char** argv) {
       {&velmora::TForm1::N32Click, "report_bone"},
       {&velmora::TForm1::XPButton15Click, "report_zodiac"},
       {&velmora::TForm1::XPButton6Click, "report_constellation"},
-  };
-  for (const auto& [reading, name] : readings) {
-    (window.*reading)();
-    window.popupmenu3->hide();
-    Wait(1500);
-    Save(name, frame);
-  }
-  const std::pair<void (velmora::TForm1::*)(), const char*> more[] = {
       {&velmora::TForm1::XPButton3Click, "report_five_elements"},
       {&velmora::TForm1::N18Click, "page_mind_reader"},
       {&velmora::TForm1::N20Click, "page_past_life"},
       {&velmora::TForm1::N22Click, "page_wedding_days"},
       {&velmora::TForm1::XPButton4Click, "panel_name_picker_filled"},
   };
-  for (const auto& [command, name] : more) {
+  for (const auto& [command, name] : readings) {
     (window.*command)();
+    window.popupmenu3->hide();
     Wait(1500);
     Save(name, frame);
   }

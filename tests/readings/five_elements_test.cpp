@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/expect_error.h"
+
 #include "readings/element_count_page.h"
 #include "readings/five_elements.h"
 #include "refdb/sqlcipher_database.h"
@@ -117,12 +119,8 @@ TEST_F(FiveElementReadingTest, CountsThatAreNoDigitsStopWithTheConversionError) 
   ElementCountPage counter;
   BirthProfile profile = Profile({2000, 1, 1}, 0);
   profile.birthDate.date = {2000, 2, 30};  // the page cannot chart it
-  try {
-    FiveElementReading(counter, db, profile, labels, page);
-    ADD_FAILURE() << "no error";
-  } catch (const std::runtime_error& error) {
-    EXPECT_STREQ(error.what(), "'-' is not a valid integer value");
-  }
+  testing::ExpectErrorMessage([&] { FiveElementReading(counter, db, profile, labels, page); },
+                              "'-' is not a valid integer value");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/expect_error.h"
+
 #include "readings/name_numerology.h"
 #include "tests/readings/readings_fixture.h"
 #include "tests/test_folder.h"
@@ -119,12 +121,7 @@ TEST_F(NameReadingTest, TypedMarkupStaysTextAndQuotesNeverBreakALookup) {
 }
 
 TEST_F(NameReadingTest, ACountThatIsNoNumberStopsTheReading) {
-  try {
-    Read("坏明");
-    ADD_FAILURE() << "no error";
-  } catch (const std::runtime_error& error) {
-    EXPECT_STREQ(error.what(), "'x7' is not a valid integer value");
-  }
+  testing::ExpectErrorMessage([&] { Read("坏明"); }, "'x7' is not a valid integer value");
 }
 
 TEST(NamePage, TitleTrailerAndClosingLine) {

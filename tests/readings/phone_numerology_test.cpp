@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/expect_error.h"
+
 #include "readings/phone_numerology.h"
 #include "text/gbk.h"
 
@@ -42,12 +44,7 @@ TEST(PhoneNumerology, ShortNumbersAndNonNumbers) {
 }
 
 TEST(PhoneNumerology, ATailWithAFractionIsTheConversionError) {
-  try {
-    ReadPhoneNumber("12345667.5");
-    ADD_FAILURE() << "no error";
-  } catch (const std::runtime_error& error) {
-    EXPECT_STREQ(error.what(), "'67.5' is not a valid integer value");
-  }
+  testing::ExpectErrorMessage([] { ReadPhoneNumber("12345667.5"); }, "'67.5' is not a valid integer value");
 }
 
 TEST(PhoneNumerology, TheTableHasItsEightyOneEntries) {
