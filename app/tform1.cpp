@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QTableWidget>
@@ -285,8 +286,11 @@ void TForm1::BuildWorkArea(QWidget* area) {
   connect(flatedit1, &QLineEdit::textChanged, label21, &QLabel::setText);
   namePicker_ = new NamePickerPanel(Panel(WorkPanel::NamePickerPanel), label21);
   connect(namePicker_->pdjbtn1, &QPushButton::clicked, this, &TForm1::XPButton14Click);
+  // The mouse chooses an entry by clicking it, even the one already current;
+  // the keyboard by moving the current row.
+  connect(namePicker_->suiListBox1, &QListWidget::itemClicked, this, &TForm1::suiListBox1Click);
   connect(namePicker_->suiListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) suiListBox1Click();
+    if (row >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton) suiListBox1Click();
   });
   connect(namePicker_->suiStringGrid1, &QTableWidget::cellClicked, this, &TForm1::suitempsuiStringGrid1Click);
   connect(namePicker_->suiStringGrid2, &QTableWidget::cellClicked, this, &TForm1::suitempsuiStringGrid2Click);

@@ -123,14 +123,18 @@ PhoneReading ReadPhoneNumber(const std::string& input) {
   if (!IsDecimalNumber(input)) return {PhoneReading::Outcome::NotANumber, {}};
   if (input.size() < kShortestNumber) return {PhoneReading::Outcome::TooShort, "手机号码输入错误，测算失败！"_gbk};
   const std::string tail = input.substr(input.size() - 4);
+  // The tail is read as a number with its blanks around it ignored.
+  const std::size_t first = tail.find_first_not_of(' ');
+  const std::string digits = first == std::string::npos ? std::string() : tail.substr(first, tail.find_last_not_of(' ') - first + 1);
   char* end = nullptr;
-  const double n = std::strtod(tail.c_str(), &end);
-  if (tail.empty() || end != tail.c_str() + tail.size()) {
+  const double n = std::strtod(digits.c_str(), &end);
+  if (digits.empty() || end != digits.c_str() + digits.size()) {
     throw std::runtime_error("'" + tail + "' is not a valid floating point value");
   }
-  // The remainder by 80 as the fraction of n / 80 times 80; a tail with a
-  // fraction of its own leaves a remainder that is no whole number.
-  const double quotient = n / 80.0;
+  // The remainder by 80 as the digits after the decimal point of n / 80,
+  // times 80; a tail with a fraction of its own leaves a remainder that is no
+  // whole number.
+  const double quotient = std::fabs(n / 80.0);
   const double remainder = (quotient - std::floor(quotient)) * 80.0;
   const double whole = std::round(remainder);
   if (std::fabs(remainder - whole) > 1e-6) {

@@ -256,7 +256,7 @@ class TForm1Test : public QObject {
     const std::function<void()> triggers[] = {
         [&] { window.XPButton14Click(); },
         [&] { QTest::keyClick(window.flatedit1, Qt::Key_Return); },
-        [&] { QTest::mousePress(window.label21, Qt::LeftButton); },
+        [&] { QTest::mouseClick(window.label21, Qt::LeftButton); },
     };
     const char* names[] = {"李明亮", "欧阳娜娜", "张三"};
     for (int i = 0; i < 3; ++i) {
@@ -321,6 +321,28 @@ class TForm1Test : public QObject {
     picker->suiListBox1->setCurrentRow(0);
     QCOMPARE(GbkToUtf8(LookupGrid(window, picker->suiStringGrid1)), std::string("5"));
     QCOMPARE(GbkToUtf8(LookupGrid(window, picker->suiStringGrid2)), std::string("27"));
+  }
+
+  // Before any 自助起名 the built-in entries work, and clicking the entry that
+  // is already current chooses it too.
+  void ClickingTheCurrentStartUpEntryFillsTheGrids() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    window.show();
+    window.flatedit1->setText(QString::fromUtf8("李四"));
+    window.XPButton1Click();
+    window.ShowWorkPanel(WorkPanel::NamePickerPanel);
+    NamePickerPanel* picker = window.NamePicker();
+    QCOMPARE(picker->suiListBox1->currentRow(), 0);
+    QVERIFY(picker->suiStringGrid1->item(0, 0) == nullptr);  // empty before any choice
+    const QRect first = picker->suiListBox1->visualItemRect(picker->suiListBox1->item(0));
+    QTest::mouseClick(picker->suiListBox1->viewport(), Qt::LeftButton, {}, first.center());
+    QCOMPARE(GbkToUtf8(LookupGrid(window, picker->suiStringGrid1)), std::string("3"));
+    QCOMPARE(GbkToUtf8(LookupGrid(window, picker->suiStringGrid2)), std::string("12"));
+    QCOMPARE(window.flatedit1->text(), QString::fromUtf8("李") + picker->suiStringGrid1->item(0, 0)->text() +
+                                           picker->suiStringGrid2->item(0, 0)->text());
   }
 
   void PhoneNumerologyAnswersInAMessageBox() {

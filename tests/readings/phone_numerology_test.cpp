@@ -22,6 +22,9 @@ TEST(PhoneNumerology, TheLastFourDigitsModuloEighty) {
       {"13800000079", "前途无光，希望不大　凶"},
       {"13800000080", "得而复失，枉费心机　吉带凶"},  // remainder 0 takes entry 80
       {" 1234567", "和气致祥，必获成功　吉"},        // a leading blank passes both tests
+      {"1234567 ", "和气致祥，必获成功　吉"},        // the tail "567 " reads as 567
+      {"    -12", "薄弱无力，谋事难成　凶"},          // -12 / 80 = -0.15: the digits .15 give 12
+      {"   -123", "忍耐自重，转凶为吉　吉带凶"},           // .5375 x 80 = 43
   };
   for (const Case& c : cases) {
     const PhoneReading reading = ReadPhoneNumber(c.input);
