@@ -44,6 +44,7 @@ TChnCalendar::TChnCalendar(QWidget* parent) : QWidget(parent) {
   yearButton_->setFlat(true);
   year_ = new QSpinBox(this);
   year_->setRange(kFirstCalendarYear, kLastCalendarYear);
+  year_->setKeyboardTracking(false);  // a typed year counts once it is complete
   monthLabel_ = new QLabel(this);
   monthLabel_->setAlignment(Qt::AlignCenter);
   monthLabel_->setMinimumWidth(40);
@@ -123,7 +124,8 @@ void TChnCalendar::Rebuild() {
       continue;
     }
     const DayCell& day = days[static_cast<std::size_t>(index)];
-    cell->setEnabled(true);
+    // The ten days dropped in 1582 are shown but cannot be chosen.
+    cell->setEnabled(IsExistingDate({date.year, date.month, day.day}));
     cell->setText(QString("%1\n%2").arg(day.day).arg(FromGbk(day.lunarLine)));
     cell->setChecked(day.day == date.day);
     cell->setStyleSheet(day.day == date.day ? "background: #f6d7a7; color: #5a1e1e;" : "color: #222;");

@@ -105,9 +105,7 @@ QString TChnCalendarPicker::LunarText() const { return FromGbk(facts_.monthText 
 void TChnCalendarPicker::DropDown() {
   const QDate today = QDate::currentDate();
   CivilDate chosen{BoxNumber(year_, today.year()), BoxNumber(month_, today.month()), BoxNumber(day_, today.day())};
-  if (!IsExistingDate(chosen) || chosen.year < 1 || chosen.year > 2100) {
-    chosen = {today.year(), today.month(), today.day()};
-  }
+  if (!IsExistingDate(chosen)) chosen = {today.year(), today.month(), today.day()};
   DateTime date = dateTime_;
   date.date = chosen;
   calendar_->SetDateTime(date);

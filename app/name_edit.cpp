@@ -1,5 +1,6 @@
 #include "app/name_edit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include "platform/qt/gbk_qstring.h"
@@ -19,8 +20,22 @@ void NameEdit::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
+// Text an input method commits is typed text too.
+void NameEdit::inputMethodEvent(QInputMethodEvent* event) {
+  QString kept;
+  for (const QChar character : event->commitString()) {
+    if (!IsDiscardedNameKey(character.unicode())) kept += character;
+  }
+  if (kept != event->commitString()) event->setCommitString(kept);
+  QLineEdit::inputMethodEvent(event);
+}
+
+// The box is left when the focus moves to another control of the window, not
+// when a menu opens or another window takes the focus.
 void NameEdit::focusOutEvent(QFocusEvent* event) {
-  setText(FromGbk(NameOnLeave(ToGbk(text()))));
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+    setText(FromGbk(NameOnLeave(ToGbk(text()))));
+  }
   QLineEdit::focusOutEvent(event);
 }
 

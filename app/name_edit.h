@@ -17,6 +17,7 @@ class NameEdit : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 };
 

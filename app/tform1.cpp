@@ -205,6 +205,7 @@ void TForm1::BuildCommandBar(QWidget* bar) {
     button->setIconSize(QSize(30, 30));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setGeometry(i % 2 == 0 ? 0 : 99, kTops[i / 2], 88, 66);
+    button->setFocusPolicy(Qt::StrongFocus);  // a click takes the focus, so the name box is left first
     if (buttons[i].handler) connect(button, &QToolButton::clicked, this, buttons[i].handler);
     commandButtons[static_cast<std::size_t>(i)] = button;
   }

@@ -1,8 +1,8 @@
 #pragma once
 // The embedded browser as the program uses it: navigation, the completion and
-// progress events, and a small document object model. Every text crosses this
-// interface as GBK; the implementation converts at its edge. Operations that
-// read or change the document are synchronous for the caller.
+// progress events, and a small document object model. Document texts cross
+// this interface as GBK; the implementation converts at its edge. Operations
+// that read or change the document are synchronous for the caller.
 
 #include <functional>
 #include <string>
@@ -21,7 +21,8 @@ class Browser {
  public:
   virtual ~Browser() = default;
 
-  // A local file path or a web address; returns at once.
+  // A local file path as the file system names it (UTF-8) or a web address;
+  // returns at once.
   virtual void Navigate(const std::string& address) = 0;
   // Called on the user-interface thread when a document has loaded; the flag
   // tells whether it was the top-level document.

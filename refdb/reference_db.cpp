@@ -67,7 +67,18 @@ std::string ReferenceDb::FieldText(const std::string& column) const {
   return Utf8ToGbk(values[index].value_or(""));
 }
 
+void ReferenceDb::First() {
+  Post();
+  current_ = 0;
+}
+
+void ReferenceDb::Next() {
+  Post();
+  ++current_;
+}
+
 void ReferenceDb::SetSort(const std::string& sort) {
+  Post();
   const std::string text = GbkToUtf8(sort);
   const std::size_t blank = text.find(' ');
   const std::string direction = blank == std::string::npos ? "ASC" : text.substr(blank + 1);

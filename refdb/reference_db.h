@@ -31,8 +31,10 @@ class ReferenceDb {
   std::string FieldText(const std::string& column) const;
   int RecordCount() const { return static_cast<int>(rows_.size()); }
 
-  void First() { current_ = 0; }
-  void Next() { ++current_; }
+  // Moving the cursor (or sorting) writes a pending edit first, as a
+  // client-side cursor does.
+  void First();
+  void Next();
   bool AtEnd() const { return current_ >= rows_.size(); }
   // Orders the current result, as "数字 ASC": ascending by one column's text,
   // rows with equal texts keeping their stored order.

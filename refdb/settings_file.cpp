@@ -36,7 +36,7 @@ std::string SectionName(const std::string& line) {
   return Trim(trimmed.substr(1, trimmed.size() - 2));
 }
 
-// "key=value" lines only; a line without "=" outside comments makes the file malformed.
+// "key=value"; nothing for any other line.
 std::optional<std::pair<std::string, std::string>> KeyValue(const std::string& line) {
   const std::size_t equals = line.find('=');
   if (equals == std::string::npos) return std::nullopt;
@@ -54,31 +54,27 @@ std::optional<std::string> SettingsFile::Read(const std::string& section, const 
   const std::optional<std::vector<std::string>> lines = ReadLines(path_);
   if (!lines) return std::nullopt;
   bool inSection = false;
-  std::optional<std::string> found;
   for (const std::string& line : *lines) {
     if (IsIgnorable(line)) continue;
     if (IsSectionLine(line)) {
       inSection = SectionName(line) == section;
       continue;
     }
+    // Lines that are no key=value pair mean nothing and are passed over.
     const auto pair = KeyValue(line);
-    if (!pair) return std::nullopt;  // not INI text
-    if (inSection && !found && pair->first == key) found = pair->second;
+    if (inSection && pair && pair->first == key) return Trim(pair->second);
   }
-  return found;
+  return std::nullopt;
 }
 
 void SettingsFile::Write(const std::string& section, const std::string& key, const std::string& value) const {
-  // A malformed file is replaced rather than patched: its lines mean nothing.
-  std::vector<std::string> lines;
-  if (const auto existing = ReadLines(path_)) lines = *existing;
-  bool wellFormed = true;
-  for (const std::string& line : lines) {
-    if (!IsIgnorable(line) && !IsSectionLine(line) && !KeyValue(line)) wellFormed = false;
+  std::vector<std::string> lines = ReadLines(path_).value_or(std::vector<std::string>());
+  // A value is one line: a pasted line break must not split it.
+  std::string oneLine = value;
+  for (char& c : oneLine) {
+    if (c == '\r' || c == '\n') c = ' ';
   }
-  if (!wellFormed) lines.clear();
-
-  const std::string entry = key + "=" + value;
+  const std::string entry = key + "=" + oneLine;
   std::optional<std::size_t> sectionLine;
   std::size_t sectionEnd = lines.size();
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -95,7 +91,8 @@ void SettingsFile::Write(const std::string& section, const std::string& key, con
   } else {
     auto keyLine = lines.end();
     for (std::size_t i = *sectionLine + 1; i < sectionEnd && keyLine == lines.end(); ++i) {
-      if (!IsIgnorable(lines[i]) && KeyValue(lines[i])->first == key) keyLine = lines.begin() + static_cast<long>(i);
+      const auto pair = KeyValue(lines[i]);
+      if (!IsIgnorable(lines[i]) && pair && pair->first == key) keyLine = lines.begin() + static_cast<long>(i);
     }
     if (keyLine != lines.end()) {
       *keyLine = entry;

@@ -11,11 +11,12 @@ class SettingsFile {
  public:
   explicit SettingsFile(std::string path) : path_(std::move(path)) {}
 
-  // The value, or nothing when the file, the section or the key is missing or
-  // the file cannot be read as INI text.
+  // The value without blanks around it, or nothing when the file, the section
+  // or the key is missing; lines that are no INI text are passed over.
   std::optional<std::string> Read(const std::string& section, const std::string& key) const;
 
-  // Sets the value and keeps everything else in the file. The new file is
+  // Sets the value (line breaks in it become blanks) and keeps everything else
+  // in the file. The new file is
   // written beside the old one and renamed over it, so a crash leaves either
   // the old file or the new one. Throws std::runtime_error with the file error.
   void Write(const std::string& section, const std::string& key, const std::string& value) const;

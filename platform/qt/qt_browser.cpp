@@ -43,7 +43,7 @@ void QtBrowser::Connect() {
   });
 }
 
-void QtBrowser::Navigate(const std::string& address) { page_->load(BrowserAddress(FromGbk(address))); }
+void QtBrowser::Navigate(const std::string& address) { page_->load(BrowserAddress(QString::fromStdString(address))); }
 
 void QtBrowser::OnDocumentComplete(std::function<void(bool)> handler) { documentComplete_ = std::move(handler); }
 

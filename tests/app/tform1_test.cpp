@@ -3,7 +3,11 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
+#include <QToolButton>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QListWidget>
 #include <QTableWidget>
 #include <QFile>
@@ -408,6 +412,80 @@ class TForm1Test : public QObject {
     QVERIFY(text.find("Velmora - 八字起名") != std::string::npos);
     QVERIFY(text.find("在你的五行中，水(3)盛") != std::string::npos);
     QVERIFY(dialogs.messages.empty());
+  }
+
+  // The program folder may have any name the file system allows.
+  void AProgramFolderWithChineseCharactersServesItsPages() {
+    testing::TestFolder root;
+    const std::string folder = root.Path() + "命理 文件夹/";
+    std::filesystem::create_directories(folder + "data");
+    std::filesystem::copy_file(testing::BuiltProgramFolder() + "logo.htm", folder + "logo.htm");
+    RecordingDialogs dialogs;
+    TForm1 window(folder, dialogs);
+    QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
+    window.Page().BeginPage("t", "s");
+    window.Page().AddParagraph(Utf8ToGbk("中文路径下的报告"));
+    QSignalSpy loaded(window.webbrowser1, &QWebEngineView::loadFinished);
+    QVERIFY(window.PublishPage());
+    QVERIFY(loaded.wait(10000));
+    QVERIFY(GbkToUtf8(window.Viewer().BodyText()).find("中文路径下的报告") != std::string::npos);
+  }
+
+  // Pressing a command leaves the name box first, as any click elsewhere does.
+  void ACommandClickLeavesTheNameBoxFirst() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.flatedit1->setFocus();
+    QTRY_VERIFY(window.flatedit1->hasFocus());
+    window.flatedit1->setText(QString::fromUtf8("张三李四王五"));
+    QTest::mouseClick(window.commandButtons[0], Qt::LeftButton);
+    QCOMPARE(window.flatedit1->text(), QString::fromUtf8("张三李四"));
+    QCOMPARE(SettingsFile(SettingsFilePath(folder.Path())).Read("setup", "name"), Utf8ToGbk("张三李四"));
+  }
+
+  void InputMethodTextIsFilteredLikeTypedText() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("zhang 3张三"));
+    QApplication::sendEvent(window.flatedit1, &commit);
+    QCOMPARE(window.flatedit1->text(), QString::fromUtf8("张三"));
+  }
+
+  void CalendarKeepsTheDayAndNeverOffersTheDroppedDays() {
+    TChnCalendarPicker picker;
+    TChnCalendar* calendar = picker.ChnCalendar();
+    calendar->SetDateTime({{2024, 2, 29}});
+    auto* year = calendar->findChild<QSpinBox*>();
+    QVERIFY(year);
+    year->selectAll();
+    QTest::keyClicks(year, "2028");
+    QTest::keyClick(year, Qt::Key_Return);
+    QCOMPARE(calendar->GetDateTime().date, (CivilDate{2028, 2, 29}));
+
+    calendar->SetDateTime({{1582, 10, 4}});
+    int enabled = 0;
+    for (QPushButton* cell : calendar->findChildren<QPushButton*>()) {
+      if (cell->text().startsWith("10\n") || cell->text().startsWith("14\n")) QVERIFY(!cell->isEnabled());
+      if (cell->text().startsWith("15\n") || cell->text().startsWith("4\n")) QVERIFY(cell->isEnabled());
+      enabled += cell->isEnabled() && cell->text().contains('\n') ? 1 : 0;
+    }
+    QCOMPARE(enabled, 21);  // 31 days less the ten dropped
+
+    // a year beyond the calendar typed into the picker's box changes nothing
+    picker.SetDateTime({{1990, 5, 27}});
+    calendar->SetDateTime({{1990, 5, 27}});
+    auto* yearBox = picker.findChildren<QLineEdit*>().front();
+    yearBox->setText("2101");
+    picker.DropDown();
+    QCOMPARE(picker.GetDateTime().date, (CivilDate{1990, 5, 27}));
+    QCOMPARE(calendar->GetDateTime().date, (CivilDate{1990, 5, 27}));
   }
 
   void APublishThatCannotWriteKeepsTheViewerWhereItWas() {

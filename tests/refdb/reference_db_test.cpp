@@ -124,6 +124,23 @@ TEST_F(ReferenceDbTest, CountsAreWrittenBackAndSortedLikeTheFiveElementReading) 
   EXPECT_EQ(stored, "30212");
 }
 
+// Moving on from an edited row writes it, as a client-side cursor does; the
+// edit never lands on another row.
+TEST_F(ReferenceDbTest, MovingOnWritesAPendingEdit) {
+  Lookup("select * from 五行");
+  db.First();
+  db.Edit();
+  db.SetFieldText(Utf8ToGbk("数字"), "7");
+  db.Next();
+  db.Edit();
+  db.SetFieldText(Utf8ToGbk("数字"), "8");
+  db.SetSort(Utf8ToGbk("数字 ASC"));
+  Lookup("select * from 五行");
+  std::string stored;
+  for (db.First(); !db.AtEnd(); db.Next()) stored += Field("数字");
+  EXPECT_EQ(stored, "78000");
+}
+
 TEST(ReferenceDbOpen, MissingFileAndWrongPasswordFailWithTheLayersText) {
   TestFolder folder;
   ReferenceDb missing(folder.Path(), kConnection);

@@ -44,7 +44,7 @@ TEST(SettingsFile, WritingKeepsEverythingElse) {
   EXPECT_FALSE(settings.Read("setup", "missing").has_value());
 }
 
-TEST(SettingsFile, MalformedFilesReadAsNoValueAndAreReplacedOnWrite) {
+TEST(SettingsFile, MalformedTextReadsAsNoValueAndLosesNothingOnWrite) {
   TestFolder folder;
   const std::string path = SettingsFilePath(folder.Path());
   for (const std::string& content : {std::string("\x00\x01\xFF garbage", 12), std::string("[setup]\nname")}) {
@@ -54,6 +54,19 @@ TEST(SettingsFile, MalformedFilesReadAsNoValueAndAreReplacedOnWrite) {
     settings.Write("setup", "name", "a");
     EXPECT_EQ(settings.Read("setup", "name"), "a");
   }
+  // a stray line of free text neither hides the value nor costs the other sections
+  WriteAll(path, "[other]\r\nkeep=1\r\nfree text\r\n[setup]\r\nname = 张三 \r\n");
+  const SettingsFile settings(path);
+  EXPECT_EQ(settings.Read("setup", "name"), "张三");  // blanks around the value are not part of it
+  settings.Write("setup", "name", "李四");
+  EXPECT_EQ(ReadAll(path), "[other]\r\nkeep=1\r\nfree text\r\n[setup]\r\nname=李四\r\n");
+}
+
+TEST(SettingsFile, APastedLineBreakCannotSplitTheValue) {
+  TestFolder folder;
+  const SettingsFile settings(SettingsFilePath(folder.Path()));
+  settings.Write("setup", "name", Utf8ToGbk("张三\r\n李四"));
+  EXPECT_EQ(settings.Read("setup", "name"), Utf8ToGbk("张三  李四"));
 }
 
 TEST(SettingsFile, AFailedWriteLeavesTheOldFileAndNamesTheError) {
