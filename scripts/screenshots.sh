@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes screenshots of the running program under a virtual display:
 #   scripts/screenshots.sh OUTPUT_FOLDER
-# The main window at start-up, each work panel, and the calendar drop-down.
+# The main window at start-up, each work panel, the calendar drop-down, every
+# report page, the extra pages and the views of the 生男生女 window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshots}")
