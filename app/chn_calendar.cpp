@@ -1,6 +1,5 @@
 #include "app/chn_calendar.h"
 
-#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,12 +15,6 @@ namespace velmora {
 namespace {
 
 constexpr int kWeeks = 6;
-
-DateTime Now() {
-  const QDateTime now = QDateTime::currentDateTime();
-  return {{now.date().year(), now.date().month(), now.date().day()}, now.time().hour(), now.time().minute(),
-          now.time().second()};
-}
 
 }  // namespace
 
@@ -148,7 +141,7 @@ void TChnCalendar::SelectDay(int day) {
 QMenu* TChnCalendar::YearMenu() {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->addAction("今日", this, [this] { SetDateTime(Now()); });
+  menu->addAction("今日", this, [this] { SetDateTime(LocalNow()); });
   QMenu* history = menu->addMenu("历史日期");
   for (int century = 0; century < 19; ++century) {
     QMenu* group = history->addMenu(QString("%1—%2").arg(century * 100 + 10).arg(century * 100 + 100));
@@ -168,7 +161,7 @@ QMenu* TChnCalendar::YearMenu() {
 QMenu* TChnCalendar::MonthMenu() {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->addAction("今日", this, [this] { SetDateTime(Now()); });
+  menu->addAction("今日", this, [this] { SetDateTime(LocalNow()); });
   for (int month = 1; month <= 12; ++month) {
     menu->addAction(QString("%1月").arg(month), this,
                     [this, month] { SetDateTime({WithMonth(dateTime_.date, month)}); });

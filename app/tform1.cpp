@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QGuiApplication>
@@ -310,9 +309,7 @@ void TForm1::FormCreate() {
   } catch (const std::exception& error) {
     ShowError(error);
   }
-  const QDateTime now = QDateTime::currentDateTime();
-  const DateTime today{{now.date().year(), now.date().month(), now.date().day()}, now.time().hour(),
-                       now.time().minute(), now.time().second()};
+  const DateTime today = LocalNow();
   chnclndrpckr1->SetDateTime(today);
   calendarView->SetDateTime(today);
   ShowWorkPanel(WorkPanel::ReportViewerPanel);

@@ -1,8 +1,17 @@
 #include "calendar/civil_date.h"
 
+#include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace velmora {
+
+DateTime LocalNow() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour, local.tm_min, local.tm_sec};
+}
 
 bool IsLeapYear(int year) {
   if (year >= 1583) return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

@@ -25,6 +25,9 @@ struct DateTime {
   auto operator<=>(const DateTime&) const = default;
 };
 
+// The machine's local date and time now.
+DateTime LocalNow();
+
 // Gregorian rule from 1583 on, Julian rule (every fourth year) before.
 bool IsLeapYear(int year);
 int MonthLength(int year, int month);

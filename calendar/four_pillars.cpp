@@ -2,14 +2,13 @@
 
 #include <cmath>
 
+#include "calendar/cycle_math.h"
 #include "calendar/day_number.h"
 #include "calendar/solar_terms.h"
 #include "text/gbk.h"
 
 namespace velmora {
 namespace {
-
-int FloorMod(int value, int divisor) { return ((value % divisor) + divisor) % divisor; }
 
 Pillar FromCycleIndex(int index) { return {FloorMod(index, 10), FloorMod(index, 12)}; }
 

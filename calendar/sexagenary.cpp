@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "calendar/cycle_math.h"
 #include "calendar/day_number.h"
 #include "calendar/lunar_conversion.h"
 #include "calendar/spring_festival.h"
@@ -10,8 +11,6 @@
 
 namespace velmora {
 namespace {
-
-int FloorMod(int value, int divisor) { return ((value % divisor) + divisor) % divisor; }
 
 // True when the birth falls before the lunar new year of its civil year.
 bool BeforeNewYear(const CivilDate& birth) {

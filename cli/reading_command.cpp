@@ -1,8 +1,6 @@
 #include "cli/reading_command.h"
 
 #include <array>
-#include <chrono>
-#include <ctime>
 #include <map>
 
 #include "calendar/day_facts.h"
@@ -32,13 +30,6 @@ const char* const kUsage =
 struct UsageError {
   std::string message;
 };
-
-DateTime LocalNow() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  localtime_r(&now, &local);
-  return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour, local.tm_min, local.tm_sec};
-}
 
 std::string Choice(const CommandLine& line, const std::string& option, const std::string& first,
                    const std::string& second) {

@@ -5,6 +5,7 @@
 #include "readings/stroke_lookup.h"
 #include "refdb/database_error.h"
 #include "text/gbk.h"
+#include "text/utf8.h"
 
 namespace velmora::cli {
 namespace {
@@ -13,9 +14,7 @@ namespace {
 std::vector<std::string> Utf8Characters(const std::string& text) {
   std::vector<std::string> characters;
   for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    length = std::min(length, text.size() - i);
+    const std::size_t length = std::min(Utf8SequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
     characters.push_back(text.substr(i, length));
     i += length;
   }

@@ -9,6 +9,7 @@
 #include "text/gbk.h"
 #include "text/gbk_bytes.h"
 #include "text/text_lines.h"
+#include "text/utf8.h"
 
 namespace velmora {
 namespace {
@@ -28,16 +29,11 @@ std::string CharacterRun(const std::string& list, int start) {
 
 std::string FormatCharacterGroup(const std::string& gbk) {
   // Each character above U+0100 becomes " " + character + "、".
-  const std::string utf8 = GbkToUtf8(gbk);
   std::string spaced;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    const std::string character = utf8.substr(i, length);
-    char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < character.size(); ++k) codePoint = (codePoint << 6) | (character[k] & 0x3F);
-    spaced += codePoint > 0x100 ? " " + character + "、" : character;
-    i += length;
+  for (char32_t c : DecodeUtf8(GbkToUtf8(gbk))) {
+    if (c > 0x100) spaced += ' ';
+    spaced += EncodeUtf8(c);
+    if (c > 0x100) spaced += "、";
   }
   std::string text = Utf8ToGbk(spaced);
   std::string single;

@@ -1,4 +1,5 @@
 #include "text/gbk.h"
+#include "text/utf8.h"
 
 #include <iconv.h>
 
@@ -48,13 +49,6 @@ class Converter {
  private:
   iconv_t handle_;
 };
-
-std::size_t Utf8SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC0) return 2;
-  return 1;
-}
 
 std::size_t GbkSequenceLength(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
 

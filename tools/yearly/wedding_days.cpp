@@ -1,5 +1,6 @@
 #include "tools/yearly/wedding_days.h"
 
+#include "calendar/cycle_math.h"
 #include "calendar/day_number.h"
 #include "calendar/four_pillars.h"
 #include "calendar/lunar_conversion.h"
@@ -18,8 +19,6 @@ const bool kYellowPath[12] = {true, true, false, false, true, true, false, true,
 const char* const kWeekdays[7] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
 // 煞 direction by the day's branch: 申子辰 south, 寅午戌 north, 亥卯未 west, 巳酉丑 east.
 const char* const kShaDirection[12] = {"南", "东", "北", "西", "南", "东", "北", "西", "南", "东", "北", "西"};
-
-int FloorMod(int value, int divisor) { return ((value % divisor) + divisor) % divisor; }
 
 // The 节 month of the day, taken at noon.
 int MonthBranch(const CivilDate& date) { return FourPillarsOf(date, 12).month.branch; }

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "calendar/cycle_math.h"
 #include "calendar/day_number.h"
 #include "calendar/leap_months.h"
 #include "calendar/lunar_conversion.h"
@@ -10,8 +11,6 @@
 
 namespace velmora::tools {
 namespace {
-
-int FloorMod(int value, int divisor) { return ((value % divisor) + divisor) % divisor; }
 
 std::string StemBranch(int stem, int branch) {
   return GbkToUtf8(HeavenlyStem(FloorMod(stem, 10)) + EarthlyBranch(FloorMod(branch, 12)));
