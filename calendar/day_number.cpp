@@ -33,7 +33,7 @@ DayNumber DayNumberOf(int year, int month, int day) {
 // the Gregorian count and then walks Gregorian years lands a day early around
 // Julian century years; inverting each calendar on its own avoids that.
 std::optional<CivilDate> DateOfDayNumber(DayNumber n) {
-  if (n < 0) return std::nullopt;
+  if (n < kFirstDayNumber) return std::nullopt;
   if (n <= kLastJulianDayNumber) {
     const int days = n + 1;  // days since 0001-01-01 (Julian)
     const int fourYears = days / 1461;

@@ -12,13 +12,15 @@ namespace velmora {
 using DayNumber = std::int32_t;
 
 inline constexpr DayNumber kLastJulianDayNumber = 577735;
+// 0001-01-01, the first date of the calendar.
+inline constexpr DayNumber kFirstDayNumber = -1;
 
 // Day 0 of a month is the day before its first (the solar-term formula uses
 // day 0 of January). The ten dropped days of 1582 give 0.
 DayNumber DayNumberOf(int year, int month, int day);
 inline DayNumber DayNumberOf(const CivilDate& date) { return DayNumberOf(date.year, date.month, date.day); }
 
-// The civil date of a day number; fails for negative numbers.
+// The civil date of a day number; fails before 0001-01-01 (kFirstDayNumber).
 std::optional<CivilDate> DateOfDayNumber(DayNumber n);
 
 // 0 = Sunday, 1 = Monday, ... 6 = Saturday.

@@ -11,6 +11,7 @@ TEST(DayNumber, FixedPointsOfTheCount) {
     DayNumber expected;
   };
   const Case cases[] = {
+      {{1, 1, 1}, kFirstDayNumber},              // the first date of the calendar
       {{1, 1, 3}, 1},                            // day 1
       {{1582, 10, 4}, kLastJulianDayNumber},     // last Julian day
       {{1582, 10, 15}, kLastJulianDayNumber + 1},  // first Gregorian day follows directly
@@ -26,12 +27,12 @@ TEST(DayNumber, TheLunationEpochLiesBeforeYearOne) {
   EXPECT_EQ(DayNumberOf(-849, 1, 21), -310443);
 }
 
-// Walking every day number from 0001-01-02 to 2100-12-31 must give each
+// Walking every day number from 0001-01-01 to 2100-12-31 must give each
 // existing date once, in order, and convert back to the same number; this
 // catches the Julian century years where a shortcut lands a day early.
 TEST(DayNumber, DateOfDayNumberInvertsEveryDayOfTheRange) {
-  CivilDate expected{1, 1, 2};
-  for (DayNumber n = 0; n <= DayNumberOf(2100, 12, 31); ++n) {
+  CivilDate expected{1, 1, 1};
+  for (DayNumber n = kFirstDayNumber; n <= DayNumberOf(2100, 12, 31); ++n) {
     const std::optional<CivilDate> date = DateOfDayNumber(n);
     ASSERT_TRUE(date.has_value()) << n;
     ASSERT_EQ(*date, expected) << n;
@@ -48,7 +49,10 @@ TEST(DayNumber, DateOfDayNumberInvertsEveryDayOfTheRange) {
   }
 }
 
-TEST(DayNumber, NegativeNumbersHaveNoDate) { EXPECT_FALSE(DateOfDayNumber(-1).has_value()); }
+TEST(DayNumber, NumbersBeforeTheFirstDateHaveNoDate) {
+  EXPECT_FALSE(DateOfDayNumber(kFirstDayNumber - 1).has_value());
+  EXPECT_EQ(DateOfDayNumber(kFirstDayNumber), (CivilDate{1, 1, 1}));
+}
 
 TEST(DayNumber, LeapYearsFollowJulianThenGregorianRules) {
   EXPECT_TRUE(IsLeapYear(1500));   // Julian: every fourth year

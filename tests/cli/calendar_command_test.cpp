@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "calendar/day_number.h"
 #include "cli/calendar_command.h"
 #include "cli/exit_status.h"
 #include "tests/cli/command_result.h"
@@ -30,6 +33,27 @@ TEST(CalendarCommand, StepsOverTheTenDroppedDaysOf1582) {
   EXPECT_EQ(result.out.substr(0, 11), "1582-10-04\t");
   EXPECT_NE(result.out.find("\n1582-10-15\t"), std::string::npos);
   EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 2);
+}
+
+// The first date of the range has day number -1; each accepted date must print
+// a line of its own, in order, with every field of the first one filled.
+TEST(CalendarCommand, EveryAcceptedDatePrintsItsOwnLine) {
+  const CommandResult first = RunCalendar({"0001-01-01", "0001-01-02"});
+  EXPECT_EQ(first.status, kSuccess);
+  EXPECT_EQ(first.out.substr(0, first.out.find('\n')),
+            "0001-01-01\t0\t冬月十九\t冬月十九\t庚申年\t猴\t摩羯座\t-\t元旦节\t-\t[西汉]平帝 刘衎 元始元年");
+
+  const CommandResult all = RunCalendar({"0001-01-01", "2100-12-31"});
+  ASSERT_EQ(all.status, kSuccess);
+  std::istringstream lines(all.out);
+  CivilDate expected{1, 1, 1};
+  std::size_t count = 0;
+  for (std::string line; std::getline(lines, line); ++count) {
+    ASSERT_EQ(line.substr(0, 11), FormatDate(expected) + "\t") << "line " << count + 1;
+    ASSERT_EQ(std::count(line.begin(), line.end(), '\t'), 10) << line;
+    expected = *DateOfDayNumber(DayNumberOf(expected) + 1);
+  }
+  EXPECT_EQ(count, static_cast<std::size_t>(DayNumberOf(2100, 12, 31) - kFirstDayNumber + 1));
 }
 
 TEST(CalendarCommand, BadInputIsOneLineOnStderrAndStatusTwo) {
