@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <stdexcept>
+#include <string_view>
 
 #include "text/gbk.h"
 
@@ -105,11 +105,36 @@ const std::array<std::string, 81>& Phrases() {
   return phrases;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' '; }
+bool IsSign(char c) { return c == '+' || c == '-'; }
+
 // Optional blanks, an optional sign, digits with at most one decimal point,
-// an optional exponent, optional blanks.
-bool IsDecimalNumber(const std::string& text) {
-  static const std::regex number(R"(^ *[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)? *$)");
-  return std::regex_match(text, number);
+// an optional exponent, optional blanks. One pass over the text, so a number
+// of any length is read in linear time and constant stack.
+bool IsDecimalNumber(std::string_view text) {
+  std::size_t i = 0;
+  const auto skip = [&](bool (*accept)(char)) {
+    const std::size_t from = i;
+    while (i < text.size() && accept(text[i])) ++i;
+    return i - from;
+  };
+  const auto take = [&](bool (*accept)(char)) {
+    if (i >= text.size() || !accept(text[i])) return false;
+    ++i;
+    return true;
+  };
+  skip(IsBlank);
+  take(IsSign);
+  std::size_t digits = skip(IsDigit);
+  if (take([](char c) { return c == '.'; })) digits += skip(IsDigit);
+  if (digits == 0) return false;
+  if (take([](char c) { return c == 'e' || c == 'E'; })) {
+    take(IsSign);
+    if (skip(IsDigit) == 0) return false;
+  }
+  skip(IsBlank);
+  return i == text.size();
 }
 
 constexpr std::size_t kShortestNumber = 7;

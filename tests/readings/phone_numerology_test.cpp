@@ -37,13 +37,36 @@ TEST(PhoneNumerology, ShortNumbersAndNonNumbers) {
   const PhoneReading tooShort = ReadPhoneNumber("123456");
   EXPECT_EQ(tooShort.outcome, Outcome::TooShort);
   EXPECT_EQ(GbkToUtf8(tooShort.message), "手机号码输入错误，测算失败！");
-  for (const char* silent : {"", "abc1234", "138-1234-5678", "12 34567", "1.2.34567", Utf8ToGbk("一二三四五六七").c_str()}) {
-    const PhoneReading reading = ReadPhoneNumber(silent);
-    EXPECT_EQ(reading.outcome, Outcome::NotANumber) << silent;
+  const std::string silent[] = {"",         "abc1234",   "138-1234-5678", "12 34567", "1.2.34567",
+                                "1234567e", "1234567e+", "+-1234567",     ".",        Utf8ToGbk("一二三四五六七")};
+  for (const std::string& text : silent) {
+    const PhoneReading reading = ReadPhoneNumber(text);
+    EXPECT_EQ(reading.outcome, Outcome::NotANumber) << text;
     EXPECT_EQ(reading.message, "");
   }
   EXPECT_EQ(ReadPhoneNumber("+1234567").outcome, Outcome::Verdict);
   EXPECT_EQ(ReadPhoneNumber("1234.5e1").outcome, Outcome::Verdict);  // tail .5e1 = 5
+}
+
+// The number test once recursed per character and overflowed the stack on
+// long texts; a number of any length gets its verdict.
+TEST(PhoneNumerology, NumbersOfAnyLengthAreRead) {
+  struct Case {
+    std::string input;
+    const char* verdict;
+  };
+  const Case cases[] = {
+      {std::string(26503, '1'), "吉凶参半，惟赖勇气　吉带凶"},          // 1111 mod 80 = 71
+      {std::string(131000, ' ') + "1", "大展鸿图，可获成功　吉"},        // the tail "   1" reads as 1
+      {std::string(1000000, '9') + "e+1", "空费心力，徒劳无功　凶"},    // the tail "9e+1" is 90: 10
+      {"-" + std::string(500000, '0') + "." + std::string(500000, '7'), "有贵人助，可得成功　吉"},  // 7777: 17
+  };
+  for (const Case& c : cases) {
+    const PhoneReading reading = ReadPhoneNumber(c.input);
+    ASSERT_EQ(reading.outcome, Outcome::Verdict) << c.input.size();
+    EXPECT_EQ(GbkToUtf8(reading.message), "手机号码：" + c.input + "\r\r吉凶预测：" + c.verdict);
+  }
+  EXPECT_EQ(ReadPhoneNumber(std::string(200000, '1') + "x").outcome, Outcome::NotANumber);
 }
 
 TEST(PhoneNumerology, ATailWithAFractionIsTheConversionError) {
