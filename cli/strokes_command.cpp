@@ -10,11 +10,12 @@
 namespace velmora::cli {
 namespace {
 
-// The UTF-8 characters of a text, each as its own string.
+// The UTF-8 characters of a text, each as its own string; a byte that
+// begins no character stands alone.
 std::vector<std::string> Utf8Characters(const std::string& text) {
   std::vector<std::string> characters;
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = std::min(Utf8SequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
+    const std::size_t length = std::max<std::size_t>(1, Utf8CharacterLength(std::string_view(text).substr(i)));
     characters.push_back(text.substr(i, length));
     i += length;
   }

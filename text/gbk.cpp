@@ -21,9 +21,10 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  // skipLength tells how many input bytes make up the character that failed.
-  template <typename SkipLength>
-  std::string Convert(std::string_view in, SkipLength skipLength) {
+  // skipLength tells how many bytes at the start of the rest of the input
+  // make up the character that failed: a whole character that the other code
+  // page lacks, or one bad byte, so the characters after it stay.
+  std::string Convert(std::string_view in, std::size_t (*skipLength)(std::string_view rest)) {
     std::string out;
     out.reserve(in.size() * 2);
     iconv(handle_, nullptr, nullptr, nullptr, nullptr);
@@ -37,7 +38,7 @@ class Converter {
       out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
       if (rc != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
       // EILSEQ or EINVAL: an unmappable or broken character.
-      const std::size_t skip = std::min(inLeft, skipLength(static_cast<unsigned char>(*inPtr)));
+      const std::size_t skip = skipLength(std::string_view(inPtr, inLeft));
       out.push_back('?');
       inPtr += skip;
       inLeft -= skip;
@@ -50,18 +51,26 @@ class Converter {
   iconv_t handle_;
 };
 
-std::size_t GbkSequenceLength(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
+// A lead byte with a byte that can follow it is a whole (unmapped) character.
+std::size_t GbkSkipLength(std::string_view rest) {
+  if (rest.size() < 2) return 1;
+  const auto lead = static_cast<unsigned char>(rest[0]), trail = static_cast<unsigned char>(rest[1]);
+  const bool pair = lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
+  return pair ? 2 : 1;
+}
+
+std::size_t Utf8SkipLength(std::string_view rest) { return std::max<std::size_t>(1, Utf8CharacterLength(rest)); }
 
 }  // namespace
 
 std::string Utf8ToGbk(std::string_view utf8) {
   thread_local Converter converter("GBK", "UTF-8");
-  return converter.Convert(utf8, Utf8SequenceLength);
+  return converter.Convert(utf8, Utf8SkipLength);
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
   thread_local Converter converter("UTF-8", "GBK");
-  return converter.Convert(gbk, GbkSequenceLength);
+  return converter.Convert(gbk, GbkSkipLength);
 }
 
 }  // namespace velmora

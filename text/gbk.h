@@ -10,9 +10,12 @@
 
 namespace velmora {
 
-// Characters that GBK cannot hold become "?" (one per character).
+// Characters that GBK cannot hold become "?" (one per character); so does
+// each byte that is not part of a well-formed UTF-8 character, and the
+// characters after it are kept.
 std::string Utf8ToGbk(std::string_view utf8);
-// Bytes that are not valid GBK become "?" (one per broken character).
+// A pair of bytes that is no GBK character becomes "?", and so does each
+// stray byte; the characters after it are kept.
 std::string GbkToUtf8(std::string_view gbk);
 
 namespace detail {

@@ -37,6 +37,12 @@ TEST_F(ReadingCommandTest, NameReadingWritesThePageAndTheLastName) {
   EXPECT_EQ(result.out.substr(result.out.size() - 16), "</BODY></HTML>\r\n");
 }
 
+TEST_F(ReadingCommandTest, BrokenUtf8InTheNameLosesOnlyTheBrokenByte) {
+  const CommandResult result = RunReading({"name", "--name", "\xE4" "AB", "--folder", folder.Path()});
+  ASSERT_EQ(result.status, kSuccess) << result.err;
+  EXPECT_EQ(SettingsFile(SettingsFilePath(folder.Path())).Read("setup", "name"), "?AB");
+}
+
 TEST_F(ReadingCommandTest, EveryKindPrintsItsPage) {
   struct Case {
     std::vector<std::string> args;

@@ -2,6 +2,7 @@
 
 #include "text/gbk.h"
 #include "text/gbk_bytes.h"
+#include "text/utf8.h"
 
 namespace velmora {
 namespace {
@@ -28,13 +29,29 @@ TEST(Gbk, UnmappableAndBrokenCharactersBecomeQuestionMarks) {
   const Case cases[] = {
       {"emoji has no GBK form", "a😀b", "a?b", true},
       {"two unmappable in a row", "😀😀", "??", true},
-      {"broken UTF-8 lead byte", "a\xE4\xB8", "a?", true},
+      {"UTF-8 sequence cut short at the end: one mark per byte", "a\xE4\xB8", "a??", true},
+      {"a stray byte keeps the characters after it", "A\xFF" "BCD", "A?BCD", true},
+      {"a lead byte followed by ASCII", "\xE4" "AB", "?AB", true},
+      {"a lead before a Chinese character", "\xE4\xE5\xBC\xA0", "?张", true},
+      {"overlong slash", "\xC0\xAF" "/", "?" "?/", true},
+      {"surrogate half", "\xED\xA0\x80z", "???z", true},
+      {"five-byte form", "\xF8\x88\x80\x80\x80", "?????", true},
+      {"past U+10FFFF", "\xF4\x90\x80\x80", "????", true},
       {"GBK lead byte without trail at the end", "\xD5\xFD\xD5", "正?", false},
       {"invalid GBK pair in the middle", "\xD5\xFD\xFF\xFF\xD4\xC2", "正??月", false},
+      {"GBK lead byte before ASCII keeps the ASCII", "\xD5" "12", "?12", false},
   };
   for (const Case& c : cases) {
     const std::string result = c.toGbk ? GbkToUtf8(Utf8ToGbk(c.input)) : GbkToUtf8(c.input);
     EXPECT_EQ(result, c.expected) << c.what;
+  }
+}
+
+TEST(Utf8, DecodingRejectsEveryMalformedForm) {
+  EXPECT_EQ(DecodeUtf8("\x7F\xC2\x80\xEF\xBF\xBF\xF4\x8F\xBF\xBF"), (std::vector<char32_t>{0x7F, 0x80, 0xFFFF, 0x10FFFF}));
+  for (const std::string bad : {"\x80", "\xC0\xAF", "\xC1\xBF", "\xE0\x80\xAF", "\xF0\x80\x80\xAF", "\xED\xA0\x80",
+                                "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xF8\x88\x80\x80\x80", "\xFF", "\xE5\xBC"}) {
+    EXPECT_THROW(DecodeUtf8(bad), std::runtime_error) << ::testing::PrintToString(bad);
   }
 }
 
