@@ -1,5 +1,7 @@
 #pragma once
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +16,18 @@ int InChildProcess(Body body) {
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs `body` in a child process that may not write files larger than
+// `bytes`: a write past the limit fails as on a full disk, even for root.
+template <typename Body>
+int WithFileSizeLimit(rlim_t bytes, Body body) {
+  return InChildProcess([&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, bytes};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    return body();
+  });
 }
 
 }  // namespace velmora::testing

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include "platform/replace_file.h"
+#include "tests/child_process.h"
+#include "tests/test_folder.h"
+
+namespace velmora {
+namespace {
+
+using testing::TestFolder;
+namespace fs = std::filesystem;
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::string& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+// Everything in the folder but the files named.
+std::vector<std::string> Others(const std::string& folder, const std::vector<std::string>& names) {
+  std::vector<std::string> others;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (std::find(names.begin(), names.end(), name) == names.end()) others.push_back(name);
+  }
+  return others;
+}
+
+TEST(ReplaceFile, ALinkPlantedAtTheOldTemporaryNameIsNeverFollowed) {
+  TestFolder folder;
+  const std::string victim = folder.Path() + "victim", page = folder.Path() + "ssbx.htm1";
+  WriteAll(victim, "kept");
+  fs::create_symlink(victim, page + ".tmp");
+  ReplaceFile(page, "page");
+  EXPECT_EQ(ReadAll(victim), "kept");
+  EXPECT_EQ(ReadAll(page), "page");
+  EXPECT_FALSE(fs::is_symlink(page));
+  EXPECT_TRUE(fs::is_symlink(page + ".tmp"));  // not ours: left alone
+}
+
+TEST(ReplaceFile, ALinkAtTheFileItselfIsReplacedNotWrittenThrough) {
+  TestFolder folder;
+  const std::string victim = folder.Path() + "victim", page = folder.Path() + "temp.html";
+  WriteAll(victim, "kept");
+  fs::create_symlink(victim, page);
+  ReplaceFile(page, "page");
+  EXPECT_EQ(ReadAll(victim), "kept");
+  EXPECT_FALSE(fs::is_symlink(page));
+  EXPECT_EQ(ReadAll(page), "page");
+}
+
+TEST(ReplaceFile, TheReplacedFileKeepsItsMode) {
+  TestFolder folder;
+  const std::string path = folder.Path() + "data/ssdi.db";
+  WriteAll(path, "old");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ReplaceFile(path, "new");
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(ReadAll(path), "new");
+}
+
+TEST(ReplaceFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  TestFolder folder;
+  const std::string path = folder.Path() + "ssbx.htm1";
+  WriteAll(path, "old");
+  const int status = testing::WithFileSizeLimit(1000, [&] {
+    try {
+      ReplaceFile(path, std::string(5000, 'x'));
+      return 1;
+    } catch (const std::runtime_error& error) {
+      return std::string(error.what()) == "Cannot write " + path + ": File too large" ? 0 : 2;
+    }
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(ReadAll(path), "old");
+  EXPECT_EQ(Others(folder.Path(), {"ssbx.htm1", "data"}), std::vector<std::string>());
+
+  // a rename that fails (a folder stands at the name) removes its file too
+  fs::create_directories(folder.Path() + "taken/inside");
+  EXPECT_THROW(ReplaceFile(folder.Path() + "taken", "x"), std::runtime_error);
+  EXPECT_EQ(Others(folder.Path(), {"ssbx.htm1", "data", "taken"}), std::vector<std::string>());
+}
+
+// Writers killed at random moments leave their temporary files behind; the
+// next write sweeps them away instead of letting them pile up.
+TEST(ReplaceFile, TemporaryFilesOfKilledWritersDoNotPileUp) {
+  TestFolder folder;
+  const std::string path = folder.Path() + "ssbx.htm1";
+  const std::string content(1 << 18, 'x');
+  std::mt19937 random(7);
+  for (int kill = 0; kill < 60; ++kill) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      for (;;) ReplaceFile(path, content);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(500 + random() % 3000));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+  }
+  ReplaceFile(path, "last");
+  EXPECT_EQ(ReadAll(path), "last");
+  EXPECT_EQ(Others(folder.Path(), {"ssbx.htm1", "data"}), std::vector<std::string>());
+}
+
+}  // namespace
+}  // namespace velmora
