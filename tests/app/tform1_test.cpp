@@ -494,7 +494,7 @@ class TForm1Test : public QObject {
     RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const QUrl before = window.webbrowser1->url();
-    std::filesystem::create_directory(folder.Path() + "ssbx.htm1.tmp");  // the file cannot be written
+    std::filesystem::create_directories(folder.Path() + "ssbx.htm1/taken");  // the file cannot be written
     window.Page().BeginPage("t", "s");
     QVERIFY(!window.PublishPage());
     QCOMPARE(dialogs.messages.size(), std::size_t{1});
