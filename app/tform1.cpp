@@ -316,8 +316,12 @@ void TForm1::FormCreate() {
   viewer_->Navigate(programFolder_ + "logo.htm");
   hiddenBrowsers_[0]->Navigate(programFolder_ + "data/ssda.db");
   hiddenBrowsers_[1]->Navigate(programFolder_ + "data/ssdc.db");
-  flatedit1->setText(
-      FromGbk(SettingsFile(SettingsFilePath(programFolder_)).Read("setup", "name").value_or(std::string())));
+  try {
+    flatedit1->setText(
+        FromGbk(SettingsFile(SettingsFilePath(programFolder_)).Read("setup", "name").value_or(std::string())));
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
   TChnCalendar* calendar = chnclndrpckr1->ChnCalendar();
   calendar->CnDate = StartupLunarText(today.date);
   calendar->CnMonth = BytesAt(calendar->CnDate, 1, 4);

@@ -1,108 +1,71 @@
 #include "refdb/settings_file.h"
 
-#include <fstream>
-#include <vector>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
 
 #include "platform/replace_file.h"
+#include "refdb/ini_text.h"
 
 namespace velmora {
 namespace {
 
-std::string Trim(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return {};
-  const std::size_t last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
+constexpr int kMaxLinkHops = 40;
 
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+// The whole file, or nothing when there is no file at the path.
+std::optional<std::string> ReadContent(const std::string& path) {
+  const auto fail = [&](int error) {
+    return std::runtime_error("Cannot read " + path + ": " + std::strerror(error));
+  };
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) return std::nullopt;
+  if (fd < 0) throw fail(errno);
+  std::string content;
+  char buffer[4096];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int error = errno;
+      ::close(fd);
+      throw fail(error);
+    }
+    if (n == 0) break;
+    content.append(buffer, static_cast<std::size_t>(n));
   }
-  return lines;
+  ::close(fd);
+  return content;
 }
 
-bool IsSectionLine(const std::string& line) {
-  const std::string trimmed = Trim(line);
-  return trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']';
-}
-
-std::string SectionName(const std::string& line) {
-  const std::string trimmed = Trim(line);
-  return Trim(trimmed.substr(1, trimmed.size() - 2));
-}
-
-// "key=value"; nothing for any other line.
-std::optional<std::pair<std::string, std::string>> KeyValue(const std::string& line) {
-  const std::size_t equals = line.find('=');
-  if (equals == std::string::npos) return std::nullopt;
-  return std::make_pair(Trim(line.substr(0, equals)), line.substr(equals + 1));
-}
-
-bool IsIgnorable(const std::string& line) {
-  const std::string trimmed = Trim(line);
-  return trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#';
+// The file a link at the path leads to (the path itself when it is no link),
+// so that writing replaces the target and keeps the link.
+std::string LinkTarget(const std::string& path) {
+  std::filesystem::path file(path);
+  std::error_code error;
+  for (int hop = 0; hop < kMaxLinkHops && std::filesystem::is_symlink(file, error); ++hop) {
+    const std::filesystem::path target = std::filesystem::read_symlink(file, error);
+    if (error) break;
+    file = target.is_absolute() ? target : file.parent_path() / target;
+  }
+  return file.string();
 }
 
 }  // namespace
 
 std::optional<std::string> SettingsFile::Read(const std::string& section, const std::string& key) const {
-  const std::optional<std::vector<std::string>> lines = ReadLines(path_);
-  if (!lines) return std::nullopt;
-  bool inSection = false;
-  for (const std::string& line : *lines) {
-    if (IsIgnorable(line)) continue;
-    if (IsSectionLine(line)) {
-      inSection = SectionName(line) == section;
-      continue;
-    }
-    // Lines that are no key=value pair mean nothing and are passed over.
-    const auto pair = KeyValue(line);
-    if (inSection && pair && pair->first == key) return Trim(pair->second);
-  }
-  return std::nullopt;
+  const std::optional<std::string> content = ReadContent(path_);
+  if (!content) return std::nullopt;
+  return IniValue(*content, section, key);
 }
 
 void SettingsFile::Write(const std::string& section, const std::string& key, const std::string& value) const {
-  std::vector<std::string> lines = ReadLines(path_).value_or(std::vector<std::string>());
-  // A value is one line: a pasted line break must not split it.
-  std::string oneLine = value;
-  for (char& c : oneLine) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  const std::string entry = key + "=" + oneLine;
-  std::optional<std::size_t> sectionLine;
-  std::size_t sectionEnd = lines.size();
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!IsSectionLine(lines[i])) continue;
-    if (sectionLine) {
-      sectionEnd = i;
-      break;
-    }
-    if (SectionName(lines[i]) == section) sectionLine = i;
-  }
-  if (!sectionLine) {
-    lines.push_back("[" + section + "]");
-    lines.push_back(entry);
-  } else {
-    auto keyLine = lines.end();
-    for (std::size_t i = *sectionLine + 1; i < sectionEnd && keyLine == lines.end(); ++i) {
-      const auto pair = KeyValue(lines[i]);
-      if (!IsIgnorable(lines[i]) && pair && pair->first == key) keyLine = lines.begin() + static_cast<long>(i);
-    }
-    if (keyLine != lines.end()) {
-      *keyLine = entry;
-    } else {
-      lines.insert(lines.begin() + static_cast<long>(sectionEnd), entry);
-    }
-  }
-  std::string content;
-  for (const std::string& line : lines) content += line + "\r\n";
-  ReplaceFile(path_, content);
+  const std::string target = LinkTarget(path_);
+  const std::string content = ReadContent(target).value_or(std::string());
+  ReplaceFile(target, WithIniValue(content, section, key, value));
 }
 
 std::string SettingsFilePath(const std::string& programFolder) { return programFolder + "data/ssdi.db"; }

@@ -11,14 +11,17 @@ class SettingsFile {
  public:
   explicit SettingsFile(std::string path) : path_(std::move(path)) {}
 
-  // The value without blanks around it, or nothing when the file, the section
-  // or the key is missing; lines that are no INI text are passed over.
+  // The value (GBK, read as IniValue reads it), or nothing when the file, the
+  // section or the key is missing. A file that exists but cannot be read is
+  // no missing file: throws std::runtime_error with the file error.
   std::optional<std::string> Read(const std::string& section, const std::string& key) const;
 
-  // Sets the value (line breaks in it become blanks) and keeps everything else
-  // in the file. The new file is
-  // written beside the old one and renamed over it, so a crash leaves either
-  // the old file or the new one. Throws std::runtime_error with the file error.
+  // Sets the value and keeps everything else in the file (see WithIniValue).
+  // The new file is written beside the old one and renamed over it, so a
+  // crash leaves either the old file or the new one; it keeps the old one's
+  // mode, and a settings file that is a link is written at the link's target.
+  // Throws std::runtime_error with the file error, also when the old file
+  // cannot be read: it is then left as it is.
   void Write(const std::string& section, const std::string& key, const std::string& value) const;
 
  private:

@@ -12,6 +12,7 @@ namespace velmora {
 namespace {
 
 using testing::TestFolder;
+namespace fs = std::filesystem;
 
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -85,6 +86,85 @@ TEST(SettingsFile, AFailedWriteLeavesTheOldFileAndNamesTheError) {
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(settings.Read("setup", "name"), "kept");
+}
+
+// A file the user cannot read (mode 0200) was once taken for a missing one and
+// replaced, losing its other sections and its mode.
+TEST(SettingsFile, AFileThatCannotBeReadIsAnErrorAndIsNeverReplaced) {
+  TestFolder folder;
+  const std::string path = SettingsFilePath(folder.Path());
+  const std::string content = "[other]\r\nkeep=1\r\n[setup]\r\nname=old\r\n";
+  WriteAll(path, content);
+  fs::permissions(path, fs::perms::owner_write);
+  const int status = testing::AsOrdinaryUser({folder.Path() + "data", path}, [&] {
+    const SettingsFile settings(path);
+    const std::string expected = "Cannot read " + path + ": Permission denied";
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      try {
+        if (attempt == 0) settings.Read("setup", "name");
+        if (attempt == 1) settings.Write("setup", "name", "new");
+        return 10 + attempt;
+      } catch (const std::runtime_error& error) {
+        if (error.what() != expected) return 20 + attempt;
+      }
+    }
+    return 0;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_write);
+  EXPECT_EQ(ReadAll(path), content);
+}
+
+TEST(SettingsFile, AReplacedFileKeepsItsModeAndALinkedFileIsWrittenAtItsTarget) {
+  TestFolder folder;
+  const std::string path = SettingsFilePath(folder.Path());
+  const std::string target = folder.Path() + "kept.ini";
+  WriteAll(target, "[setup]\r\nname=old\r\n");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("../kept.ini", path);
+  SettingsFile(path).Write("setup", "name", "new");
+  EXPECT_TRUE(fs::is_symlink(path));
+  EXPECT_EQ(ReadAll(target), "[setup]\r\nname=new\r\n");
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(SettingsFile, ReadsAsIniFilesAreRead) {
+  struct Case {
+    const char* what;
+    std::string content;
+    std::optional<std::string> expected;  // GBK
+  };
+  const Case cases[] = {
+      {"names without regard to case", "[SETUP]\r\nName=a\r\n", "a"},
+      {"double quotes around the value", "[setup]\r\nname = \"" + Utf8ToGbk("张三") + "\" \r\n", Utf8ToGbk("张三")},
+      {"single quotes too", "[setup]\nname='b'", "b"},
+      {"a lone quote stays", "[setup]\nname=\"c", "\"c"},
+      {"lines ending in a lone CR", "[other]\rname=x\r[setup]\rname=d\r", "d"},
+      {"a UTF-8 byte-order mark makes a UTF-8 file", "\xEF\xBB\xBF[setup]\r\nname=李四\r\n", Utf8ToGbk("李四")},
+      // the second byte of a GBK character is no letter to fold: \x81\x41 is not \x81\x61
+      {"GBK characters compared as they are", "[\x81\x61]\r\nname=e\r\n[\x81\x41]\r\nname=f\r\n", "f"},
+  };
+  TestFolder folder;
+  const std::string path = SettingsFilePath(folder.Path());
+  for (const Case& c : cases) {
+    WriteAll(path, c.content);
+    const std::string section = c.content.find("\x81") == std::string::npos ? "setup" : "\x81\x41";
+    EXPECT_EQ(SettingsFile(path).Read(section, "name"), c.expected) << c.what;
+  }
+}
+
+TEST(SettingsFile, WritingKeepsTheFilesEncodingAndTheValueAsGiven) {
+  TestFolder folder;
+  const std::string path = SettingsFilePath(folder.Path());
+  const SettingsFile settings(path);
+  WriteAll(path, "\xEF\xBB\xBF[Setup]\rNAME=旧\r[其他]\rk=值\r");
+  settings.Write("setup", "name", Utf8ToGbk("王五"));
+  EXPECT_EQ(ReadAll(path), "\xEF\xBB\xBF[Setup]\r\nname=王五\r\n[其他]\r\nk=值\r\n");
+  // values that reading would change are quoted, so they come back as given
+  for (const std::string value : {"\"quoted\"", " blank ", "'x'", "\"", ""}) {
+    settings.Write("setup", "name", value);
+    EXPECT_EQ(settings.Read("setup", "name"), value);
+  }
 }
 
 }  // namespace
