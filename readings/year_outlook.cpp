@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <stdexcept>
 
 #include "calendar/sexagenary.h"
 #include "calendar/star_sign.h"
@@ -9,6 +10,9 @@
 
 namespace velmora {
 namespace {
+
+constexpr char kAnimalYearTexts[] = "data/animal_year.txt";
+constexpr char kStarSignYearTexts[] = "data/sign_year.txt";
 
 long IndexOf(const TextLines& text, const std::string& line) {
   const auto found = std::find(text.begin(), text.end(), line);
@@ -23,6 +27,17 @@ void OutlookPage(ReportPage& page, const std::string& topic, const std::string& 
   page.ClosePage();
 }
 
+// Every outlook file holds a section for each of its keys: one without it is
+// a file error, not an empty page. Throws std::runtime_error naming the file.
+TextLines OutlookSection(const TextLines& texts, const std::string& key, const char* file) {
+  TextLines section = SectionLines(texts, key);
+  if (section.empty()) {
+    throw std::runtime_error(std::string(file) + " holds no outlook for " + GbkToUtf8(key) +
+                             ": the file is missing, unreadable or damaged");
+  }
+  return section;
+}
+
 }  // namespace
 
 TextLines SectionLines(const TextLines& text, const std::string& key) {
@@ -32,9 +47,9 @@ TextLines SectionLines(const TextLines& text, const std::string& key) {
   return TextLines(text.begin() + open + 1, text.begin() + close);
 }
 
-std::string AnimalYearTextsPath(const std::string& programFolder) { return programFolder + "data/animal_year.txt"; }
+std::string AnimalYearTextsPath(const std::string& programFolder) { return programFolder + kAnimalYearTexts; }
 
-std::string StarSignYearTextsPath(const std::string& programFolder) { return programFolder + "data/sign_year.txt"; }
+std::string StarSignYearTextsPath(const std::string& programFolder) { return programFolder + kStarSignYearTexts; }
 
 TextLines ReadTextLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -49,21 +64,22 @@ TextLines ReadTextLines(const std::string& path) {
 void AnimalYearReading(const TextLines& animalYearTexts, const BirthProfile& profile, ValueLabels& labels,
                        ReportPage& page) {
   const std::string animal = BirthYearCycle(profile.birthDate).animal;
+  const TextLines section = OutlookSection(animalYearTexts, animal, kAnimalYearTexts);
   labels.Set("Label48", animal);
   OutlookPage(page, "属相运程"_gbk,
               "你选择的出生日期是："_gbk + FormatDate(profile.birthDate.date) + "。你的属相应该是"_gbk + animal +
                   "。"_gbk,
-              SectionLines(animalYearTexts, animal));
+              section);
 }
 
 void StarSignYearReading(const TextLines& starSignYearTexts, const BirthProfile& profile, ValueLabels& labels,
                          ReportPage& page) {
   const CivilDate& birth = profile.birthDate.date;
   const std::string sign = StarSignOfDate(birth.month, birth.day);
+  const TextLines section = OutlookSection(starSignYearTexts, sign, kStarSignYearTexts);
   labels.Set("Label51", sign);
   OutlookPage(page, "星座运程"_gbk,
-              "你选择的出生日期是："_gbk + FormatDate(birth) + "。该日期属于"_gbk + sign + "。"_gbk,
-              SectionLines(starSignYearTexts, sign));
+              "你选择的出生日期是："_gbk + FormatDate(birth) + "。该日期属于"_gbk + sign + "。"_gbk, section);
 }
 
 }  // namespace velmora

@@ -25,9 +25,11 @@ std::string StarSignYearTextsPath(const std::string& programFolder);
 TextLines ReadTextLines(const std::string& path);
 
 // 属相运程: the animal of the birth (Spring Festival boundary) and its section.
+// Texts without that section (a missing, empty or damaged file) throw
+// std::runtime_error naming the file; the labels and the page stay as they were.
 void AnimalYearReading(const TextLines& animalYearTexts, const BirthProfile& profile, ValueLabels& labels,
                        ReportPage& page);
-// 星座运程: the star sign of the birth date and its section.
+// 星座运程: the star sign of the birth date and its section; throws as above.
 void StarSignYearReading(const TextLines& starSignYearTexts, const BirthProfile& profile, ValueLabels& labels,
                          ReportPage& page);
 

@@ -21,11 +21,13 @@ TestFolder::~TestFolder() {
 
 std::string BuiltProgramFolder() { return VELMORA_PROGRAM_FOLDER "/"; }
 
-void CopyBuiltDatabases(const TestFolder& folder) {
-  for (const char* file : {"data/ssdb.db", "data/ssdh.db"}) {
+void CopyBuiltFiles(const TestFolder& folder, std::initializer_list<const char*> files) {
+  for (const char* file : files) {
     std::filesystem::copy_file(BuiltProgramFolder() + file, folder.Path() + file,
                                std::filesystem::copy_options::overwrite_existing);
   }
 }
+
+void CopyBuiltDatabases(const TestFolder& folder) { CopyBuiltFiles(folder, {"data/ssdb.db", "data/ssdh.db"}); }
 
 }  // namespace velmora::testing

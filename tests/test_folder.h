@@ -2,6 +2,7 @@
 // A fresh folder per test, removed afterwards.
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 namespace velmora::testing {
@@ -22,6 +23,10 @@ class TestFolder {
 
 // The program folder the build assembled, with its databases.
 std::string BuiltProgramFolder();
+
+// Copies files of the built program folder (paths relative to it) into a
+// test folder.
+void CopyBuiltFiles(const TestFolder& folder, std::initializer_list<const char*> files);
 
 // Copies the built databases into a test folder: the databases are held
 // exclusively, and tests run side by side.

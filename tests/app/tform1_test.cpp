@@ -52,12 +52,11 @@ class RecordingDialogs : public Dialogs {
   }
 };
 
-// A program folder with the built databases and pages.
+// A program folder with the built databases, texts and pages.
 void FillProgramFolder(const testing::TestFolder& folder) {
   testing::CopyBuiltDatabases(folder);
-  for (const char* file : {"logo.htm", "sound.wav"}) {
-    std::filesystem::copy_file(testing::BuiltProgramFolder() + file, folder.Path() + file);
-  }
+  testing::CopyBuiltFiles(folder, {"logo.htm", "sound.wav", "data/animal_year.txt", "data/sign_year.txt",
+                                   "data/mind_reader.htm", "data/past_life.htm", "data/wedding_days.htm"});
 }
 
 // Types each character as a key press carrying that text, as an input method does.
@@ -120,6 +119,23 @@ class TForm1Test : public QObject {
     QCOMPARE(dialogs.messages.size(), std::size_t{1});
     QVERIFY(dialogs.messages[0].find("unable to open database file") != std::string::npos);
     QCOMPARE(VisiblePanels(window), 1);
+  }
+
+  // A settings file that cannot be read is an error shown at start-up, and
+  // the name reading then leaves it as it is instead of replacing it.
+  void AnUnreadableSettingsFileIsShownAndKept() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    std::filesystem::create_directories(SettingsFilePath(folder.Path()) + "/kept");
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    QCOMPARE(dialogs.messages.size(), std::size_t{1});
+    QCOMPARE(dialogs.messages[0], "Cannot read " + SettingsFilePath(folder.Path()) + ": Is a directory");
+    QCOMPARE(window.flatedit1->text(), QString());
+    window.flatedit1->setText(QString::fromUtf8("张三"));
+    window.XPButton14Click();
+    QCOMPARE(dialogs.messages.size(), std::size_t{2});
+    QVERIFY(std::filesystem::exists(SettingsFilePath(folder.Path()) + "/kept"));
   }
 
   void EveryPanelCommandLeavesOnePanelVisible() {
@@ -298,6 +314,7 @@ class TForm1Test : public QObject {
       QVERIFY2(GbkToUtf8(window.Viewer().BodyText()).find(expected) != std::string::npos, expected);
     }
     QCOMPARE(GbkToUtf8(window.Values().Get("Label51")), std::string("双子座"));
+    QVERIFY(dialogs.messages.empty());
   }
 
   void NamePickerFillsGridsAndComposesTheName() {
@@ -373,9 +390,6 @@ class TForm1Test : public QObject {
   void ExtraPagesReplaceTheReportFileButNotTheBuffer() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    for (const char* page : {"data/mind_reader.htm", "data/past_life.htm", "data/wedding_days.htm"}) {
-      std::filesystem::copy_file(testing::BuiltProgramFolder() + page, folder.Path() + page);
-    }
     RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);

@@ -23,7 +23,10 @@ std::string ReadAll(const std::string& path) {
 
 class ReadingCommandTest : public ::testing::Test {
  protected:
-  void SetUp() override { velmora::testing::CopyBuiltDatabases(folder); }
+  void SetUp() override {
+    velmora::testing::CopyBuiltDatabases(folder);
+    velmora::testing::CopyBuiltFiles(folder, {"data/animal_year.txt", "data/sign_year.txt"});
+  }
   TestFolder folder;
 };
 
@@ -118,6 +121,12 @@ TEST_F(ReadingCommandTest, UsageAndDatabaseErrors) {
   const CommandResult missing = RunReading({"bone", "--folder", empty.Path()});
   EXPECT_EQ(missing.status, kRuntimeError);
   EXPECT_NE(missing.err.find("unable to open database file"), std::string::npos);
+  // a missing outlook file is a file error, not an empty page
+  const CommandResult noTexts = RunReading({"zodiac", "--birth", "1990-05-27", "--folder", empty.Path()});
+  EXPECT_EQ(noTexts.status, kRuntimeError);
+  EXPECT_EQ(noTexts.out, "");
+  EXPECT_EQ(noTexts.err,
+            "velmora-cli: data/animal_year.txt holds no outlook for 马: the file is missing, unreadable or damaged\n");
 }
 
 }  // namespace

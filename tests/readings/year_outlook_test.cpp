@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "readings/year_outlook.h"
+#include "tests/expect_error.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
@@ -64,16 +65,31 @@ TEST(YearOutlook, AnimalPageStartsWithTheBirthAndHoldsTheSection) {
   }
 }
 
-TEST(YearOutlook, ConstellationPageAndAMissingClosingMarker) {
+TEST(YearOutlook, ConstellationPage) {
   ValueLabels labels;
   ReportPage page;
   StarSignYearReading(Gbk({"天秤座", "秋天", "天秤座。"}), BornOn({1990, 10, 23}), labels, page);
   EXPECT_EQ(GbkToUtf8(page.Lines()[4]), "你选择的出生日期是：1990-10-23。该日期属于天秤座。");
   EXPECT_EQ(GbkToUtf8(page.Lines()[5]), "秋天");
   EXPECT_EQ(GbkToUtf8(labels.Get("Label51")), "天秤座");
+}
 
-  StarSignYearReading(Gbk({"天蝎座", "秋天"}), BornOn({1990, 10, 24}), labels, page);
-  EXPECT_EQ(page.Lines().size(), 5u + 51 + 1);  // header, first line, trailer, closing line
+// A missing, empty or damaged outlook file once gave an empty page; it is a
+// file error now, and the page and labels of the reading before stay.
+TEST(YearOutlook, TextsWithoutTheSectionAreAFileError) {
+  const TextLines damaged[] = {{}, Gbk({""}), Gbk({"天蝎座", "秋天"}), Gbk({"蛇", "蛇年一"})};
+  for (const TextLines& texts : damaged) {
+    ValueLabels labels;
+    ReportPage page;
+    page.AddRaw("kept");
+    testing::ExpectErrorMessage([&] { StarSignYearReading(texts, BornOn({1990, 10, 24}), labels, page); },
+                                "data/sign_year.txt holds no outlook for 天蝎座: the file is missing, unreadable or damaged");
+    testing::ExpectErrorMessage([&] { AnimalYearReading(texts, BornOn({1990, 1, 26}), labels, page); },
+                                "data/animal_year.txt holds no outlook for 蛇: the file is missing, unreadable or damaged");
+    EXPECT_EQ(page.Lines(), std::vector<std::string>{"kept"});
+    EXPECT_EQ(labels.Get("Label51"), ValueLabels().Get("Label51"));
+    EXPECT_EQ(labels.Get("Label48"), ValueLabels().Get("Label48"));
+  }
 }
 
 // The texts the build ships: every key has a section, and the animals'
