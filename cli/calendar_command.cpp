@@ -9,28 +9,30 @@
 #include "calendar/star_sign.h"
 #include "calendar/startup_lunar.h"
 #include "cli/exit_status.h"
+#include "cli/terminal_text.h"
 #include "text/gbk.h"
 
 namespace velmora::cli {
 namespace {
 
-std::optional<CivilDate> ReadDateArgument(const std::string& text, std::ostream& err) {
-  const std::optional<CivilDate> date = ParseDate(text);
-  if (!date) {
-    err << "velmora-cli: '" << text << "' is not a date of the form yyyy-mm-dd\n";
-    return std::nullopt;
-  }
+// What is wrong with a date argument, or nothing.
+std::optional<std::string> DateProblem(const std::string& text, const std::optional<CivilDate>& date) {
+  if (!date) return "'" + text + "' is not a date of the form yyyy-mm-dd";
   if (date->year < kFirstSupportedYear || date->year > kLastSupportedYear) {
-    err << "velmora-cli: " << text << " lies outside the years " << kFirstSupportedYear << " to "
-        << kLastSupportedYear << "\n";
-    return std::nullopt;
+    return text + " lies outside the years " + std::to_string(kFirstSupportedYear) + " to " +
+           std::to_string(kLastSupportedYear);
   }
   if (IsDroppedReformDay(*date)) {
-    err << "velmora-cli: " << text << " does not exist (1582-10-05 to 1582-10-14 were dropped by the calendar reform)\n";
-    return std::nullopt;
+    return text + " does not exist (1582-10-05 to 1582-10-14 were dropped by the calendar reform)";
   }
-  if (!IsExistingDate(*date)) {
-    err << "velmora-cli: " << text << " does not exist\n";
+  if (!IsExistingDate(*date)) return text + " does not exist";
+  return std::nullopt;
+}
+
+std::optional<CivilDate> ReadDateArgument(const std::string& text, std::ostream& err) {
+  const std::optional<CivilDate> date = ParseDate(text);
+  if (const std::optional<std::string> problem = DateProblem(text, date)) {
+    PrintError(err, *problem);
     return std::nullopt;
   }
   return date;
@@ -66,7 +68,7 @@ std::string DayLine(const CivilDate& date) {
 
 int RunCalendarCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty() || args.size() > 2) {
-    err << "velmora-cli: usage: velmora-cli calendar FROM [TO]   (dates yyyy-mm-dd)\n";
+    PrintError(err, "usage: velmora-cli calendar FROM [TO]   (dates yyyy-mm-dd)");
     return kUsageError;
   }
   const std::optional<CivilDate> from = ReadDateArgument(args[0], err);
@@ -74,7 +76,7 @@ int RunCalendarCommand(const std::vector<std::string>& args, std::ostream& out, 
   const std::optional<CivilDate> to = args.size() == 2 ? ReadDateArgument(args[1], err) : from;
   if (!to) return kUsageError;
   if (*to < *from) {
-    err << "velmora-cli: the range ends (" << args[1] << ") before it starts (" << args[0] << ")\n";
+    PrintError(err, "the range ends (" + args[1] + ") before it starts (" + args[0] + ")");
     return kUsageError;
   }
   // Walking day numbers steps over the ten days dropped in 1582.

@@ -27,6 +27,11 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       error = "option " + args[i] + " needs a value";
       return std::nullopt;
     }
+    // An empty folder would quietly mean the working folder.
+    if (name == "folder" && args[i + 1].empty()) {
+      error = "option --folder needs a folder, not an empty text";
+      return std::nullopt;
+    }
     commandLine.options[name] = args[++i];
   }
   return commandLine;

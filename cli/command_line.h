@@ -16,7 +16,8 @@ struct CommandLine {
   std::optional<std::string> Option(const std::string& name) const;
 };
 
-// Fails (with a message for stderr) on an unknown option or one without a value.
+// Fails (with a message for stderr) on an unknown option, one without a value
+// or an empty --folder.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             const std::set<std::string>& knownOptions, std::string& error);
 

@@ -8,6 +8,7 @@
 #include "cli/exit_status.h"
 #include "cli/reading_command.h"
 #include "cli/strokes_command.h"
+#include "cli/terminal_text.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
@@ -16,6 +17,6 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "calendar") return velmora::cli::RunCalendarCommand(rest, std::cout, std::cerr);
   if (!args.empty() && args[0] == "strokes") return velmora::cli::RunStrokesCommand(rest, std::cout, std::cerr);
   if (!args.empty() && args[0] == "reading") return velmora::cli::RunReadingCommand(rest, std::cout, std::cerr);
-  std::cerr << "velmora-cli: usage: velmora-cli calendar FROM [TO] | strokes TEXT [--folder DIR] | reading KIND ...\n";
+  velmora::cli::PrintError(std::cerr, "usage: velmora-cli calendar FROM [TO] | strokes TEXT [--folder DIR] | reading KIND ...");
   return velmora::cli::kUsageError;
 }

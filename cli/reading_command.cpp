@@ -7,8 +7,10 @@
 #include "calendar/startup_lunar.h"
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
+#include "cli/terminal_text.h"
 #include "readings/baby_gender.h"
 #include "readings/bone_weight.h"
+#include "readings/decimal_text.h"
 #include "readings/element_count_page.h"
 #include "readings/five_elements.h"
 #include "readings/phone_numerology.h"
@@ -71,11 +73,28 @@ BirthProfile ProfileOf(const CommandLine& line, const std::string& folder) {
   return profile;
 }
 
+// A whole number from `first` to `last`, as the decimal text the tables are
+// keyed by; the panel's boxes take any text, the command line only what the
+// tables hold, so that a joined key cannot stand for another query.
+std::string TableOption(const CommandLine& line, const std::string& option, const std::string& fallback, int first,
+                        int last, const std::string& what) {
+  int value = 0;
+  try {
+    value = ParseDecimal(Utf8ToGbk(line.Option(option).value_or(fallback)));
+  } catch (const std::runtime_error& conversion) {
+    throw UsageError{conversion.what()};
+  }
+  if (value < first || value > last) {
+    throw UsageError{"--" + option + " takes " + what + " from " + std::to_string(first) + " to " + std::to_string(last)};
+  }
+  return std::to_string(value);
+}
+
 // What the gender panel or the trigram view shows for the options given.
 std::string GenderAnswer(const std::string& kind, const CommandLine& line) {
-  const std::string age = line.Option("age").value_or("18");
-  if (kind == "gender") return QueryGenderChart(line.Option("month").value_or("1"), age).label;
-  if (kind == "conception") {
+  if (kind == "gender" || kind == "conception") {
+    const std::string age = TableOption(line, "age", "18", kFirstChartAge, kLastChartAge, "the mother's nominal age");
+    if (kind == "gender") return QueryGenderChart(TableOption(line, "month", "1", 1, 12, "the month"), age).label;
     std::string holder = InitialMonthsHolder();
     return QueryConceptionMonths(age, Choice(line, "wish", "男孩", "女孩") == "男孩"_gbk ? 0 : 1, holder);
   }
@@ -101,7 +120,7 @@ int RunReadingCommand(const std::vector<std::string>& args, std::ostream& out, s
       {"phone", 2}, {"gender", 1}, {"conception", 1}, {"trigram", 8}};
   const auto kind = line && !line->positional.empty() ? kKinds.find(line->positional[0]) : kKinds.end();
   if (kind == kKinds.end() || line->positional.size() != kind->second) {
-    err << "velmora-cli: " << (error.empty() ? kUsage : error) << "\n";
+    PrintError(err, error.empty() ? kUsage : error);
     return kUsageError;
   }
   const std::string folder = CommandFolder(*line);
@@ -137,10 +156,10 @@ int RunReadingCommand(const std::vector<std::string>& args, std::ostream& out, s
     if (kind->first == "name") SettingsFile(SettingsFilePath(folder)).Write("setup", "name", profile.name);
     out << GbkToUtf8(page.FileText());
   } catch (const UsageError& usage) {
-    err << "velmora-cli: " << usage.message << "\n";
+    PrintError(err, usage.message);
     return kUsageError;
   } catch (const std::exception& failure) {
-    err << "velmora-cli: " << failure.what() << "\n";
+    PrintError(err, failure.what());
     return kRuntimeError;
   }
   return kSuccess;

@@ -2,6 +2,7 @@
 
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
+#include "cli/terminal_text.h"
 #include "readings/stroke_lookup.h"
 #include "refdb/database_error.h"
 #include "text/gbk.h"
@@ -28,20 +29,25 @@ int RunStrokesCommand(const std::vector<std::string>& args, std::ostream& out, s
   std::string error;
   const std::optional<CommandLine> commandLine = ParseCommandLine(args, {"folder"}, error);
   if (!commandLine || commandLine->positional.size() != 1) {
-    err << "velmora-cli: " << (error.empty() ? "usage: velmora-cli strokes TEXT [--folder DIR]" : error) << "\n";
+    PrintError(err, error.empty() ? "usage: velmora-cli strokes TEXT [--folder DIR]" : error);
     return kUsageError;
   }
+  // The lines are printed once every lookup has worked, so a database error
+  // leaves nothing half printed.
+  std::string lines;
   try {
     ReferenceDb db(CommandFolder(*commandLine), ReferenceDatabase());
     db.Open();
     for (const std::string& character : Utf8Characters(commandLine->positional[0])) {
-      out << character << '\t' << LookupStrokeCount(db, Utf8ToGbk(character)) << '\n';
+      lines += TerminalText(character) + '\t' + LookupStrokeCount(db, Utf8ToGbk(character)) + '\n';
     }
   } catch (const DatabaseError& failure) {
-    err << "velmora-cli: " << failure.what() << "\n";
+    PrintError(err, failure.what());
     return kRuntimeError;
   }
-  return kSuccess;
+  out << lines;
+  out.flush();
+  return out ? kSuccess : kRuntimeError;
 }
 
 }  // namespace velmora::cli

@@ -1,5 +1,7 @@
 #include "refdb/sqlcipher_database.h"
 
+#include <sys/stat.h>
+
 #define SQLITE_HAS_CODEC 1
 #include <sqlcipher/sqlite3.h>
 
@@ -16,6 +18,12 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 }  // namespace
 
 SqlCipherDatabase::SqlCipherDatabase(const std::string& path, const std::string& password, Mode mode) {
+  // The engine takes an empty file for an empty database and would make it
+  // one; an existing database is never empty, so such a file is damaged.
+  struct stat file {};
+  if (mode == Mode::OpenExisting && ::stat(path.c_str(), &file) == 0 && S_ISREG(file.st_mode) && file.st_size == 0) {
+    throw DatabaseError("file is empty and holds no database (damaged): " + path);
+  }
   const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::Create ? SQLITE_OPEN_CREATE : 0);
   if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
     const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";

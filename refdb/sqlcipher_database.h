@@ -18,7 +18,8 @@ class SqlCipherDatabase {
  public:
   enum class Mode { OpenExisting, Create };
 
-  // Opens the file and applies the key; the key is checked by reading the schema.
+  // Opens the file and applies the key; the key is checked by reading the
+  // schema. OpenExisting refuses an empty file as damaged.
   SqlCipherDatabase(const std::string& path, const std::string& password, Mode mode);
   ~SqlCipherDatabase();
   SqlCipherDatabase(const SqlCipherDatabase&) = delete;

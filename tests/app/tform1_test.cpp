@@ -138,6 +138,19 @@ class TForm1Test : public QObject {
     QVERIFY(std::filesystem::exists(SettingsFilePath(folder.Path()) + "/kept"));
   }
 
+  void AMissingOutlookFileIsShownInsteadOfAnEmptyPage() {
+    testing::TestFolder folder;
+    testing::CopyBuiltDatabases(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    window.chnclndrpckr1->ChnCalendar()->SetDateTime({{1990, 5, 27}});
+    window.XPButton6Click();
+    QCOMPARE(dialogs.messages.size(), std::size_t{1});
+    QCOMPARE(dialogs.messages[0],
+             std::string("data/sign_year.txt holds no outlook for 双子座: the file is missing, unreadable or damaged"));
+    QVERIFY(!std::filesystem::exists(folder.Path() + "ssbx.htm1"));
+  }
+
   void EveryPanelCommandLeavesOnePanelVisible() {
     testing::TestFolder folder;
     FillProgramFolder(folder);

@@ -77,5 +77,11 @@ TEST(CalendarCommand, BadInputIsOneLineOnStderrAndStatusTwo) {
   }
 }
 
+TEST(CalendarCommand, ErrorMessagesShowControlBytesEscaped) {
+  const CommandResult result = RunCalendar({"\x1B[31m2024\r"});
+  EXPECT_EQ(result.status, kUsageError);
+  EXPECT_EQ(result.err, "velmora-cli: '\\x1B[31m2024\\x0D' is not a date of the form yyyy-mm-dd\n");
+}
+
 }  // namespace
 }  // namespace velmora::cli

@@ -92,9 +92,32 @@ TEST_F(ReadingCommandTest, FiveElementsPhoneAndGender) {
       EXPECT_NE(result.out.find(c.expected), std::string::npos);
     }
   }
-  const CommandResult typed = RunReading({"gender", "--age", "1x", "--folder", folder.Path()});
-  EXPECT_EQ(typed.status, kRuntimeError);
-  EXPECT_EQ(typed.err, "velmora-cli: '11x' is not a valid integer value\n");
+}
+
+// The panel joins what is typed into one key, so age 8 and month 11 once
+// answered for 18 and 1; the command line takes only what the tables hold.
+TEST_F(ReadingCommandTest, GenderQueriesTakeOnlyTheTablesAgesAndMonths) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;
+  };
+  const Case cases[] = {
+      {{"gender", "--age", "8", "--month", "11"}, "--age takes the mother's nominal age from 18 to 44"},
+      {{"gender", "--age", "999", "--month", "0"}, "--age takes the mother's nominal age from 18 to 44"},
+      {{"gender", "--age", "18", "--month", "0"}, "--month takes the month from 1 to 12"},
+      {{"gender", "--age", "18", "--month", "13"}, "--month takes the month from 1 to 12"},
+      {{"gender", "--age", "1x"}, "'1x' is not a valid integer value"},
+      {{"gender", "--month", ""}, "'' is not a valid integer value"},
+      {{"conception", "--age", "45", "--wish", "男孩"}, "--age takes the mother's nominal age from 18 to 44"},
+      {{"conception", "--age", "-18"}, "--age takes the mother's nominal age from 18 to 44"},
+  };
+  for (const Case& c : cases) {
+    const CommandResult result = RunReading(c.args);
+    EXPECT_EQ(result.status, kUsageError) << c.error;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, std::string("velmora-cli: ") + c.error + "\n");
+  }
+  EXPECT_EQ(RunReading({"gender", "--age", "+044", "--month", "012"}).out, "女孩！\n");  // 1244
 }
 
 TEST_F(ReadingCommandTest, UsageAndDatabaseErrors) {
