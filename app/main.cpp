@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "app/application.h"
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
 #include "app/tform1.h"
@@ -12,7 +13,7 @@
 int main(int argc, char** argv) {
   velmora::RegisterLocalFileScheme();
   QApplication application(argc, argv);
-  application.setApplicationDisplayName(QString::fromUtf8("电脑Velmora"));
+  velmora::SetUpApplication(application);
   const std::string folder = velmora::ProgramFolder();
   QDir::setCurrent(QString::fromStdString(folder));
 

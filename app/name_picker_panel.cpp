@@ -4,8 +4,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <string_view>
 
 #include "platform/qt/gbk_qstring.h"
 #include "readings/name_picker.h"
@@ -17,8 +20,31 @@ const QColor kGreen(0, 128, 0);
 const QColor kNavy(0, 0, 128);
 const QColor kLightGrey(240, 240, 240);
 
+// Paints every cell of a grid itself: the row's background, the grid's text
+// colour for the row, the text 2 pixels in from the cell's top-left corner.
+// The current cell looks like any other (no selection colour).
+class CellPainting : public QStyledItemDelegate {
+ public:
+  CellPainting(bool firstGrid, QObject* parent) : QStyledItemDelegate(parent), firstGrid_(firstGrid) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    // Alternate rows are shaded, and the two grids swap their text colours.
+    const bool evenRow = index.row() % 2 == 0;
+    painter->save();
+    painter->fillRect(option.rect, evenRow ? QColor(Qt::white) : kLightGrey);
+    painter->setPen(evenRow == firstGrid_ ? kGreen : kNavy);
+    painter->setFont(option.font);
+    painter->drawText(option.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, index.data().toString());
+    painter->restore();
+  }
+
+ private:
+  bool firstGrid_;
+};
+
 QTableWidget* CharacterGrid(QFrame* panel, const char* name, int top) {
   auto* grid = new QTableWidget(kGridRows, kGridColumns, panel);
+  grid->setItemDelegate(new CellPainting(std::string_view(name) == "suiStringGrid1", grid));
   grid->setObjectName(name);
   grid->setGeometry(36, top, 522, 107);
   grid->horizontalHeader()->hide();
@@ -84,15 +110,9 @@ void NamePickerPanel::SetCodes(const std::vector<std::string>& codes) {
 }
 
 void NamePickerPanel::FillCharacterGrid(QTableWidget* grid, const std::vector<std::string>& cells) {
-  const bool firstGrid = grid->objectName() == "suiStringGrid1";
   for (int row = 0; row < kGridRows; ++row) {
     for (int column = 0; column < kGridColumns; ++column) {
-      auto* item = new QTableWidgetItem(FromGbk(cells[static_cast<std::size_t>(row * kGridColumns + column)]));
-      // Alternate rows are shaded, and the two grids swap their text colours.
-      const bool evenRow = row % 2 == 0;
-      item->setBackground(evenRow ? QColor(Qt::white) : kLightGrey);
-      item->setForeground(evenRow == firstGrid ? kGreen : kNavy);
-      grid->setItem(row, column, item);
+      grid->setItem(row, column, new QTableWidgetItem(FromGbk(cells[static_cast<std::size_t>(row * kGridColumns + column)])));
     }
   }
 }

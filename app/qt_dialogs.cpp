@@ -1,19 +1,19 @@
 #include "app/qt_dialogs.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "app/application.h"
 #include "platform/qt/gbk_qstring.h"
 
 namespace velmora {
 
 void QtDialogs::ShowMessage(const std::string& text) {
-  QMessageBox::information(parent_, QApplication::applicationDisplayName(), FromGbk(text));
+  QMessageBox::information(parent_, ApplicationTitle(), FromGbk(text));
 }
 
 bool QtDialogs::Confirm(const std::string& text) {
-  return QMessageBox::question(parent_, QApplication::applicationDisplayName(), FromGbk(text),
+  return QMessageBox::question(parent_, ApplicationTitle(), FromGbk(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

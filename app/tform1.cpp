@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QUrl>
 #include <QWebEngineView>
@@ -37,6 +38,7 @@
 #include "platform/replace_file.h"
 #include "text/gbk.h"
 #include "readings/name_numerology.h"
+#include "platform/qt/browser_view.h"
 #include "platform/qt/gbk_qstring.h"
 #include "platform/qt/qt_browser.h"
 #include "refdb/database_error.h"
@@ -87,6 +89,7 @@ TForm1::TForm1(std::string programFolder, Dialogs& dialogs, QWidget* parent)
   client->setObjectName("client");
   setCentralWidget(client);
   setFixedSize(833, 624 - 0);
+  move(screen()->availableGeometry().center() - rect().center());  // centred on the desktop
 
   auto* logo = new QLabel(client);
   logo->setGeometry(16, 16, 187, 64);
@@ -260,7 +263,7 @@ void TForm1::BuildWorkArea(QWidget* area) {
     panels_[i]->setStyleSheet(QString("#%1 { background: white; }").arg(names[i]));
     panels_[i]->hide();
   }
-  webbrowser1 = new QWebEngineView(Panel(WorkPanel::ReportViewerPanel));
+  webbrowser1 = new BrowserView(Panel(WorkPanel::ReportViewerPanel));
   webbrowser1->setObjectName("webbrowser1");
   webbrowser1->setGeometry(0, 0, 583, 432);
   webbrowser1->setContextMenuPolicy(Qt::NoContextMenu);

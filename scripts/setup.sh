@@ -10,6 +10,7 @@ packages=(
   libsqlcipher-dev unicode-data bzip2
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
   xvfb xauth
+  libxcb1-dev
 )
 
 missing=()

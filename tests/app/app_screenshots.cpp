@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/application.h"
 #include "app/chn_calendar_picker.h"
 #include "app/name_edit.h"
 #include "app/qt_dialogs.h"
@@ -37,7 +38,7 @@ void Save(const QString& name, const QRect& area) {
 int main(int argc, char** argv) {
   velmora::RegisterLocalFileScheme();
   QApplication application(argc, argv);
-  application.setApplicationDisplayName(QString::fromUtf8("电脑Velmora"));
+  velmora::SetUpApplication(application);
   // A copy of the program folder: the readings write their pages and settings.
   QTemporaryDir copy;
   const std::string folder = copy.path().toStdString() + "/";

@@ -19,6 +19,8 @@
 #include <QWebEngineView>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <fstream>
 
 #include "app/chn_calendar.h"
@@ -70,6 +72,15 @@ void Type(QWidget* widget, const QString& text) {
 // The stroke count whose characters fill a grid, read back from its first cell.
 std::string LookupGrid(TForm1& window, const QTableWidget* grid) {
   return LookupStrokeCount(window.Database(), ToGbk(grid->item(0, 0)->text()));
+}
+
+// Runs a script in a view's page and waits for its answer, as text (empty
+// when none comes within five seconds).
+QString PageScript(QWebEngineView* view, const QString& code) {
+  auto answer = std::make_shared<std::optional<QString>>();
+  view->page()->runJavaScript(code, [answer](const QVariant& value) { *answer = value.toString(); });
+  for (int waited = 0; !*answer && waited < 5000; waited += 10) QTest::qWait(10);
+  return answer->value_or(QString());
 }
 
 int VisiblePanels(const TForm1& window) {
@@ -357,6 +368,26 @@ class TForm1Test : public QObject {
     QCOMPARE(GbkToUtf8(LookupGrid(window, picker->suiStringGrid2)), std::string("27"));
   }
 
+  // Each cell is painted with its row's colours, the current one too: the
+  // style's selection colour is not the picker's.
+  void ThePickersCurrentCellIsPaintedLikeTheOthers() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    window.show();
+    window.XPButton4Click();
+    NamePickerPanel* picker = window.NamePicker();
+    for (QTableWidget* grid : {picker->suiStringGrid1, picker->suiStringGrid2}) {
+      grid->setCurrentCell(0, 0);
+      grid->setFocus();
+      const QImage image = grid->viewport()->grab().toImage();
+      // the bottom-right corner inside cells (0, 0) and (1, 0): below and right of the text
+      QCOMPARE(image.pixelColor(17, 17), QColor(255, 255, 255));
+      QCOMPARE(image.pixelColor(17, 37), QColor(240, 240, 240));
+    }
+  }
+
   // Before any 自助起名 the built-in entries work, and clicking the entry that
   // is already current chooses it too.
   void ClickingTheCurrentStartUpEntryFillsTheGrids() {
@@ -398,6 +429,40 @@ class TForm1Test : public QObject {
       QCOMPARE(dialogs.inputCaption, std::string("手机号码吉凶查询"));
       QCOMPARE(dialogs.messages, shown);
     }
+  }
+
+  // The past-life page writes its answer into a new small window; the viewer
+  // must give it one instead of letting the page fall back inline.
+  void ThePastLifePageOpensItsResultWindow() {
+    testing::TestFolder folder;
+    FillProgramFolder(folder);
+    RecordingDialogs dialogs;
+    TForm1 window(folder.Path(), dialogs);
+    window.show();
+    QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
+    QSignalSpy loaded(window.webbrowser1, &QWebEngineView::loadFinished);
+    window.N20Click();
+    QVERIFY(loaded.wait(10000));
+    QWebEngineView* result = nullptr;
+    const auto opened = [&] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* view = qobject_cast<QWebEngineView*>(widget);
+        if (view && view != window.webbrowser1 && view->isVisible()) result = view;
+      }
+      return result != nullptr;
+    };
+    const auto script = PageScript;
+    script(window.webbrowser1,
+           "document.getElementById('fDay').value = '5'; document.getElementById('fMonth').value = '6';"
+           "document.getElementById('fYear').value = '90'; lookUp(); ''");
+    QTRY_VERIFY_WITH_TIMEOUT(opened(), 10000);
+    QCOMPARE(result->size(), QSize(450, 300));
+    QTRY_VERIFY_WITH_TIMEOUT(script(result, "document.body ? document.body.innerText : ''").contains(QString::fromUtf8("前世")),
+                             10000);
+    QTest::qWait(600);  // past the page's own check whether its window survived
+    QCOMPARE(script(window.webbrowser1, "document.getElementById('result').style.display"), QString("none"));
+    script(result, "window.close(); ''");
+    QTRY_VERIFY_WITH_TIMEOUT(!opened() || !result->isVisible(), 5000);
   }
 
   void ExtraPagesReplaceTheReportFileButNotTheBuffer() {
