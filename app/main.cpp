@@ -7,17 +7,24 @@
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
 #include "app/tform1.h"
-#include "platform/program_folder.h"
 #include "platform/qt/local_file_scheme.h"
+#include "refdb/connections.h"
+#include "text/gbk.h"
 
 int main(int argc, char** argv) {
   velmora::RegisterLocalFileScheme();
   QApplication application(argc, argv);
   velmora::SetUpApplication(application);
-  const std::string folder = velmora::ProgramFolder();
+  velmora::QtDialogs dialogs;
+  std::string folder;
+  try {
+    folder = velmora::ProgramWorkingFolder();
+  } catch (const std::exception& error) {
+    dialogs.ShowMessage(velmora::Utf8ToGbk(error.what()));
+    return 1;
+  }
   QDir::setCurrent(QString::fromStdString(folder));
 
-  velmora::QtDialogs dialogs;
   velmora::TForm1 mainWindow(folder, dialogs);
   dialogs.SetParent(&mainWindow);
   const velmora::SecondaryWindows windows = velmora::CreateSecondaryWindows(&mainWindow);

@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "platform/program_folder.h"
+#include "refdb/connections.h"
 
 namespace velmora::cli {
 
@@ -39,7 +40,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 
 std::string CommandFolder(const CommandLine& commandLine) {
   if (const auto folder = commandLine.Option("folder")) return AsFolder(*folder);
-  return ProgramFolder();
+  return ProgramWorkingFolder();
 }
 
 }  // namespace velmora::cli

@@ -21,7 +21,9 @@ struct CommandLine {
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             const std::set<std::string>& knownOptions, std::string& error);
 
-// The program folder a command works in: --folder, else the executable's folder.
+// The program folder a command works in: --folder, else the folder the
+// program works in (the executable's folder, or the user's data folder when
+// that cannot be written). Throws std::runtime_error when that cannot be made.
 std::string CommandFolder(const CommandLine& commandLine);
 
 }  // namespace velmora::cli

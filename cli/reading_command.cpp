@@ -123,8 +123,8 @@ int RunReadingCommand(const std::vector<std::string>& args, std::ostream& out, s
     PrintError(err, error.empty() ? kUsage : error);
     return kUsageError;
   }
-  const std::string folder = CommandFolder(*line);
   try {
+    const std::string folder = CommandFolder(*line);
     if (kind->first == "phone") {
       // What the message box would show; a text that is no number shows nothing.
       const std::string message = GbkToUtf8(ReadPhoneNumber(Utf8ToGbk(line->positional[1])).message);

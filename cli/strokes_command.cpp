@@ -4,7 +4,6 @@
 #include "cli/exit_status.h"
 #include "cli/terminal_text.h"
 #include "readings/stroke_lookup.h"
-#include "refdb/database_error.h"
 #include "text/gbk.h"
 #include "text/utf8.h"
 
@@ -41,7 +40,7 @@ int RunStrokesCommand(const std::vector<std::string>& args, std::ostream& out, s
     for (const std::string& character : Utf8Characters(commandLine->positional[0])) {
       lines += TerminalText(character) + '\t' + LookupStrokeCount(db, Utf8ToGbk(character)) + '\n';
     }
-  } catch (const DatabaseError& failure) {
+  } catch (const std::exception& failure) {
     PrintError(err, failure.what());
     return kRuntimeError;
   }

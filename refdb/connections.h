@@ -16,4 +16,9 @@ const DatabaseConnection& ReferenceDatabase();
 // Simplified to traditional character pairs.
 const DatabaseConnection& TraditionalFormsDatabase();
 
+// The folder the program works in (see WorkingFolder): the program folder,
+// or the user's data folder with copies of the two databases, which are held
+// locked and written, and of the settings file. Throws std::runtime_error.
+std::string ProgramWorkingFolder();
+
 }  // namespace velmora
