@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
   xvfb xauth
   libxcb1-dev
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
