@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   libxcb1-dev
   librsvg2-bin desktop-file-utils appstream dpkg-dev
+  clang libfuzzer-14-dev libclang-rt-14-dev
 )
 
 missing=()

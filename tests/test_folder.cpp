@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <fstream>
 
 namespace velmora::testing {
 
@@ -17,6 +18,15 @@ TestFolder::TestFolder() {
 TestFolder::~TestFolder() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
 }
 
 std::string BuiltProgramFolder() { return VELMORA_PROGRAM_FOLDER "/"; }

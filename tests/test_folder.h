@@ -21,6 +21,10 @@ class TestFolder {
   std::filesystem::path path_;
 };
 
+// A whole file's bytes (empty when it cannot be read), and a file made of them.
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& content);
+
 // The program folder the build assembled, with its databases.
 std::string BuiltProgramFolder();
 

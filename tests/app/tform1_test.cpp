@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -443,13 +444,13 @@ class TForm1Test : public QObject {
     QSignalSpy loaded(window.webbrowser1, &QWebEngineView::loadFinished);
     window.N20Click();
     QVERIFY(loaded.wait(10000));
-    QWebEngineView* result = nullptr;
+    QPointer<QWebEngineView> result;
     const auto opened = [&] {
       for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* view = qobject_cast<QWebEngineView*>(widget);
         if (view && view != window.webbrowser1 && view->isVisible()) result = view;
       }
-      return result != nullptr;
+      return !result.isNull();
     };
     const auto script = PageScript;
     script(window.webbrowser1,
@@ -462,7 +463,7 @@ class TForm1Test : public QObject {
     QTest::qWait(600);  // past the page's own check whether its window survived
     QCOMPARE(script(window.webbrowser1, "document.getElementById('result').style.display"), QString("none"));
     script(result, "window.close(); ''");
-    QTRY_VERIFY_WITH_TIMEOUT(!opened() || !result->isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(result.isNull(), 5000);  // closed and gone
   }
 
   void ExtraPagesReplaceTheReportFileButNotTheBuffer() {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 
 #include "cli/exit_status.h"
 #include "cli/reading_command.h"
@@ -16,10 +15,6 @@ using velmora::testing::TestFolder;
 
 CommandResult RunReading(const std::vector<std::string>& args) { return RunCommand(RunReadingCommand, args); }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class ReadingCommandTest : public ::testing::Test {
  protected:
@@ -35,7 +30,7 @@ TEST_F(ReadingCommandTest, NameReadingWritesThePageAndTheLastName) {
       RunReading({"name", "--name", "李明亮", "--birth", "1990-05-27", "--folder", folder.Path()});
   ASSERT_EQ(result.status, kSuccess) << result.err;
   EXPECT_NE(result.out.find("李明亮，男，生于1990-05-27。三才：金土金"), std::string::npos);
-  EXPECT_EQ(Utf8ToGbk(result.out), ReadAll(folder.Path() + "ssbx.htm1"));
+  EXPECT_EQ(Utf8ToGbk(result.out), velmora::testing::ReadFile(folder.Path() + "ssbx.htm1"));
   EXPECT_EQ(SettingsFile(SettingsFilePath(folder.Path())).Read("setup", "name"), Utf8ToGbk("李明亮"));
   EXPECT_EQ(result.out.substr(result.out.size() - 16), "</BODY></HTML>\r\n");
 }

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <thread>
 
@@ -18,14 +17,7 @@ namespace {
 using testing::TestFolder;
 namespace fs = std::filesystem;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
-void WriteAll(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary) << content;
-}
 
 // Everything in the folder but the files named.
 std::vector<std::string> Others(const std::string& folder, const std::vector<std::string>& names) {
@@ -40,11 +32,11 @@ std::vector<std::string> Others(const std::string& folder, const std::vector<std
 TEST(ReplaceFile, ALinkPlantedAtTheOldTemporaryNameIsNeverFollowed) {
   TestFolder folder;
   const std::string victim = folder.Path() + "victim", page = folder.Path() + "ssbx.htm1";
-  WriteAll(victim, "kept");
+  testing::WriteFile(victim, "kept");
   fs::create_symlink(victim, page + ".tmp");
   ReplaceFile(page, "page");
-  EXPECT_EQ(ReadAll(victim), "kept");
-  EXPECT_EQ(ReadAll(page), "page");
+  EXPECT_EQ(testing::ReadFile(victim), "kept");
+  EXPECT_EQ(testing::ReadFile(page), "page");
   EXPECT_FALSE(fs::is_symlink(page));
   EXPECT_TRUE(fs::is_symlink(page + ".tmp"));  // not ours: left alone
 }
@@ -52,28 +44,28 @@ TEST(ReplaceFile, ALinkPlantedAtTheOldTemporaryNameIsNeverFollowed) {
 TEST(ReplaceFile, ALinkAtTheFileItselfIsReplacedNotWrittenThrough) {
   TestFolder folder;
   const std::string victim = folder.Path() + "victim", page = folder.Path() + "temp.html";
-  WriteAll(victim, "kept");
+  testing::WriteFile(victim, "kept");
   fs::create_symlink(victim, page);
   ReplaceFile(page, "page");
-  EXPECT_EQ(ReadAll(victim), "kept");
+  EXPECT_EQ(testing::ReadFile(victim), "kept");
   EXPECT_FALSE(fs::is_symlink(page));
-  EXPECT_EQ(ReadAll(page), "page");
+  EXPECT_EQ(testing::ReadFile(page), "page");
 }
 
 TEST(ReplaceFile, TheReplacedFileKeepsItsMode) {
   TestFolder folder;
   const std::string path = folder.Path() + "data/ssdi.db";
-  WriteAll(path, "old");
+  testing::WriteFile(path, "old");
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   ReplaceFile(path, "new");
   EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(ReadAll(path), "new");
+  EXPECT_EQ(testing::ReadFile(path), "new");
 }
 
 TEST(ReplaceFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   TestFolder folder;
   const std::string path = folder.Path() + "ssbx.htm1";
-  WriteAll(path, "old");
+  testing::WriteFile(path, "old");
   const int status = testing::WithFileSizeLimit(1000, [&] {
     try {
       ReplaceFile(path, std::string(5000, 'x'));
@@ -83,7 +75,7 @@ TEST(ReplaceFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     }
   });
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(ReadAll(path), "old");
+  EXPECT_EQ(testing::ReadFile(path), "old");
   EXPECT_EQ(Others(folder.Path(), {"ssbx.htm1", "data"}), std::vector<std::string>());
 
   // a rename that fails (a folder stands at the name) removes its file too
@@ -109,7 +101,7 @@ TEST(ReplaceFile, TemporaryFilesOfKilledWritersDoNotPileUp) {
     ::waitpid(child, nullptr, 0);
   }
   ReplaceFile(path, "last");
-  EXPECT_EQ(ReadAll(path), "last");
+  EXPECT_EQ(testing::ReadFile(path), "last");
   EXPECT_EQ(Others(folder.Path(), {"ssbx.htm1", "data"}), std::vector<std::string>());
 }
 

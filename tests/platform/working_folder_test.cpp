@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "platform/working_folder.h"
 #include "tests/child_process.h"
@@ -18,17 +17,12 @@ namespace fs = std::filesystem;
 
 const std::vector<std::string> kOwnCopies = {"data/ssdb.db", "data/ssdi.db"};
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
-void WriteAll(const std::string& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
 
 // An installed program folder: the program, pages, a database and texts.
 void Install(const TestFolder& program) {
   for (const char* file : {"velmora", "logo.htm", "data/ssdb.db", "data/animal_year.txt"}) {
-    WriteAll(program.Path() + file, std::string("installed ") + file);
+    testing::WriteFile(program.Path() + file, std::string("installed ") + file);
   }
   fs::create_directories(program.Path() + "pages/more");
 }
@@ -73,29 +67,29 @@ TEST(WorkingFolder, AReadOnlyInstallationIsMirroredIntoTheUsersDataFolder) {
   setMode(readOnly);
   EXPECT_EQ(testing::AsOrdinaryUser({data.Path()}, [&] {
               if (start() != 0) return 1;
-              WriteAll(user + "data/ssdb.db", "the user's own");
-              WriteAll(user + "data/ssdi.db", "[setup]");
+              testing::WriteFile(user + "data/ssdb.db", "the user's own");
+              testing::WriteFile(user + "data/ssdi.db", "[setup]");
               return start();
             }),
             0);
   EXPECT_TRUE(fs::is_symlink(user + "velmora"));
   EXPECT_EQ(fs::read_symlink(user + "logo.htm"), fs::path(program.Path() + "logo.htm"));
-  EXPECT_EQ(ReadAll(user + "data/animal_year.txt"), "installed data/animal_year.txt");
+  EXPECT_EQ(testing::ReadFile(user + "data/animal_year.txt"), "installed data/animal_year.txt");
   EXPECT_TRUE(fs::is_symlink(user + "pages"));
   EXPECT_FALSE(fs::is_symlink(user + "data"));
   EXPECT_FALSE(fs::is_symlink(user + "data/ssdb.db"));
-  EXPECT_EQ(ReadAll(user + "data/ssdb.db"), "the user's own");  // copied once, then kept
-  EXPECT_EQ(ReadAll(program.Path() + "data/ssdb.db"), "installed data/ssdb.db");
+  EXPECT_EQ(testing::ReadFile(user + "data/ssdb.db"), "the user's own");  // copied once, then kept
+  EXPECT_EQ(testing::ReadFile(program.Path() + "data/ssdb.db"), "installed data/ssdb.db");
 
   // an update: one file gone, one new
   setMode(fs::perms::owner_all | readOnly);
   fs::remove(program.Path() + "logo.htm");
-  WriteAll(program.Path() + "data/sign_year.txt", "new");
+  testing::WriteFile(program.Path() + "data/sign_year.txt", "new");
   setMode(readOnly);
   EXPECT_EQ(testing::AsOrdinaryUser({}, start), 0);
   EXPECT_FALSE(fs::is_symlink(user + "logo.htm"));
-  EXPECT_EQ(ReadAll(user + "data/sign_year.txt"), "new");
-  EXPECT_EQ(ReadAll(user + "data/ssdi.db"), "[setup]");
+  EXPECT_EQ(testing::ReadFile(user + "data/sign_year.txt"), "new");
+  EXPECT_EQ(testing::ReadFile(user + "data/ssdi.db"), "[setup]");
   setMode(fs::perms::owner_all | readOnly);  // the test folder can be removed again
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "refdb/settings_file.h"
 #include "tests/child_process.h"
@@ -14,14 +13,7 @@ namespace {
 using testing::TestFolder;
 namespace fs = std::filesystem;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
-void WriteAll(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary) << content;
-}
 
 TEST(SettingsFile, MissingFileReadsAsNoValueAndWritingCreatesIt) {
   TestFolder folder;
@@ -30,16 +22,16 @@ TEST(SettingsFile, MissingFileReadsAsNoValueAndWritingCreatesIt) {
   const std::string name = Utf8ToGbk("欧阳娜娜");
   settings.Write("setup", "name", name);
   EXPECT_EQ(settings.Read("setup", "name"), name);
-  EXPECT_EQ(ReadAll(SettingsFilePath(folder.Path())), "[setup]\r\nname=" + name + "\r\n");
+  EXPECT_EQ(testing::ReadFile(SettingsFilePath(folder.Path())), "[setup]\r\nname=" + name + "\r\n");
 }
 
 TEST(SettingsFile, WritingKeepsEverythingElse) {
   TestFolder folder;
   const std::string path = SettingsFilePath(folder.Path());
-  WriteAll(path, "; kept\r\n[other]\r\nname=x\r\n[setup]\r\nname=old\r\ncolour=blue\r\n[last]\r\nk=v\r\n");
+  testing::WriteFile(path, "; kept\r\n[other]\r\nname=x\r\n[setup]\r\nname=old\r\ncolour=blue\r\n[last]\r\nk=v\r\n");
   const SettingsFile settings(path);
   settings.Write("setup", "name", "new");
-  EXPECT_EQ(ReadAll(path), "; kept\r\n[other]\r\nname=x\r\n[setup]\r\nname=new\r\ncolour=blue\r\n[last]\r\nk=v\r\n");
+  EXPECT_EQ(testing::ReadFile(path), "; kept\r\n[other]\r\nname=x\r\n[setup]\r\nname=new\r\ncolour=blue\r\n[last]\r\nk=v\r\n");
   settings.Write("last", "added", "1");
   EXPECT_EQ(settings.Read("last", "added"), "1");
   EXPECT_EQ(settings.Read("other", "name"), "x");
@@ -50,18 +42,18 @@ TEST(SettingsFile, MalformedTextReadsAsNoValueAndLosesNothingOnWrite) {
   TestFolder folder;
   const std::string path = SettingsFilePath(folder.Path());
   for (const std::string& content : {std::string("\x00\x01\xFF garbage", 12), std::string("[setup]\nname")}) {
-    WriteAll(path, content);
+    testing::WriteFile(path, content);
     const SettingsFile settings(path);
     EXPECT_FALSE(settings.Read("setup", "name").has_value());
     settings.Write("setup", "name", "a");
     EXPECT_EQ(settings.Read("setup", "name"), "a");
   }
   // a stray line of free text neither hides the value nor costs the other sections
-  WriteAll(path, "[other]\r\nkeep=1\r\nfree text\r\n[setup]\r\nname = 张三 \r\n");
+  testing::WriteFile(path, "[other]\r\nkeep=1\r\nfree text\r\n[setup]\r\nname = 张三 \r\n");
   const SettingsFile settings(path);
   EXPECT_EQ(settings.Read("setup", "name"), "张三");  // blanks around the value are not part of it
   settings.Write("setup", "name", "李四");
-  EXPECT_EQ(ReadAll(path), "[other]\r\nkeep=1\r\nfree text\r\n[setup]\r\nname=李四\r\n");
+  EXPECT_EQ(testing::ReadFile(path), "[other]\r\nkeep=1\r\nfree text\r\n[setup]\r\nname=李四\r\n");
 }
 
 TEST(SettingsFile, APastedLineBreakCannotSplitTheValue) {
@@ -94,7 +86,7 @@ TEST(SettingsFile, AFileThatCannotBeReadIsAnErrorAndIsNeverReplaced) {
   TestFolder folder;
   const std::string path = SettingsFilePath(folder.Path());
   const std::string content = "[other]\r\nkeep=1\r\n[setup]\r\nname=old\r\n";
-  WriteAll(path, content);
+  testing::WriteFile(path, content);
   fs::permissions(path, fs::perms::owner_write);
   const int status = testing::AsOrdinaryUser({folder.Path() + "data", path}, [&] {
     const SettingsFile settings(path);
@@ -112,19 +104,19 @@ TEST(SettingsFile, AFileThatCannotBeReadIsAnErrorAndIsNeverReplaced) {
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_write);
-  EXPECT_EQ(ReadAll(path), content);
+  EXPECT_EQ(testing::ReadFile(path), content);
 }
 
 TEST(SettingsFile, AReplacedFileKeepsItsModeAndALinkedFileIsWrittenAtItsTarget) {
   TestFolder folder;
   const std::string path = SettingsFilePath(folder.Path());
   const std::string target = folder.Path() + "kept.ini";
-  WriteAll(target, "[setup]\r\nname=old\r\n");
+  testing::WriteFile(target, "[setup]\r\nname=old\r\n");
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("../kept.ini", path);
   SettingsFile(path).Write("setup", "name", "new");
   EXPECT_TRUE(fs::is_symlink(path));
-  EXPECT_EQ(ReadAll(target), "[setup]\r\nname=new\r\n");
+  EXPECT_EQ(testing::ReadFile(target), "[setup]\r\nname=new\r\n");
   EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
@@ -147,7 +139,7 @@ TEST(SettingsFile, ReadsAsIniFilesAreRead) {
   TestFolder folder;
   const std::string path = SettingsFilePath(folder.Path());
   for (const Case& c : cases) {
-    WriteAll(path, c.content);
+    testing::WriteFile(path, c.content);
     const std::string section = c.content.find("\x81") == std::string::npos ? "setup" : "\x81\x41";
     EXPECT_EQ(SettingsFile(path).Read(section, "name"), c.expected) << c.what;
   }
@@ -157,9 +149,9 @@ TEST(SettingsFile, WritingKeepsTheFilesEncodingAndTheValueAsGiven) {
   TestFolder folder;
   const std::string path = SettingsFilePath(folder.Path());
   const SettingsFile settings(path);
-  WriteAll(path, "\xEF\xBB\xBF[Setup]\rNAME=旧\r[其他]\rk=值\r");
+  testing::WriteFile(path, "\xEF\xBB\xBF[Setup]\rNAME=旧\r[其他]\rk=值\r");
   settings.Write("setup", "name", Utf8ToGbk("王五"));
-  EXPECT_EQ(ReadAll(path), "\xEF\xBB\xBF[Setup]\r\nname=王五\r\n[其他]\r\nk=值\r\n");
+  EXPECT_EQ(testing::ReadFile(path), "\xEF\xBB\xBF[Setup]\r\nname=王五\r\n[其他]\r\nk=值\r\n");
   // values that reading would change are quoted, so they come back as given
   for (const std::string value : {"\"quoted\"", " blank ", "'x'", "\"", ""}) {
     settings.Write("setup", "name", value);

@@ -11,10 +11,6 @@
 namespace velmora {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 TEST(ReportPage, FileFormIsGbkWithCrLfAfterEveryLine) {
   ReportPage page;
@@ -72,7 +68,7 @@ TEST(ReportPage, WritingReplacesTheFileOrReportsTheError) {
   page.WriteTo(folder.Path() + "ssbx.htm1");
   page.ClosePage();
   page.WriteTo(folder.Path() + "ssbx.htm1");
-  EXPECT_EQ(ReadAll(folder.Path() + "ssbx.htm1"), page.FileText());
+  EXPECT_EQ(testing::ReadFile(folder.Path() + "ssbx.htm1"), page.FileText());
 
   try {
     page.WriteTo(folder.Path() + "missing/blocked.htm1");

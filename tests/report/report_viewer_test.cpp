@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 
 #include "report/report_viewer.h"
 #include "tests/test_folder.h"
@@ -34,10 +33,6 @@ class FakeBrowser : public Browser {
   void SetTextSizeStep(int step) override { textSize = step; }
 };
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 TEST(ReportViewer, EveryLoadHidesOverflowSavesACopyAndSetsTheMiddleTextSize) {
   testing::TestFolder folder;
@@ -46,7 +41,7 @@ TEST(ReportViewer, EveryLoadHidesOverflowSavesACopyAndSetsTheMiddleTextSize) {
   HandleViewerLoad(viewer, folder.Path());
   EXPECT_TRUE(viewer.overflowHidden);
   EXPECT_EQ(viewer.textSize, 2);
-  EXPECT_EQ(ReadAll(ViewerCopyPath(folder.Path())),
+  EXPECT_EQ(testing::ReadFile(ViewerCopyPath(folder.Path())),
             Utf8ToGbk("<html><head><meta charset=\"gbk\"><title>t</title></head><body>正文</body></html>"));
 }
 
@@ -66,7 +61,7 @@ TEST(ReportViewer, TextExportIsNamedAfterThePerson) {
     viewer.text = Utf8ToGbk(c.text);
     const std::string path = ExportViewerText(viewer, folder.Path(), Utf8ToGbk(c.name));
     EXPECT_EQ(path, folder.Path() + c.file);
-    EXPECT_EQ(ReadAll(path), Utf8ToGbk(c.content)) << c.file;
+    EXPECT_EQ(testing::ReadFile(path), Utf8ToGbk(c.content)) << c.file;
   }
 }
 
