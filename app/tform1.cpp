@@ -265,7 +265,7 @@ void TForm1::BuildWorkArea(QWidget* area) {
   webbrowser1->setGeometry(0, 0, 583, 432);
   webbrowser1->setContextMenuPolicy(Qt::NoContextMenu);
   viewer_ = new QtBrowser(webbrowser1);
-  viewer_->OnDocumentComplete([this](bool) {
+  viewer_->OnDocumentComplete([this](BrowserWindow) {
     try {
       HandleViewerLoad(*viewer_, programFolder_);
     } catch (const std::exception& error) {

@@ -47,6 +47,18 @@ void ElementCountPage::SetElementValue(int index, const std::string& value) {
   if (index >= 0 && index < static_cast<int>(elements_.size())) elements_[static_cast<std::size_t>(index)].value = value;
 }
 
+// The one form holds every element after the form element itself.
+std::vector<BrowserElement> ElementCountPage::FormControls(int form) {
+  if (form != 0) return {};
+  return {elements_.begin() + 1, elements_.end()};
+}
+
+bool ElementCountPage::SetFormControlValue(int form, int control, const std::string& value) {
+  if (form != 0 || control < 0 || control + 1 >= static_cast<int>(elements_.size())) return false;
+  SetElementValue(control + 1, value);
+  return true;
+}
+
 void ElementCountPage::ClickElement(int index) {
   if (index == kButton) Compute();
 }

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 #include "platform/qt/gbk_qstring.h"
@@ -26,28 +28,62 @@ QString ScriptString(const std::string& gbk) {
   return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
 
+const QString kFrameCompleteMessage = QStringLiteral("velmora:frame-complete");
+
+// WebEngine tells only of the top-level document's load; a frame reports its
+// own through the console, from a script the page cannot see or change.
+class FramePage : public QWebEnginePage {
+ public:
+  explicit FramePage(QObject* parent) : QWebEnginePage(parent) {
+    QWebEngineScript script;
+    script.setName("velmora-frame-complete");
+    script.setSourceCode(QString("if (window !== window.top) console.info('%1');").arg(kFrameCompleteMessage));
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(true);
+    scripts().insert(script);
+  }
+  std::function<void()> frameComplete;
+
+ protected:
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int, const QString&) override {
+    if (message == kFrameCompleteMessage && frameComplete) frameComplete();
+  }
+};
+
+// A page of the browser's own kind, installed in the view when it has one.
+FramePage* NewPage(QObject* parent, QWebEngineView* view) {
+  auto* page = new FramePage(parent);
+  if (view) view->setPage(page);
+  return page;
+}
+
 }  // namespace
 
-QtBrowser::QtBrowser(QWebEngineView* view) : QObject(view), page_(view->page()) { Connect(); }
+QtBrowser::QtBrowser(QWebEngineView* view) : QObject(view), page_(NewPage(view, view)) { Connect(); }
 
-QtBrowser::QtBrowser(QObject* parent) : QObject(parent), page_(new QWebEnginePage(this)) { Connect(); }
+QtBrowser::QtBrowser(QObject* parent) : QObject(parent), page_(NewPage(this, nullptr)) { Connect(); }
 
 void QtBrowser::Connect() {
   InstallLocalFileScheme(page_->profile());
+  static_cast<FramePage*>(page_)->frameComplete = [this] {
+    if (documentComplete_) documentComplete_(kFrameWindow);
+  };
   connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
-    // WebEngine reports the top-level document only; frames load within it.
-    if (documentComplete_) documentComplete_(true);
+    if (documentComplete_) documentComplete_(kTopLevelWindow);
   });
-  connect(page_, &QWebEnginePage::loadProgress, this, [this](int percent) {
-    if (progress_) progress_(percent);
+  connect(page_, &QWebEnginePage::loadProgress, this, [this](int) {
+    if (progress_) progress_();
   });
 }
 
 void QtBrowser::Navigate(const std::string& address) { page_->load(BrowserAddress(QString::fromStdString(address))); }
 
-void QtBrowser::OnDocumentComplete(std::function<void(bool)> handler) { documentComplete_ = std::move(handler); }
+void QtBrowser::OnDocumentComplete(std::function<void(BrowserWindow)> handler) {
+  documentComplete_ = std::move(handler);
+}
 
-void QtBrowser::OnProgress(std::function<void(int)> handler) { progress_ = std::move(handler); }
+void QtBrowser::OnProgress(std::function<void()> handler) { progress_ = std::move(handler); }
 
 QVariant QtBrowser::RunScript(const QString& script) {
   // The answer may come after a time-out, or after this call returned: the
@@ -84,16 +120,26 @@ std::string QtBrowser::BodyText() {
   return ToGbk(text);
 }
 
-std::string QtBrowser::BodyHtml() { return ToGbk(RunScript("document.body ? document.body.innerHTML : ''").toString()); }
+std::string QtBrowser::BodyHtml() { return ToGbk(RunScript("document.body ? document.body.outerHTML : ''").toString()); }
 
 std::string QtBrowser::DocumentHtml() {
   return ToGbk(RunScript("document.documentElement ? document.documentElement.outerHTML : ''").toString());
 }
 
-std::vector<BrowserElement> QtBrowser::Elements() {
+std::vector<BrowserElement> QtBrowser::Elements() { return ElementsOf("document.all"); }
+
+std::vector<BrowserElement> QtBrowser::FormControls(int form) {
+  return ElementsOf(QString("(f => f ? f.elements : [])(document.forms[%1])").arg(form));
+}
+
+std::vector<BrowserElement> QtBrowser::ElementsOf(const QString& collection) {
+  // Attributes are read with getAttribute where a control could shadow a
+  // property of its form (a control named "name", say).
   const QVariantList rows =
-      RunScript("Array.from(document.all).map(e => [e.tagName || '', e.type || '', e.name || '', "
-                "e.value === undefined || e.value === null ? '' : String(e.value)])")
+      RunScript(QString("Array.from(%1).map(e => [e.tagName || '', typeof e.type === 'string' ? e.type : '', "
+                        "e.getAttribute('name') || '', "
+                        "e.value === undefined || e.value === null ? '' : String(e.value)])")
+                    .arg(collection))
           .toList();
   std::vector<BrowserElement> elements;
   for (const QVariant& row : rows) {
@@ -106,7 +152,8 @@ std::vector<BrowserElement> QtBrowser::Elements() {
 }
 
 void QtBrowser::SetElementValue(int index, const std::string& value) {
-  RunScript(QString("(e => { if (e) e.value = %1; })(document.all[%2])").arg(ScriptString(value)).arg(index));
+  // One pass of arg(): a value holding "%1" must not be read as a placeholder.
+  RunScript(QString("(e => { if (e) e.value = %1; })(document.all[%2])").arg(ScriptString(value), QString::number(index)));
 }
 
 void QtBrowser::SetElementChecked(int index, bool checked) {
@@ -114,13 +161,23 @@ void QtBrowser::SetElementChecked(int index, bool checked) {
 }
 
 void QtBrowser::ClickElement(int index) {
-  RunScript(QString("(e => { if (e && e.click) e.click(); })(document.all[%1])").arg(index));
+  RunScript(QString("(e => { if (e instanceof HTMLElement) HTMLElement.prototype.click.call(e); })(document.all[%1])")
+                .arg(index));
 }
 
 int QtBrowser::FormCount() { return RunScript("document.forms.length").toInt(); }
 
-void QtBrowser::SubmitForm(int index) {
-  RunScript(QString("(f => { if (f) f.submit(); })(document.forms[%1])").arg(index));
+bool QtBrowser::SetFormControlValue(int form, int control, const std::string& value) {
+  return RunScript(QString("(c => { if (!c || !('value' in c)) return false;"
+                           " try { c.value = %1; return true; } catch (e) { return false; } })"
+                           "((f => f && f.elements[%2])(document.forms[%3]))")
+                       .arg(ScriptString(value), QString::number(control), QString::number(form)))
+      .toBool();
+}
+
+void QtBrowser::SubmitForm(int form) {
+  // A control named "submit" hides the form's own method; the prototype's is used.
+  RunScript(QString("(f => { if (f) HTMLFormElement.prototype.submit.call(f); })(document.forms[%1])").arg(form));
 }
 
 void QtBrowser::HideHorizontalOverflow() { RunScript("if (document.body) document.body.style.overflowX = 'hidden'"); }
