@@ -13,4 +13,9 @@ const DatabaseConnection& TraditionalFormsDatabase() {
   return connection;
 }
 
+const DatabaseConnection& ServicesDatabase() {
+  static const DatabaseConnection connection{"data/services.db", "s7wq2hd9xk4rm6vt3cpa"};
+  return connection;
+}
+
 }  // namespace velmora

@@ -15,5 +15,8 @@ struct DatabaseConnection {
 const DatabaseConnection& ReferenceDatabase();
 // Simplified to traditional character pairs.
 const DatabaseConnection& TraditionalFormsDatabase();
+// The answering service's own read-only tables: copies of the two databases
+// above and the reviewed texts of the online readings.
+const DatabaseConnection& ServicesDatabase();
 
 }  // namespace velmora

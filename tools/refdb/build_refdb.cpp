@@ -17,6 +17,7 @@
 #include "refdb/sqlcipher_database.h"
 #include "refdb/statement.h"
 #include "text/gbk.h"
+#include "tools/refdb/database_file.h"
 #include "tools/refdb/gbk_ideographs.h"
 #include "tools/refdb/name_strokes.h"
 #include "tools/refdb/reference_sources.h"
@@ -55,38 +56,6 @@ std::vector<char32_t> LoadCharacterList(const std::string& path) {
   }
   return characters;
 }
-
-// A writer that fills one new database file and moves it into place only when
-// everything is written, so a failed build never leaves half a database.
-class DatabaseFile {
- public:
-  DatabaseFile(std::string path, const std::string& password)
-      : path_(std::move(path)), temporary_(path_ + ".new") {
-    std::filesystem::remove(temporary_);
-    db_ = std::make_unique<SqlCipherDatabase>(temporary_, password, SqlCipherDatabase::Mode::Create);
-    db_->Execute("BEGIN");
-  }
-  void AddTable(const std::string& table, const std::vector<std::string>& columns,
-                const std::vector<std::vector<std::string>>& rows) {
-    std::string create = "CREATE TABLE " + QuoteIdentifier(table) + " (";
-    std::string insert = "INSERT INTO " + QuoteIdentifier(table) + " VALUES (";
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-      create += (c ? ", " : "") + QuoteIdentifier(columns[c]) + " TEXT";
-      insert += (c ? ", ?" : "?") + std::to_string(c + 1);
-    }
-    db_->Execute(create + ")");
-    for (const auto& row : rows) db_->Query(insert + ")", row);
-  }
-  void Finish() {
-    db_->Execute("COMMIT");
-    db_.reset();
-    std::filesystem::rename(temporary_, path_);
-  }
-
- private:
-  std::string path_, temporary_;
-  std::unique_ptr<SqlCipherDatabase> db_;
-};
 
 struct StrokeTable {
   std::map<int, std::vector<char32_t>> byCount;

@@ -1,0 +1,109 @@
+// Builds the answering service's read-only database from the reference
+// databases the build has just written and the reviewed sources of the online
+// readings:
+//   build_services_db DATA_FOLDER SOURCE_FOLDER
+// copies every table of DATA_FOLDER/ssdb.db and DATA_FOLDER/ssdh.db and adds
+// one table per SOURCE_FOLDER/*.tsv (named after the file), writing
+// DATA_FOLDER/services.db. A text GBK cannot hold, or a table name given
+// twice, stops the build.
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "refdb/connections.h"
+#include "refdb/sqlcipher_database.h"
+#include "text/gbk.h"
+#include "tools/refdb/database_file.h"
+#include "tools/refdb/tsv.h"
+
+namespace velmora::tools {
+namespace {
+
+void RequireGbk(const std::string& text, const std::string& where) {
+  const std::string gbk = Utf8ToGbk(text);
+  if (std::count(gbk.begin(), gbk.end(), '?') != std::count(text.begin(), text.end(), '?')) {
+    throw std::runtime_error(where + ": a character GBK cannot hold in \"" + text + "\"");
+  }
+}
+
+struct NamedTable {
+  std::string name;
+  TsvTable table;
+};
+
+std::vector<NamedTable> CopiedTables(const DatabaseConnection& connection, const std::string& dataFolder) {
+  SqlCipherDatabase db(dataFolder + "/" + std::filesystem::path(connection.file).filename().string(),
+                       connection.password, SqlCipherDatabase::Mode::OpenExisting);
+  std::vector<NamedTable> tables;
+  for (const auto& row : db.Query("SELECT name FROM sqlite_master WHERE type = 'table'").rows) {
+    const std::string name = row.at(0).value_or("");
+    const SqlCipherDatabase::Result result = db.Query("SELECT * FROM \"" + name + "\"");
+    NamedTable copy{name, {result.columns, {}}};
+    for (const auto& each : result.rows) {
+      std::vector<std::string> texts;
+      for (const auto& field : each) texts.push_back(field.value_or(""));
+      copy.table.rows.push_back(std::move(texts));
+    }
+    tables.push_back(std::move(copy));
+  }
+  return tables;
+}
+
+std::vector<NamedTable> SourceTables(const std::string& sourceFolder) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(sourceFolder)) {
+    if (entry.is_regular_file() && entry.path().extension() == ".tsv") files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<NamedTable> tables;
+  for (const auto& file : files) {
+    NamedTable table{file.stem().string(), ReadTsv(file.string())};
+    for (std::size_t r = 0; r < table.table.rows.size(); ++r) {
+      for (std::string& field : table.table.rows[r]) {
+        field = ExpandLineBreaks(field);
+        RequireGbk(field, file.filename().string() + " row " + std::to_string(r + 2));
+      }
+    }
+    tables.push_back(std::move(table));
+  }
+  return tables;
+}
+
+void Build(const std::string& dataFolder, const std::string& sourceFolder) {
+  std::vector<NamedTable> tables = CopiedTables(ReferenceDatabase(), dataFolder);
+  for (auto& table : CopiedTables(TraditionalFormsDatabase(), dataFolder)) tables.push_back(std::move(table));
+  for (auto& table : SourceTables(sourceFolder)) tables.push_back(std::move(table));
+  std::set<std::string> names;
+  DatabaseFile services(dataFolder + "/" + std::filesystem::path(ServicesDatabase().file).filename().string(),
+                        ServicesDatabase().password);
+  std::size_t rows = 0;
+  for (const NamedTable& table : tables) {
+    if (!names.insert(table.name).second) throw std::runtime_error("table " + table.name + " is given twice");
+    services.AddTable(table.name, table.table.columns, table.table.rows);
+    rows += table.table.rows.size();
+  }
+  services.Finish();
+  std::cout << "services database: " << tables.size() << " tables, " << rows << " rows\n";
+}
+
+}  // namespace
+}  // namespace velmora::tools
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: build_services_db DATA_FOLDER SOURCE_FOLDER\n";
+    return 2;
+  }
+  try {
+    velmora::tools::Build(argv[1], argv[2]);
+  } catch (const std::exception& error) {
+    std::cerr << "build_services_db: " << error.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
