@@ -5,6 +5,7 @@
 
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
+#include "app/stop_signals.h"
 #include "app/tform1.h"
 #include "platform/program_folder.h"
 #include "platform/qt/local_file_scheme.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   dialogs.SetParent(&mainWindow);
   const velmora::SecondaryWindows windows = velmora::CreateSecondaryWindows(&mainWindow);
   mainWindow.SetSecondaryWindows(&windows);
+  velmora::StopOnSignals([&mainWindow] { mainWindow.close(); });
   mainWindow.show();
   return application.exec();
 }

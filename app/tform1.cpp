@@ -17,6 +17,7 @@
 #include <QWebEngineView>
 
 #include "app/artwork.h"
+#include "app/bundled_service.h"
 #include "app/chn_calendar.h"
 #include "app/chn_calendar_picker.h"
 #include "app/gender_panel.h"
@@ -29,6 +30,9 @@
 #include "app/secondary_windows.h"
 #include "app/side_bar_menu.h"
 #include "calendar/startup_lunar.h"
+#include "online/bazi_readings.h"
+#include "online/browser_automation.h"
+#include "platform/qt/local_file_scheme.h"
 #include "readings/bone_weight.h"
 #include "readings/decimal_text.h"
 #include "readings/five_elements.h"
@@ -168,9 +172,9 @@ void TForm1::BuildMenus() {
   popupmenu3->setObjectName("popupmenu3");
   entry(popupmenu3, "N32", "命造简批", &TForm1::N32Click);
   popupmenu3->addSeparator();
-  entry(popupmenu3, "N4", "四柱批命", nullptr);
+  entry(popupmenu3, "N4", "四柱批命", &TForm1::N4Click);
   popupmenu3->addSeparator();
-  entry(popupmenu3, "N16", "八字批命", nullptr);
+  entry(popupmenu3, "N16", "八字批命", &TForm1::N16Click);
 }
 
 void TForm1::BuildCommandBar(QWidget* bar) {
@@ -276,7 +280,10 @@ void TForm1::BuildWorkArea(QWidget* area) {
   for (std::size_t i = 0; i < hiddenBrowsers_.size(); ++i) {
     hiddenBrowsers_[i] = new QtBrowser(this);
     hiddenBrowsers_[i]->setObjectName(hiddenNames[i]);
+    hiddenBrowsers_[i]->OnProgress([this] { GradProgress1->Advance(); });
   }
+  HiddenBrowser(1).OnDocumentComplete([this](BrowserWindow window) { wb1DocumentComplete(window); });
+  HiddenBrowser(2).OnDocumentComplete([this](BrowserWindow window) { wb2DocumentComplete(window); });
 
   label21 = new QLabel(Panel(WorkPanel::NamePickerPanel));
   label21->setObjectName("label21");
@@ -314,8 +321,7 @@ void TForm1::FormCreate() {
   calendarView->SetDateTime(today);
   ShowWorkPanel(WorkPanel::ReportViewerPanel);
   viewer_->Navigate(programFolder_ + "logo.htm");
-  hiddenBrowsers_[0]->Navigate(programFolder_ + "data/ssda.db");
-  hiddenBrowsers_[1]->Navigate(programFolder_ + "data/ssdc.db");
+  StartServices();
   flatedit1->setText(
       FromGbk(SettingsFile(SettingsFilePath(programFolder_)).Read("setup", "name").value_or(std::string())));
   TChnCalendar* calendar = chnclndrpckr1->ChnCalendar();
@@ -329,6 +335,25 @@ void TForm1::FormCreate() {
   FlatMemo4_ = ReadTextLines(programFolder_ + "data/past_life.htm");
   FlatMemo5_ = ReadTextLines(programFolder_ + "data/wedding_days.htm");
 }
+
+// The form pages send to the answering services, whose addresses are filled
+// in as the pages load; so they are loaded once the addresses are known.
+void TForm1::StartServices() {
+  try {
+    addresses_.Read(programFolder_);
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+  SetDataPageFilter([this](std::string page) { return addresses_.FillPlaceholders(std::move(page)); });
+  service_ = new BundledService(programFolder_, addresses_, this);
+  connect(service_, &BundledService::Ready, this, [this] {
+    HiddenBrowser(1).Navigate(FormPage("ssda.db"));
+    HiddenBrowser(2).Navigate(FormPage("ssdc.db"));
+  });
+  service_->Start();
+}
+
+std::string TForm1::FormPage(const char* name) const { return programFolder_ + "data/" + name; }
 
 void TForm1::SetSecondaryWindows(const SecondaryWindows* windows) {
   secondaryWindows_ = windows;
@@ -411,6 +436,55 @@ void TForm1::btn3Click(const std::string&) {}
 
 void TForm1::N32Click() {
   RunReportCommand([this] { BoneWeightReading(ADOQuery1_, CurrentProfile(), valueLabels_, reportPage_); });
+}
+
+void TForm1::N4Click() {
+  service_->WaitUntilReady();
+  GradProgress1->SetPosition(0);
+  try {
+    RequestSizhuReading(HiddenBrowser(1), CurrentProfile(), FormPage("ssda.db"));
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+}
+
+void TForm1::wb1DocumentComplete(BrowserWindow window) {
+  GradProgress1->SetPosition(100);
+  QtBrowser& wb1 = HiddenBrowser(1);
+  if (!IsTopLevelCompletion(wb1, window) || ReadTitle(wb1) != SizhuAnswerTitle()) return;
+  try {
+    TakeSizhuAnswer(wb1, Memo1_, Memo2_, reportPage_, FormPage("ssda.db"));
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  PublishPage();
+}
+
+void TForm1::N16Click() {
+  service_->WaitUntilReady();
+  GradProgress1->SetPosition(0);
+  try {
+    RequestBaziScore(HiddenBrowser(2), CurrentProfile());
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+}
+
+void TForm1::wb2DocumentComplete(BrowserWindow window) {
+  GradProgress1->SetPosition(100);
+  QtBrowser& wb2 = HiddenBrowser(2);
+  const std::string base = addresses_.Base(Service::Bazi);
+  const std::string domain = base.substr(base.find("//") + 2);
+  if (!IsTopLevelCompletion(wb2, window) || ReadTitle(wb2) != BaziScoreAnswerTitle(domain)) return;
+  try {
+    TakeBaziScoreAnswer(wb2, Memo1_, Memo2_, reportPage_, FormPage("ssdc.db"),
+                        {domain, std::string(kMakerDomain), base + "/chest/bz/images"});
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  PublishPage();
 }
 
 void TForm1::XPButton15Click() {

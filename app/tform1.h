@@ -8,6 +8,8 @@
 #include <array>
 #include <memory>
 
+#include "online/line_buffer.h"
+#include "online/service_addresses.h"
 #include "platform/dialogs.h"
 #include "readings/birth_profile.h"
 #include "readings/element_count_page.h"
@@ -26,6 +28,7 @@ class QWebEngineView;
 
 namespace velmora {
 
+class BundledService;
 class ClickSound;
 class GenderPanel;
 class GradientProgress;
@@ -81,6 +84,11 @@ class TForm1 : public QMainWindow {
   std::array<QToolButton*, 12> commandButtons{};
 
   QtBrowser& Viewer() { return *viewer_; }
+  QtBrowser& HiddenBrowser(int number) { return *hiddenBrowsers_[number == 4 ? 2 : number - 1]; }  // wb1, wb2, wb4
+  // Where the online readings send their requests; the bundled service's
+  // address is known once it has started.
+  const ServiceAddresses& Addresses() const { return addresses_; }
+  BundledService& Service() { return *service_; }
   NamePickerPanel* NamePicker() { return namePicker_; }
 
   // Command handlers.
@@ -97,6 +105,10 @@ class TForm1 : public QMainWindow {
   void XPButton15Click();
   void XPButton6Click();
   void N32Click();
+  void N4Click();
+  void N16Click();
+  void wb1DocumentComplete(BrowserWindow window);
+  void wb2DocumentComplete(BrowserWindow window);
   void btn3Click(const std::string& name);
   void XPButton1Click();
   void XPButton4Click();
@@ -129,6 +141,8 @@ class TForm1 : public QMainWindow {
   bool RunReportCommand(Reading reading);
   void ShowFixedPage(const TextLines& page);
   void FillGridsFrom(const std::string& code);
+  void StartServices();
+  std::string FormPage(const char* name) const;
   void ComposePickedName();
 
   std::string programFolder_;
@@ -149,6 +163,10 @@ class TForm1 : public QMainWindow {
   TextLines FlatMemo4_;   // the past-life page
   TextLines FlatMemo5_;   // the wedding-days page
   const SecondaryWindows* secondaryWindows_ = nullptr;
+  ServiceAddresses addresses_;
+  BundledService* service_ = nullptr;
+  LineBuffer Memo1_;  // the answer of the online chart readings
+  LineBuffer Memo2_;  // its cut
 };
 
 }  // namespace velmora

@@ -58,6 +58,10 @@ class ServiceAddresses {
 // on which nothing answers, so the request fails at once.
 inline constexpr std::string_view kUnreachableBase = "http://127.0.0.1:9";
 
+// The maker's web domain and address, named in answers in place of a service's own.
+inline constexpr std::string_view kMakerDomain = "www.velmora.example";
+inline constexpr std::string_view kMakerAddress = "http://www.velmora.example";
+
 // "data/services.ini" in the program folder.
 std::string ServiceAddressesPath(const std::string& programFolder);
 

@@ -5,8 +5,12 @@
 namespace velmora::services {
 
 const std::vector<Route>& RouteTable() {
+  // One family of routes per group of readings.
   static const std::vector<Route> routes = [] {
     std::vector<Route> all;
+    for (const std::vector<Route>& family : std::initializer_list<std::vector<Route>>{}) {
+      all.insert(all.end(), family.begin(), family.end());
+    }
     return all;
   }();
   return routes;
