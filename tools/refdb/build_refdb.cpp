@@ -60,7 +60,9 @@ std::vector<char32_t> LoadCharacterList(const std::string& path) {
 struct StrokeTable {
   std::map<int, std::vector<char32_t>> byCount;
   std::map<int, int> nameCharacters;  // given-name characters per count
-  std::map<char32_t, char32_t> traditional;  // only where the form differs
+  // Every ideograph's form in names: the table the name-test window converts
+  // through drops a character that has no row.
+  std::map<char32_t, char32_t> traditional;
 };
 
 StrokeTable BuildStrokeTable(const NameStrokes& strokes, const std::vector<char32_t>& preferred) {
@@ -81,7 +83,7 @@ StrokeTable BuildStrokeTable(const NameStrokes& strokes, const std::vector<char3
     table.byCount[*count].push_back(c);
     if (preferredSet.count(c)) ++table.nameCharacters[*count];
     const char32_t form = strokes.TraditionalForm(c);
-    if (form != c && inGbk.count(form)) table.traditional[c] = form;
+    table.traditional[c] = inGbk.count(form) ? form : c;
   }
   return table;
 }
