@@ -1,15 +1,17 @@
 // Builds the answering service's read-only database from the reference
 // databases the build has just written and the reviewed sources of the online
 // readings:
-//   build_services_db DATA_FOLDER SOURCE_FOLDER
-// copies every table of DATA_FOLDER/ssdb.db and DATA_FOLDER/ssdh.db and adds
-// one table per SOURCE_FOLDER/*.tsv (named after the file), writing
-// DATA_FOLDER/services.db. A text GBK cannot hold, or a table name given
-// twice, stops the build.
+//   build_services_db DATA_FOLDER SOURCE_FOLDER UNIHAN_FOLDER
+// copies every table of DATA_FOLDER/ssdb.db and DATA_FOLDER/ssdh.db, adds
+// one table per SOURCE_FOLDER/*.tsv (named after the file) and the table
+// "mandarin" (汉字, 拼音: the numbered reading of every GBK ideograph that
+// Unihan_Readings.txt reads), writing DATA_FOLDER/services.db. A text GBK
+// cannot hold, or a table name given twice, stops the build.
 
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -18,8 +20,11 @@
 #include "refdb/connections.h"
 #include "refdb/sqlcipher_database.h"
 #include "text/gbk.h"
+#include "text/utf8.h"
 #include "tools/refdb/database_file.h"
+#include "tools/refdb/gbk_ideographs.h"
 #include "tools/refdb/tsv.h"
+#include "tools/services/mandarin_readings.h"
 
 namespace velmora::tools {
 namespace {
@@ -74,10 +79,20 @@ std::vector<NamedTable> SourceTables(const std::string& sourceFolder) {
   return tables;
 }
 
-void Build(const std::string& dataFolder, const std::string& sourceFolder) {
+NamedTable MandarinTable(const std::string& unihanFolder) {
+  const std::map<char32_t, std::string> readings = ReadMandarinReadings(unihanFolder + "/Unihan_Readings.txt");
+  NamedTable table{"mandarin", {{"汉字", "拼音"}, {}}};
+  for (const char32_t c : GbkIdeographs()) {
+    if (const auto found = readings.find(c); found != readings.end()) table.table.rows.push_back({EncodeUtf8(c), found->second});
+  }
+  return table;
+}
+
+void Build(const std::string& dataFolder, const std::string& sourceFolder, const std::string& unihanFolder) {
   std::vector<NamedTable> tables = CopiedTables(ReferenceDatabase(), dataFolder);
   for (auto& table : CopiedTables(TraditionalFormsDatabase(), dataFolder)) tables.push_back(std::move(table));
   for (auto& table : SourceTables(sourceFolder)) tables.push_back(std::move(table));
+  tables.push_back(MandarinTable(unihanFolder));
   std::set<std::string> names;
   DatabaseFile services(dataFolder + "/" + std::filesystem::path(ServicesDatabase().file).filename().string(),
                         ServicesDatabase().password);
@@ -95,12 +110,12 @@ void Build(const std::string& dataFolder, const std::string& sourceFolder) {
 }  // namespace velmora::tools
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: build_services_db DATA_FOLDER SOURCE_FOLDER\n";
+  if (argc != 4) {
+    std::cerr << "usage: build_services_db DATA_FOLDER SOURCE_FOLDER UNIHAN_FOLDER\n";
     return 2;
   }
   try {
-    velmora::tools::Build(argv[1], argv[2]);
+    velmora::tools::Build(argv[1], argv[2], argv[3]);
   } catch (const std::exception& error) {
     std::cerr << "build_services_db: " << error.what() << "\n";
     return 1;
