@@ -5,7 +5,7 @@
 
 #include "readings/decimal_text.h"
 #include "readings/five_grids.h"
-#include "readings/html_text.h"
+#include "text/html_text.h"
 #include "readings/stroke_lookup.h"
 #include "text/gbk.h"
 #include "text/gbk_bytes.h"

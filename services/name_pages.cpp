@@ -3,7 +3,7 @@
 #include <array>
 #include <stdexcept>
 
-#include "readings/html_text.h"
+#include "text/html_text.h"
 #include "services/name_chart.h"
 #include "services/name_score.h"
 #include "services/name_sound.h"

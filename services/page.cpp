@@ -1,6 +1,6 @@
 #include "services/page.h"
 
-#include "readings/html_text.h"
+#include "text/html_text.h"
 #include "report/report_page.h"
 #include "text/gbk.h"
 
