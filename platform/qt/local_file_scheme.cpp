@@ -42,7 +42,7 @@ class LocalFileHandler : public QWebEngineUrlSchemeHandler {
  private:
   static QByteArray ContentType(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    static const QStringList kHtml = {"htm1", "htm", "html", "db"};
+    static const QStringList kHtml = {"htm1", "htm", "html", "db", "tmp"};
     if (kHtml.contains(suffix)) return "text/html;charset=GBK";
     if (suffix == "js") return "text/javascript;charset=GBK";
     return QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toLatin1();

@@ -12,6 +12,7 @@
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "platform/qt/gbk_qstring.h"
@@ -21,6 +22,7 @@ namespace velmora {
 namespace {
 
 constexpr int kScriptTimeoutMs = 5000;
+constexpr int kHandlerDelayMs = 1;
 
 // A JavaScript string literal holding the text, whatever it contains.
 QString ScriptString(const std::string& gbk) {
@@ -66,14 +68,24 @@ QtBrowser::QtBrowser(QObject* parent) : QObject(parent), page_(NewPage(this, nul
 
 void QtBrowser::Connect() {
   InstallLocalFileScheme(page_->profile());
-  static_cast<FramePage*>(page_)->frameComplete = [this] {
-    if (documentComplete_) documentComplete_(kFrameWindow);
-  };
-  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
-    if (documentComplete_) documentComplete_(kTopLevelWindow);
-  });
+  // The program's own pages send their forms to the answering services and
+  // show the services' pictures; what they show of an answer has been
+  // filtered, so no code from a service runs with their rights.
+  page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+  // The handlers run from a timer of their own, never straight from the
+  // engine's signal nor from a posted call: the scripts they run wait for
+  // their answers, and inside either of those the engine now and then holds
+  // an answer back until the wait has given up.
+  static_cast<FramePage*>(page_)->frameComplete = [this] { Complete(kFrameWindow); };
+  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) { Complete(kTopLevelWindow); });
   connect(page_, &QWebEnginePage::loadProgress, this, [this](int) {
     if (progress_) progress_();
+  });
+}
+
+void QtBrowser::Complete(BrowserWindow window) {
+  QTimer::singleShot(kHandlerDelayMs, this, [this, window] {
+    if (documentComplete_) documentComplete_(window);
   });
 }
 

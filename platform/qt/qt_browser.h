@@ -48,6 +48,8 @@ class QtBrowser : public QObject, public Browser {
   static constexpr BrowserWindow kFrameWindow = 2;
 
   void Connect();
+  // Announces a completed document to the handler, soon after the engine's signal.
+  void Complete(BrowserWindow window);
   QVariant RunScript(const QString& script);
   std::vector<BrowserElement> ElementsOf(const QString& collection);
 
