@@ -21,6 +21,8 @@
 #include "app/chn_calendar.h"
 #include "app/chn_calendar_picker.h"
 #include "app/gender_panel.h"
+#include "app/tform14.h"
+#include "app/tform3.h"
 #include "app/tform7.h"
 #include "app/click_sound.h"
 #include "app/gradient_progress.h"
@@ -32,6 +34,7 @@
 #include "calendar/startup_lunar.h"
 #include "online/bazi_readings.h"
 #include "online/browser_automation.h"
+#include "online/name_detail.h"
 #include "platform/qt/local_file_scheme.h"
 #include "readings/bone_weight.h"
 #include "readings/decimal_text.h"
@@ -284,6 +287,7 @@ void TForm1::BuildWorkArea(QWidget* area) {
   }
   HiddenBrowser(1).OnDocumentComplete([this](BrowserWindow window) { wb1DocumentComplete(window); });
   HiddenBrowser(2).OnDocumentComplete([this](BrowserWindow window) { wb2DocumentComplete(window); });
+  HiddenBrowser(4).OnDocumentComplete([this](BrowserWindow window) { wb4DocumentComplete(window); });
 
   label21 = new QLabel(Panel(WorkPanel::NamePickerPanel));
   label21->setObjectName("label21");
@@ -302,6 +306,7 @@ void TForm1::BuildWorkArea(QWidget* area) {
   connect(namePicker_->suiStringGrid1, &QTableWidget::cellClicked, this, &TForm1::suitempsuiStringGrid1Click);
   connect(namePicker_->suiStringGrid2, &QTableWidget::cellClicked, this, &TForm1::suitempsuiStringGrid2Click);
   connect(flatedit1, &NameEdit::EnterPressed, this, &TForm1::XPButton14Click);
+  connect(flatedit1, &NameEdit::Left, this, [this] { flatedit1->setText(FromGbk(NameOnLeave(ToGbk(flatedit1->text())))); });
   label21->installEventFilter(this);
 
   calendarView = new TChnCalendar(Panel(WorkPanel::CalendarPanel));
@@ -431,8 +436,22 @@ void TForm1::XPButton14Click() {
   btn3Click(profile.name);
 }
 
-// The online detailed name test arrives with the online features; until then its trigger does nothing.
-void TForm1::btn3Click(const std::string&) {}
+void TForm1::btn3Click(const std::string& name) {
+  GradProgress1->SetPosition(0);
+  service_->WaitUntilReady();
+  HiddenBrowser(4).Navigate(NameDetailAddress(addresses_.Base(Service::Search), name));
+}
+
+void TForm1::wb4DocumentComplete(BrowserWindow window) {
+  try {
+    if (!TakeNameDetail(HiddenBrowser(4), window, CurrentProfile().name, mmo1_, mmo2_, reportPage_)) return;
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  GradProgress1->SetPosition(100);
+  PublishPage("temp.htm1");
+}
 
 void TForm1::N32Click() {
   RunReportCommand([this] { BoneWeightReading(ADOQuery1_, CurrentProfile(), valueLabels_, reportPage_); });

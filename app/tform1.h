@@ -58,6 +58,7 @@ class TForm1 : public QMainWindow {
   ReportPage& Page() { return reportPage_; }
   ReferenceDb& Database() { return ADOQuery1_; }
   const std::string& Folder() const { return programFolder_; }
+  Dialogs& StandardDialogs() { return dialogs_; }
 
   void ShowWorkPanel(WorkPanel panel);
   WorkPanel VisiblePanel() const;
@@ -110,6 +111,7 @@ class TForm1 : public QMainWindow {
   void wb1DocumentComplete(BrowserWindow window);
   void wb2DocumentComplete(BrowserWindow window);
   void btn3Click(const std::string& name);
+  void wb4DocumentComplete(BrowserWindow window);
   void XPButton1Click();
   void XPButton4Click();
   void XPButton5Click();
@@ -167,6 +169,8 @@ class TForm1 : public QMainWindow {
   BundledService* service_ = nullptr;
   LineBuffer Memo1_;  // the answer of the online chart readings
   LineBuffer Memo2_;  // its cut
+  LineBuffer mmo1_;   // the text of the online name detail
+  LineBuffer mmo2_;   // the lines it adds to the name page
 };
 
 }  // namespace velmora
