@@ -31,6 +31,7 @@
 #include "platform/qt/qt_browser.h"
 #include "platform/qt/local_file_scheme.h"
 #include "refdb/settings_file.h"
+#include "tests/app/recording_dialogs.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
@@ -38,19 +39,7 @@ using namespace velmora;
 
 namespace {
 
-class RecordingDialogs : public Dialogs {
- public:
-  std::vector<std::string> messages;
-  std::optional<std::string> input;  // what the next input box answers (UTF-8)
-  std::string inputCaption;
-  void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
-  bool Confirm(const std::string&) override { return false; }
-  std::optional<std::string> InputBox(const std::string& caption, const std::string&, const std::string&) override {
-    inputCaption = GbkToUtf8(caption);
-    if (!input) return std::nullopt;
-    return Utf8ToGbk(*input);
-  }
-};
+using testing::RecordingDialogs;
 
 // A program folder with the built databases and pages.
 void FillProgramFolder(const testing::TestFolder& folder) {
