@@ -1,7 +1,6 @@
 #include "online/name_detail.h"
 
 #include "online/browser_automation.h"
-#include "online/html_filter.h"
 #include "online/percent_encoding.h"
 #include "text/html_text.h"
 #include "text/gbk.h"
@@ -14,7 +13,8 @@ constexpr int kLinesAboveMarker = 4;
 constexpr int kLinesBelowMarker = 5;
 constexpr int kDroppedTail = 8;
 
-// The answer's lines are text: escaped, they can only ever show as text.
+// The answer's lines are text: escaped, they can only ever show as text, so
+// the page needs no filter.
 void AppendParagraphs(const LineBuffer& text, int first, int last, LineBuffer& lines) {
   for (int i = first; i <= last; ++i) {
     lines.Append(HtmlEscape(text.Line(i)));
@@ -42,7 +42,6 @@ bool TakeNameDetail(Browser& page, BrowserWindow window, const std::string& name
   const int marker = text.Find(NameDetailMarker());
   AppendParagraphs(text, kFirstLine, marker - kLinesAboveMarker, lines);
   AppendParagraphs(text, marker + kLinesBelowMarker, text.Count() - kDroppedTail, lines);
-  lines.SetText(FilterAnswerHtml(lines.Text()));
   for (const std::string& line : lines.Lines()) report.AddRaw(line);
   return true;
 }

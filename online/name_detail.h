@@ -24,7 +24,7 @@ std::string NameDetailAddress(const std::string& base, const std::string& name);
 // of the name's answer page, lines 15 .. k-4 and k+5 .. count-8 of the body's
 // text (k the marker's line, -1 without it) are appended to the report page,
 // each as escaped text followed by "<p>", after the lines "<html>" and the
-// body tag, all filtered; true then, false for any other completion.
+// body tag; true then, false for any other completion.
 bool TakeNameDetail(Browser& page, BrowserWindow window, const std::string& name, LineBuffer& text, LineBuffer& lines,
                     ReportPage& report);
 

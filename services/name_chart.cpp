@@ -80,10 +80,13 @@ std::vector<std::string> SplitCharacters(const std::string& gbk) {
   return characters;
 }
 
-bool IsCommonCharacter(const std::string& c) {
-  if (c.size() != 2) return false;
+CharacterUse UseOf(const std::string& c) {
+  if (c.size() != 2) return CharacterUse::NoIdeograph;
   const auto lead = static_cast<unsigned char>(c[0]), trail = static_cast<unsigned char>(c[1]);
-  return lead >= 0xB0 && lead <= 0xD7 && trail >= 0xA1 && trail <= 0xFE && !(lead == 0xD7 && trail > 0xF9);
+  const bool gb2312 = trail >= 0xA1 && trail <= 0xFE;
+  if (gb2312 && lead >= 0xB0 && lead <= 0xD7 && !(lead == 0xD7 && trail > 0xF9)) return CharacterUse::Common;
+  if (gb2312 && lead >= 0xD8 && lead <= 0xF7) return CharacterUse::LessCommon;
+  return CharacterUse::Rare;
 }
 
 int EightyOneNumber(int number) { return number < 1 ? number : (number - 1) % 81 + 1; }
@@ -127,7 +130,7 @@ NameChart ChartName(const std::string& surname, const std::string& givenName, co
     if (const std::vector<std::string>* row = traditional.Find(texts[i])) character.traditional = row->at(1);
     if (texts[i].size() == 2) character.strokes = sources.StrokeCount(texts[i]);
     character.reading = readings[i];
-    character.common = IsCommonCharacter(texts[i]);
+    character.use = UseOf(texts[i]);
     SetElement(character, sources);
     chart.characters.push_back(std::move(character));
   }

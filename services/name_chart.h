@@ -14,12 +14,16 @@
 
 namespace velmora::services {
 
+// How common a character is: among the 3,755 of GB2312 level 1, among the
+// 3,008 of its level 2, elsewhere in GBK, or no ideograph at all.
+enum class CharacterUse { Common, LessCommon, Rare, NoIdeograph };
+
 struct NameCharacter {
   std::string text;         // one character: two bytes, or one for a byte outside the ideographs
   std::string traditional;  // its form in names (table hz); empty when there is none
   std::optional<int> strokes;
   std::optional<Syllable> reading;  // the surname's own reading where it has one
-  bool common = false;              // among the 3,755 characters of GB2312 level 1
+  CharacterUse use = CharacterUse::NoIdeograph;
   std::string element;              // 木 火 土 金 水, empty without strokes
   bool elementByMeaning = false;    // from the element's name-character list, else by the strokes' last digit
 };
@@ -53,8 +57,9 @@ struct NameChart {
 // The characters of a GBK text: two bytes for a double-byte character, one for any other byte.
 std::vector<std::string> SplitCharacters(const std::string& gbk);
 
-// Among the 3,755 common characters of GB2312 level 1 (GBK B0A1..D7F9).
-bool IsCommonCharacter(const std::string& gbkCharacter);
+// Level 1 of GB2312 is GBK B0A1..D7F9, level 2 D8A1..F7FE; the other
+// double-byte characters of GBK count as rare here.
+CharacterUse UseOf(const std::string& gbkCharacter);
 
 // 82 reads as 1 again, 163 as 1, and so on.
 int EightyOneNumber(int number);

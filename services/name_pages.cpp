@@ -72,23 +72,36 @@ std::string Element(const NameCharacter& character) {
 }
 
 std::string Usage(const NameCharacter& character) {
-  if (character.text.size() != 2) return "非汉字"_gbk;
-  return character.common ? "常用"_gbk : "生僻"_gbk;
+  switch (character.use) {
+    case CharacterUse::Common: return "常用"_gbk;
+    case CharacterUse::LessCommon: return "次常用"_gbk;
+    case CharacterUse::Rare: return "生僻"_gbk;
+    case CharacterUse::NoIdeograph: break;
+  }
+  return "非汉字"_gbk;
 }
 
 std::string Strokes(const NameCharacter& character) {
   return character.strokes ? std::to_string(*character.strokes) : "—"_gbk;
 }
 
-// What the rare characters of a name mean for its bearer, one sentence each.
+// What the characters outside the common ones mean for the name's bearer, one sentence each.
 std::vector<std::string> RareCharacterNotes(const NameChart& chart) {
   std::vector<std::string> notes;
+  bool anyIdeograph = false;
   for (const NameCharacter& character : chart.characters) {
-    if (character.common || character.text.size() != 2) continue;
-    notes.push_back("“"_gbk + character.text +
-                    "”不在3755个常用字（国标一级字库）之内，部分电脑、手机与证件系统可能难以录入，起名宜慎用。"_gbk);
+    anyIdeograph = anyIdeograph || character.use != CharacterUse::NoIdeograph;
+    if (character.use == CharacterUse::LessCommon) {
+      notes.push_back("“"_gbk + character.text +
+                      "”不在3755个常用字（国标一级字库）之内，属次常用字，书写、辨认稍难，起名宜斟酌。"_gbk);
+    } else if (character.use == CharacterUse::Rare) {
+      notes.push_back("“"_gbk + character.text +
+                      "”是国标GB2312字库之外的生僻字，部分电脑、手机与证件系统可能难以录入，起名宜慎用。"_gbk);
+    }
   }
-  if (notes.empty() && chart.Complete()) notes.push_back("全名用字都在3755个常用字之内，书写、录入都方便。"_gbk);
+  if (notes.empty()) {
+    notes.push_back(anyIdeograph ? "用字都在3755个常用字之内，书写、录入都方便。"_gbk : "没有可评的汉字。"_gbk);
+  }
   return notes;
 }
 
@@ -184,9 +197,8 @@ void AddScoreBody(std::vector<std::string>& lines, const NameChart& chart, const
   if (!chart.characters.empty()) AddCharacterTable(lines, chart);
   if (score) AddGridTable(lines, chart);
   if (!chart.characters.empty()) AddSound(lines, sound);
-  const std::vector<std::string> rare = RareCharacterNotes(chart);
-  if (!rare.empty()) lines.push_back(kHeading + "用字"_gbk + "</div>");
-  for (const std::string& note : rare) lines.push_back("<div>" + HtmlEscape(note) + "</div>");
+  lines.push_back(kHeading + "用字"_gbk + "</div>");
+  for (const std::string& note : RareCharacterNotes(chart)) lines.push_back("<div>" + HtmlEscape(note) + "</div>");
   if (score) {
     AddScoreTable(lines, *score);
     lines.push_back(kHeading + "评分方法"_gbk + "</div>");
@@ -277,9 +289,7 @@ std::vector<std::string> DetailSoundAndCharacters(const NameChart& chart, const 
     lines.push_back(Indented(c.text + "　康熙笔画"_gbk + Strokes(c) + "　五行"_gbk + Element(c) + "　"_gbk + Usage(c)));
   }
   lines.push_back("【生僻字提示】"_gbk);
-  const std::vector<std::string> rare = RareCharacterNotes(chart);
-  if (rare.empty()) lines.push_back(Indented("没有可评的汉字。"_gbk));
-  for (const std::string& note : rare) lines.push_back(Indented(note));
+  for (const std::string& note : RareCharacterNotes(chart)) lines.push_back(Indented(note));
   return lines;
 }
 
@@ -365,7 +375,7 @@ Page NameDetailPage(const Query& query, const Sources& sources) {
                            "声明：测算依据传统姓名学，结果仅供参考。"_gbk,
                            "笔画以康熙字典计；读音取 Unicode 汉字数据库 kMandarin 的首读，姓氏从其专用读音。"_gbk,
                            "五行：列于五行取名字表者依字义，其余依笔画尾数。"_gbk,
-                           "生僻字：指不在国标一级字库3755个常用字之内的字。"_gbk, "Velmora 应答服务"_gbk});
+                           "常用字指国标一级字库的3755字，次常用字指国标二级字库，其余为生僻字。"_gbk, "Velmora 应答服务"_gbk});
 
   std::vector<std::string> lines = {
       "<html>",

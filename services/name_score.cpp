@@ -25,6 +25,7 @@ struct GridWeight {
 constexpr std::array<GridWeight, 4> kGridWeights = {{{1, 20}, {2, 15}, {3, 10}, {4, 20}}};
 constexpr int kTalentWeight = 15;
 constexpr int kCharacterWeight = 10;
+constexpr int kLessCommonCharacterLoss = 2;
 constexpr int kRareCharacterLoss = 4;
 
 template <std::size_t N>
@@ -56,15 +57,15 @@ std::optional<NameScore> ScoreName(const NameChart& chart, const NameSound& soun
   score.lines.push_back({"三才"_gbk, Points(kTalentWeight, Percent(kTalentShares, chart.talentClass)), kTalentWeight,
                          chart.threeTalents + "（"_gbk + chart.talentClass + "）"_gbk});
   score.lines.push_back({"音律"_gbk, sound.points, kSoundPoints, sound.pattern});
-  std::string rare;
-  int rareCount = 0;
+  std::string uncommon;
+  int usePoints = kCharacterWeight;
   for (const NameCharacter& character : chart.characters) {
-    if (character.common) continue;
-    rare += character.text;
-    ++rareCount;
+    if (character.use == CharacterUse::Common) continue;
+    uncommon += character.text;
+    usePoints -= character.use == CharacterUse::LessCommon ? kLessCommonCharacterLoss : kRareCharacterLoss;
   }
-  score.lines.push_back({"用字"_gbk, std::max(0, kCharacterWeight - kRareCharacterLoss * rareCount), kCharacterWeight,
-                         rare.empty() ? "皆为常用字"_gbk : "生僻字："_gbk + rare});
+  score.lines.push_back({"用字"_gbk, std::max(0, usePoints), kCharacterWeight,
+                         uncommon.empty() ? "皆为常用字"_gbk : "非常用字："_gbk + uncommon});
   for (const ScoreLine& line : score.lines) score.total += line.points;
   return score;
 }
@@ -75,7 +76,7 @@ std::vector<std::string> ScoreMethod() {
       "各格按其数理吉凶得分：吉得全分，半吉七成，吉带凶六成，凶带吉四成，凶二成；单姓单名的外格为定数2，按七成计。"_gbk,
       "三才按配置吉凶得分：大吉全分，吉八成半，中吉七成，半吉五成半，凶二成半，大凶一成。"_gbk,
       "音律满分10分：相邻两字同音扣3分，双声、叠韵各扣2分，全名同一声调扣3分，三字以上皆平或皆仄扣2分。"_gbk,
-      "用字满分10分：每有一字不在3755个常用字（国标一级字库）之内扣4分。各项得分四舍五入取整。"_gbk,
+      "用字满分10分：3755个常用字（国标一级字库）之外，每有一个次常用字（国标二级字库）扣2分，每有一个国标字库之外的生僻字扣4分。各项得分四舍五入取整。"_gbk,
   };
 }
 

@@ -11,8 +11,9 @@
 // 半吉 70 %, 吉带凶 60 %, 凶带吉 40 %, 凶 20 %. The set 外格 2 of a one-character
 // surname with a one-character given name is no verdict on the name and earns
 // 70 %. The three talents earn 大吉 100 %, 吉 85 %, 中吉 70 %, 半吉 55 %, 凶 25 %,
-// 大凶 10 %. 用字 loses 4 points for every character outside the 3,755 common
-// ones. Shares are rounded to whole points, half up. Texts are GBK.
+// 大凶 10 %. 用字 loses 2 points for every character of GB2312 level 2 and 4
+// for every one outside GB2312 (name_chart.h). Shares are rounded to whole
+// points, half up. Texts are GBK.
 
 #include <optional>
 #include <string>

@@ -86,7 +86,7 @@ std::string ToneMarked(const Syllable& syllable) {
   const char vowel = utf8[at];
   std::string marked;
   if (vowel == 'm' || vowel == 'n') {
-    // GBK holds ḿ, ń, ň and ǹ only.
+    // Of the marked m and n, GBK holds ń, ň and ǹ; the rest stay numbered.
     static const std::array<const char*, 5> kM = {"", "ḿ", "", "", "m"};
     static const std::array<const char*, 5> kN = {"", "ń", "ň", "ǹ", "n"};
     marked = (vowel == 'm' ? kM : kN)[static_cast<std::size_t>(syllable.tone - 1)];

@@ -18,8 +18,8 @@ struct Syllable {
 // "zhang1" -> {zhang, 1}; nothing for a text that is not letters and one tone digit.
 std::optional<Syllable> ParseSyllable(const std::string& numbered);
 
-// GBK: "zhāng", "lǚ", "ḿ"; where GBK has no letter for the mark (m̄, say) the
-// numbered form "m1".
+// GBK: "zhāng", "lǚ", "ň"; where GBK has no letter for the mark (ḿ, say) the
+// numbered form "m2".
 std::string ToneMarked(const Syllable& syllable);
 
 // GBK: "阴平", "阳平", "上声", "去声", "轻声".

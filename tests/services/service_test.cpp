@@ -107,6 +107,7 @@ class RunningServer {
     server_.Stop();
     thread_.join();
   }
+  int Port() const { return port_; }
   httplib::Client Client() const {
     httplib::Client client("127.0.0.1", port_);
     client.set_connection_timeout(5);
@@ -144,6 +145,43 @@ TEST(ServiceOverHttp, OversizedAndUnknownRequestsGetTheServicesPagesAndServingGo
   const auto again = client.Get("/nosuch");
   ASSERT_TRUE(again);
   EXPECT_EQ(again->status, 404);
+}
+
+TEST(ServiceOverHttp, TheNamePagesAnswerOverHttpAsTheyDoDirectly) {
+  RunningServer server;
+  httplib::Client client = server.Client();
+  const std::string surname = Utf8ToGbk("欧阳"), given = Utf8ToGbk("明月"), name = Utf8ToGbk("单田芳");
+  struct Case {
+    std::string target;  // what the client asks for, GBK percent-encoded
+    std::string path;
+    std::multimap<std::string, std::string> parameters;
+  };
+  const Case cases[] = {
+      {"/ceming/cmjg-mz.asp?youname1=%C5%B7%D1%F4&youname2=%C3%F7%D4%C2", "/ceming/cmjg-mz.asp",
+       {{"youname1", surname}, {"youname2", given}}},
+      {"/xingjia/test.asp?R1=1&Name1=%86%CE&Name2=%CC%EF%B7%BC", "/xingjia/test.asp",
+       {{"R1", "1"}, {"Name1", "\x86\xCE"}, {"Name2", Utf8ToGbk("田芳")}}},
+      {"/s?st=2&word=%B5%A5%CC%EF%B7%BC&FrontType=1&submit1=", "/s",
+       {{"st", "2"}, {"word", name}, {"FrontType", "1"}, {"submit1", ""}}},
+  };
+  for (const Case& c : cases) {
+    const auto answer = client.Get(c.target);
+    ASSERT_TRUE(answer) << c.path;
+    EXPECT_EQ(answer->status, 200) << c.path;
+    EXPECT_EQ(answer->get_header_value("Content-Type"), "text/html; charset=gbk");
+    EXPECT_EQ(answer->body, Answer(c.path, c.parameters, "127.0.0.1:" + std::to_string(server.Port()), ProgramSources()).body)
+        << c.path;
+  }
+  const auto form = client.Post("/xingjia/test.asp", "R1=2&Name1=%86%CE&Name2=%CC%EF%B7%BC",
+                                "application/x-www-form-urlencoded");
+  ASSERT_TRUE(form);
+  EXPECT_NE(GbkToUtf8(form->body).find("（坤造，女）"), std::string::npos);
+  const auto bad = client.Get("/s?word=%81");
+  ASSERT_TRUE(bad);
+  EXPECT_EQ(bad->status, 400);
+  const auto picture = client.Get("/xingjia/1.jpg");
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->get_header_value("Content-Type"), "image/jpeg");
 }
 
 }  // namespace
