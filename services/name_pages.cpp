@@ -38,12 +38,21 @@ std::string PageText(const std::string& gbk) {
   return text;
 }
 
-// A table row of cells (markup), th cells for a heading row.
-std::string Row(std::initializer_list<std::string> cells, const std::string& tag = "td") {
-  std::string row = "<tr>";
+enum class RowKind { Plain, Heading, Unbroken };
+
+// A table row of cells (markup): a heading row is shaded with th cells; the
+// words of a heading or unbroken row never wrap.
+std::string Row(std::initializer_list<std::string> cells, RowKind kind = RowKind::Plain) {
+  const std::string tag = kind == RowKind::Heading ? "th" : "td";
+  std::string row = kind == RowKind::Plain     ? "<tr>"
+                    : kind == RowKind::Heading ? "<tr bgcolor=\"#efe4cc\" style=\"white-space:nowrap\">"
+                                               : "<tr style=\"white-space:nowrap\">";
   for (const std::string& cell : cells) row += "<" + tag + ">" + cell + "</" + tag + ">";
   return row + "</tr>";
 }
+
+// Text that wraps inside an unbroken row.
+std::string Wrapping(const std::string& html) { return "<div style=\"white-space:normal\">" + html + "</div>"; }
 
 std::string SurnameKind(const NameChart& chart) { return chart.surnameLength == 2 ? "复姓"_gbk : "单姓"_gbk; }
 
@@ -141,8 +150,7 @@ const char* const kHeading = "<div style=\"margin-top:12px;font-weight:bold;colo
 
 void AddCharacterTable(std::vector<std::string>& lines, const NameChart& chart) {
   lines.push_back(kTable);
-  lines.push_back("<tr bgcolor=\"#efe4cc\">" +
-                  Row({"字"_gbk, "繁体"_gbk, "康熙笔画"_gbk, "拼音"_gbk, "声调"_gbk, "五行"_gbk, "用字"_gbk}, "th").substr(4));
+  lines.push_back(Row({"字"_gbk, "繁体"_gbk, "康熙笔画"_gbk, "拼音"_gbk, "声调"_gbk, "五行"_gbk, "用字"_gbk}, RowKind::Heading));
   for (const NameCharacter& c : chart.characters) {
     lines.push_back(Row({HtmlEscape(c.text), c.traditional.empty() ? "—"_gbk : c.traditional, Strokes(c), Reading(c),
                          Tone(c), Element(c), Usage(c)}));
@@ -153,11 +161,12 @@ void AddCharacterTable(std::vector<std::string>& lines, const NameChart& chart) 
 void AddGridTable(std::vector<std::string>& lines, const NameChart& chart) {
   lines.push_back(kHeading + "五格数理"_gbk + "</div>");
   lines.push_back(kTable);
-  lines.push_back("<tr bgcolor=\"#efe4cc\">" + Row({"格"_gbk, "数"_gbk, "五行"_gbk, "吉凶"_gbk, "数理"_gbk}, "th").substr(4));
+  lines.push_back(Row({"格"_gbk, "数"_gbk, "五行"_gbk, "吉凶"_gbk, "数理"_gbk}, RowKind::Heading));
   for (const GridVerdict& grid : chart.grids) {
     const bool fixed = chart.fixedOuter && &grid == &chart.grids[3];
     lines.push_back(Row({grid.name, std::to_string(*grid.number), grid.element, grid.verdictClass,
-                         fixed ? "单名外格为定数2，不论吉凶。"_gbk : PageText(grid.text)}));
+                         Wrapping(fixed ? "单名外格为定数2，不论吉凶。"_gbk : PageText(grid.text))},
+                        RowKind::Unbroken));
   }
   lines.push_back("</table>");
   lines.push_back(kHeading + "三才配置："_gbk + chart.threeTalents + "（"_gbk + chart.talentClass + "）</div>"_gbk);
@@ -172,7 +181,7 @@ void AddSound(std::vector<std::string>& lines, const NameSound& sound) {
 void AddScoreTable(std::vector<std::string>& lines, const NameScore& score) {
   lines.push_back(kHeading + "评分明细"_gbk + "</div>");
   lines.push_back(kTable);
-  lines.push_back("<tr bgcolor=\"#efe4cc\">" + Row({"项目"_gbk, "得分"_gbk, "满分"_gbk, "依据"_gbk}, "th").substr(4));
+  lines.push_back(Row({"项目"_gbk, "得分"_gbk, "满分"_gbk, "依据"_gbk}, RowKind::Heading));
   for (const ScoreLine& line : score.lines) {
     lines.push_back(Row({line.item, std::to_string(line.points), std::to_string(line.weight), HtmlEscape(line.reason)}));
   }
@@ -232,8 +241,7 @@ void AddXingjiaReading(std::vector<std::string>& lines, const NameChart& chart, 
   lines.push_back("<tr><td>筆畫（以繁體康熙字典計）："_gbk + strokes + "</td></tr>");
   lines.push_back("<tr><td>");
   lines.push_back(kTable);
-  lines.push_back("<tr bgcolor=\"#efe4cc\">" +
-                  Row({"五格"_gbk, "數"_gbk, "五行"_gbk, "與人格"_gbk, "主事"_gbk}, "th").substr(4));
+  lines.push_back(Row({"五格"_gbk, "數"_gbk, "五行"_gbk, "與人格"_gbk, "主事"_gbk}, RowKind::Heading));
   for (std::size_t i = 0; i < chart.grids.size(); ++i) {
     const GridVerdict& grid = chart.grids[i];
     std::string relation = "（我）"_gbk, concerns = "自身"_gbk;

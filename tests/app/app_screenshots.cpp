@@ -10,11 +10,16 @@
 #include <QDir>
 #include <QScreen>
 #include <QTimer>
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QWebEngineView>
 
 #include "app/chn_calendar_picker.h"
 #include "app/name_edit.h"
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
+#include "app/tform14.h"
+#include "app/tform3.h"
 #include "app/tform7.h"
 #include "app/tform1.h"
 #include "platform/qt/local_file_scheme.h"
@@ -98,5 +103,30 @@ int main(int argc, char** argv) {
   windows.TForm7->ShowFolkRuleView();
   Wait(600);
   Save("tform7_folk_rule", windows.TForm7->frameGeometry());
+  windows.TForm7->hide();
+
+  // The online name windows, and the name reading followed by its detail.
+  window.flatedit1->setText(QString::fromUtf8("欧阳明月"));
+  window.N41Click();
+  windows.TForm3->xpbtn1Click();
+  Wait(2500);
+  Save("tform3_score", windows.TForm3->frameGeometry());
+  windows.TForm3->hide();
+  window.N59Click();
+  windows.TForm14->suiRadioGroup1->button(1)->setChecked(true);  // 复姓
+  Wait(1500);
+  Save("tform14_form", windows.TForm14->frameGeometry());
+  windows.TForm14->xpbtn1Click();
+  Wait(2500);
+  Save("tform14_answer", windows.TForm14->frameGeometry());
+  windows.TForm14->hide();
+  window.XPButton14Click();
+  Wait(3000);
+  window.webbrowser1->page()->runJavaScript("window.find('【姓名评分】')");
+  Wait(500);
+  Save("report_name_detail", frame);
+  window.webbrowser1->page()->runJavaScript("window.scrollTo(0, document.body.scrollHeight)");
+  Wait(500);
+  Save("report_name_detail_end", frame);
   return 0;
 }
