@@ -12,6 +12,7 @@
 #include "app/gradient_progress.h"
 #include "app/name_edit.h"
 #include "app/tform1.h"
+#include "app/window_frame.h"
 #include "online/browser_automation.h"
 #include "online/name_testing.h"
 #include "online/online_check.h"
@@ -53,12 +54,7 @@ TForm14::TForm14(TForm1& mainWindow, Dialogs& dialogs)
       mainWindow_(mainWindow),
       dialogs_(dialogs),
       ADOQuery1_(mainWindow.Folder(), TraditionalFormsDatabase()) {
-  setFixedSize(kWindowSize);
-  setAttribute(Qt::WA_StyledBackground);
-  setStyleSheet("#TForm14 { background: #faf7f0; }");
-  GradProgress1 = new GradientProgress(this);
-  GradProgress1->setObjectName("GradProgress1");
-  GradProgress1->setGeometry(0, 0, kWindowSize.width(), 3);
+  GradProgress1 = FrameWithProgressBar(this, kWindowSize);
   WebBrowser1 = new QWebEngineView(this);
   WebBrowser1->setObjectName("WebBrowser1");
   WebBrowser1->setGeometry(kBrowserPlace);

@@ -13,6 +13,7 @@
 #include "app/gradient_progress.h"
 #include "app/name_edit.h"
 #include "app/tform1.h"
+#include "app/window_frame.h"
 #include "online/name_scoring.h"
 #include "platform/dialogs.h"
 #include "platform/qt/gbk_qstring.h"
@@ -32,12 +33,7 @@ QString Qt8(const char* utf8) { return QString::fromUtf8(utf8); }
 
 TForm3::TForm3(TForm1& mainWindow, Dialogs& dialogs)
     : SecondaryWindow("TForm3", Qt8("在线姓名评分"), &mainWindow), mainWindow_(mainWindow), dialogs_(dialogs) {
-  setFixedSize(kWindowSize);
-  setAttribute(Qt::WA_StyledBackground);
-  setStyleSheet("#TForm3 { background: #faf7f0; }");
-  GradProgress1 = new GradientProgress(this);
-  GradProgress1->setObjectName("GradProgress1");
-  GradProgress1->setGeometry(0, 0, kWindowSize.width(), 3);
+  GradProgress1 = FrameWithProgressBar(this, kWindowSize);
 
   auto caption = [this](const char* text, int left) {
     auto* label = new QLabel(Qt8(text), this);

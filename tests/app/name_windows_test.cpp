@@ -23,9 +23,9 @@
 #include "app/tform3.h"
 #include "app/bundled_service.h"
 #include "platform/qt/gbk_qstring.h"
-#include "platform/qt/local_file_scheme.h"
 #include "platform/qt/qt_browser.h"
 #include "tests/app/recording_dialogs.h"
+#include "tests/app/window_test_main.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
@@ -60,6 +60,21 @@ struct Program {
   }
   std::string File(const char* name) const { return folder.Path() + name; }
   std::string ViewerText() { return GbkToUtf8(window->Viewer().BodyText()); }
+  // Waits until the service has started and the viewer shows the start page.
+  bool Started() {
+    return QTest::qWaitFor(
+        [this] { return window->Service().IsReady() && window->webbrowser1->title() == QString("Velmora"); },
+        kAnswerTimeoutMs);
+  }
+  // Runs the name reading; its detail joins it in the viewer later.
+  void ReadName(const char* name) {
+    window->flatedit1->setText(QString::fromUtf8(name));
+    window->XPButton14Click();
+  }
+  bool DetailShown() {
+    return window->webbrowser1->url().path().endsWith("temp.htm1") &&
+           ViewerText().find("【读音声调】") != std::string::npos;
+  }
 
   testing::TestFolder folder;
   RecordingDialogs dialogs;
@@ -174,13 +189,9 @@ class NameWindowsTest : public QObject {
 
   void NameReadingIsFollowedByItsDetailInTheViewer() {
     Program program;
-    QTRY_VERIFY_WITH_TIMEOUT(program.window->Service().IsReady(), kAnswerTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(program.window->webbrowser1->title(), QString("Velmora"), kAnswerTimeoutMs);
-    program.window->flatedit1->setText(Qt8("张三丰"));
-    program.window->XPButton14Click();
-    QTRY_VERIFY_WITH_TIMEOUT(program.window->webbrowser1->url().path().endsWith("temp.htm1") &&
-                                 Contains(program.ViewerText(), "【读音声调】"),
-                             kAnswerTimeoutMs);
+    QVERIFY(program.Started());
+    program.ReadName("张三丰");
+    QTRY_VERIFY_WITH_TIMEOUT(program.DetailShown(), kAnswerTimeoutMs);
     const std::string text = program.ViewerText();
     QVERIFY(Contains(text, "张三丰，男，生于"));            // the local reading first
     QVERIFY(text.find("张三丰，男，生于") < text.find("【姓名评分】73分"));  // then the detail
@@ -197,13 +208,9 @@ class NameWindowsTest : public QObject {
 
   void ADetailOfAHostileNameShowsItAsText() {
     Program program;
-    QTRY_VERIFY_WITH_TIMEOUT(program.window->Service().IsReady(), kAnswerTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(program.window->webbrowser1->title(), QString("Velmora"), kAnswerTimeoutMs);
-    program.window->flatedit1->setText(Qt8("<i>李%"));
-    program.window->XPButton14Click();
-    QTRY_VERIFY_WITH_TIMEOUT(program.window->webbrowser1->url().path().endsWith("temp.htm1") &&
-                                 Contains(program.ViewerText(), "【读音声调】"),
-                             kAnswerTimeoutMs);
+    QVERIFY(program.Started());
+    program.ReadName("<i>李%");
+    QTRY_VERIFY_WITH_TIMEOUT(program.DetailShown(), kAnswerTimeoutMs);
     QVERIFY(Contains(program.ViewerText(), "【姓名评分】未能评分："));
     QVERIFY(Contains(program.ViewerText(), "　　< ? ?"));  // the characters without a reading, as text
     QVERIFY(Contains(program.ViewerText(), "　　% ? ?"));
@@ -212,8 +219,7 @@ class NameWindowsTest : public QObject {
 
   void ADetailServiceThatIsDownLeavesTheLocalReadingAlone() {
     Program program("search");
-    QTRY_VERIFY_WITH_TIMEOUT(program.window->Service().IsReady(), kAnswerTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(program.window->webbrowser1->title(), QString("Velmora"), kAnswerTimeoutMs);
+    QVERIFY(program.Started());
     program.window->flatedit1->setText(Qt8("李明"));
     QElapsedTimer command;
     command.start();
@@ -227,14 +233,6 @@ class NameWindowsTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  RegisterLocalFileScheme();
-  QApplication application(argc, argv);
-  NameWindowsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return velmora::testing::RunWindowTest<NameWindowsTest>(argc, argv); }
 
 #include "name_windows_test.moc"

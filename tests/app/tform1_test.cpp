@@ -29,9 +29,9 @@
 #include "platform/qt/gbk_qstring.h"
 #include "readings/stroke_lookup.h"
 #include "platform/qt/qt_browser.h"
-#include "platform/qt/local_file_scheme.h"
 #include "refdb/settings_file.h"
 #include "tests/app/recording_dialogs.h"
+#include "tests/app/window_test_main.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
@@ -508,14 +508,6 @@ class TForm1Test : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  RegisterLocalFileScheme();
-  QApplication application(argc, argv);
-  TForm1Test test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return velmora::testing::RunWindowTest<TForm1Test>(argc, argv); }
 
 #include "tform1_test.moc"
