@@ -1,7 +1,8 @@
 #pragma once
 // The four pillars (year, month, day, hour) of a birth moment in UTC+8: the
-// year turns at the moment of 立春, the month at the moment of each 节, the day
-// at 23:00 (the late 子 hour belongs to the next day), the hour every two hours.
+// year turns at the moment of 立春, the month at the moment of each 节 (the
+// Sun's true moments of calendar/term_moments.h, to the second), the day at
+// 23:00 (the late 子 hour belongs to the next day), the hour every two hours.
 
 #include <array>
 #include <string>
@@ -20,6 +21,8 @@ struct FourPillars {
   Pillar year, month, day, hour;
 };
 
+// The pillars of a moment of China standard time; the date must exist.
+FourPillars FourPillarsAt(const DateTime& time);
 // Birth at hour:00 of the civil date.
 FourPillars FourPillarsOf(const CivilDate& date, int hour);
 
