@@ -1,5 +1,6 @@
 #include "calendar/four_pillars.h"
 
+#include "calendar/china_daylight_saving.h"
 #include "calendar/cycle_math.h"
 #include "calendar/day_number.h"
 #include "calendar/term_moments.h"
@@ -48,7 +49,9 @@ FourPillars FourPillarsAt(const DateTime& time) {
   return pillars;
 }
 
-FourPillars FourPillarsOf(const CivilDate& date, int hour) { return FourPillarsAt({date, hour}); }
+FourPillars FourPillarsOf(const CivilDate& date, int hour) {
+  return FourPillarsAt(ChinaStandardTimeOf(date, hour).time);
+}
 
 Element StemElement(int stem) {
   static constexpr Element kByStem[10] = {Element::Wood,  Element::Wood,  Element::Fire,  Element::Fire,

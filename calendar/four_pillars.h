@@ -23,7 +23,9 @@ struct FourPillars {
 
 // The pillars of a moment of China standard time; the date must exist.
 FourPillars FourPillarsAt(const DateTime& time);
-// Birth at hour:00 of the civil date.
+// Birth at hour:00 (0..23) of an existing civil date as the clock showed it: a
+// clock hour of China's daylight-saving summers is charted at standard time
+// (calendar/china_daylight_saving.h).
 FourPillars FourPillarsOf(const CivilDate& date, int hour);
 
 enum class Element { Metal, Wood, Water, Fire, Earth };  // 金 木 水 火 土

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libicu-dev
   libsqlcipher-dev unicode-data bzip2
-  libnova-dev
+  libnova-dev tzdata
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
   xvfb xauth
 )

@@ -24,7 +24,8 @@ TEST(FourPillars, KnownChartsAcrossTermAndDayBoundaries) {
   };
   const Case cases[] = {
       {{2000, 1, 1}, 0, "己卯", "丙子", "戊午", "壬子"},
-      {{1990, 5, 27}, 11, "庚午", "辛巳", "壬辰", "丙午"},
+      {{1990, 5, 27}, 11, "庚午", "辛巳", "壬辰", "乙巳"},  // daylight saving: 10:00 standard, the 巳 hour
+      {{1990, 10, 27}, 11, "庚午", "丙戌", "乙丑", "壬午"},  // after the summer: 11:00 is the 午 hour
       {{2024, 2, 4}, 15, "癸卯", "乙丑", "戊戌", "庚申"},  // before 立春: the old year and the 丑 month
       {{2024, 2, 4}, 17, "甲辰", "丙寅", "戊戌", "辛酉"},  // after it
       {{2024, 3, 5}, 9, "甲辰", "丙寅", "戊辰", "丁巳"},   // before 惊蛰
