@@ -9,8 +9,6 @@
 namespace velmora {
 namespace {
 
-Pillar FromCycleIndex(int index) { return {FloorMod(index, 10), FloorMod(index, 12)}; }
-
 constexpr int kSpringStart = 3;  // 立春
 
 }  // namespace
@@ -23,16 +21,20 @@ int Pillar::CycleIndex() const {
   return 0;
 }
 
+Pillar Pillar::OfCycleIndex(int index) { return {FloorMod(index, 10), FloorMod(index, 12)}; }
+
 Pillar DayPillarOf(const CivilDate& date) {
-  return FromCycleIndex(DayNumberOf(date) - DayNumberOf(1949, 10, 1));
+  return Pillar::OfCycleIndex(DayNumberOf(date) - DayNumberOf(1949, 10, 1));
 }
+
+Pillar YearPillarOf(int year) { return Pillar::OfCycleIndex(year - 4); }
 
 FourPillars FourPillarsAt(const DateTime& time) {
   const CivilDate& date = time.date;
   const Moment moment = MomentOf(time);
   FourPillars pillars;
   const int year = date.year - (moment < TermMoment(date.year, kSpringStart) ? 1 : 0);
-  pillars.year = FromCycleIndex(year - 4);
+  pillars.year = YearPillarOf(year);
 
   // The last 节 at or before the moment opens the month: 小寒 (n = 1) the 丑
   // month, 立春 the 寅 month, … 大雪 (n = 23) the 子 month.

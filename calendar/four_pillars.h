@@ -15,10 +15,13 @@ struct Pillar {
   int stem = 0;    // 0..9: 甲 … 癸
   int branch = 0;  // 0..11: 子 … 亥
   int CycleIndex() const;  // 0..59: 甲子 … 癸亥
+  static Pillar OfCycleIndex(int index);  // any integer, counted round the cycle
+  auto operator<=>(const Pillar&) const = default;
 };
 
 struct FourPillars {
   Pillar year, month, day, hour;
+  auto operator<=>(const FourPillars&) const = default;
 };
 
 // The pillars of a moment of China standard time; the date must exist.
@@ -38,5 +41,7 @@ const std::string& NayinOf(const Pillar& pillar);
 
 // The day pillar of a civil date: 1949-10-01 was a 甲子 day.
 Pillar DayPillarOf(const CivilDate& date);
+// The pillar of the year that the 立春 of a civil year opens: 4 AD was 甲子.
+Pillar YearPillarOf(int year);
 
 }  // namespace velmora

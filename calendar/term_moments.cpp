@@ -101,8 +101,9 @@ Moment TermMoment(int year, int n) { return YearMoments(year)[static_cast<std::s
 
 TermInstant JieAtOrBefore(Moment moment) {
   for (int year = YearAfter(moment);; --year) {
+    const YearTermMoments moments = YearMoments(year);  // a copy: uncached years live in one thread_local
     for (int n = 23; n >= 1; n -= 2) {
-      if (TermMoment(year, n) <= moment) return {year, n, TermMoment(year, n)};
+      if (moments[static_cast<std::size_t>(n - 1)] <= moment) return {year, n, moments[static_cast<std::size_t>(n - 1)]};
     }
   }
 }

@@ -7,8 +7,8 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libicu-dev
-  libsqlcipher-dev unicode-data bzip2
   libnova-dev tzdata
+  libsqlcipher-dev unicode-data bzip2
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
   xvfb xauth
 )
