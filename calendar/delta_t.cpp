@@ -1,7 +1,17 @@
 #include "calendar/delta_t.h"
 
+#include <initializer_list>
+#include <iterator>
+
 namespace velmora {
 namespace {
+
+// c0 + c1 t + c2 t² + …
+double Polynomial(double t, std::initializer_list<double> coefficients) {
+  double sum = 0;
+  for (auto c = std::rbegin(coefficients); c != std::rend(coefficients); ++c) sum = sum * t + *c;
+  return sum;
+}
 
 // The long-term parabola of Morrison and Stephenson, used outside the fitted spans.
 double LongTerm(double year) {
@@ -11,60 +21,29 @@ double LongTerm(double year) {
 
 }  // namespace
 
+// The coefficients as the canon prints them, span by span.
 double DeltaTSeconds(double y) {
   if (y < -500) return LongTerm(y);
   if (y < 500) {
-    const double u = y / 100;
-    return 10583.6 + u * (-1014.41 + u * (33.78311 + u * (-5.952053 + u * (-0.1798452 + u * (0.022174192 +
-                                                                                             u * 0.0090316521)))));
+    return Polynomial(y / 100, {10583.6, -1014.41, 33.78311, -5.952053, -0.1798452, 0.022174192, 0.0090316521});
   }
   if (y < 1600) {
-    const double u = (y - 1000) / 100;
-    return 1574.2 + u * (-556.01 + u * (71.23472 + u * (0.319781 + u * (-0.8503463 + u * (-0.005050998 +
-                                                                                          u * 0.0083572073)))));
+    return Polynomial((y - 1000) / 100,
+                      {1574.2, -556.01, 71.23472, 0.319781, -0.8503463, -0.005050998, 0.0083572073});
   }
-  if (y < 1700) {
-    const double t = y - 1600;
-    return 120 + t * (-0.9808 + t * (-0.01532 + t / 7129));
-  }
-  if (y < 1800) {
-    const double t = y - 1700;
-    return 8.83 + t * (0.1603 + t * (-0.0059285 + t * (0.00013336 - t / 1174000)));
-  }
+  if (y < 1700) return Polynomial(y - 1600, {120, -0.9808, -0.01532, 1 / 7129.0});
+  if (y < 1800) return Polynomial(y - 1700, {8.83, 0.1603, -0.0059285, 0.00013336, -1 / 1174000.0});
   if (y < 1860) {
-    const double t = y - 1800;
-    return 13.72 + t * (-0.332447 + t * (0.0068612 + t * (0.0041116 + t * (-0.00037436 + t * (0.0000121272 +
-                                                                                             t * (-0.0000001699 +
-                                                                                                  t * 0.000000000875))))));
+    return Polynomial(y - 1800, {13.72, -0.332447, 0.0068612, 0.0041116, -0.00037436, 0.0000121272, -0.0000001699,
+                                 0.000000000875});
   }
-  if (y < 1900) {
-    const double t = y - 1860;
-    return 7.62 + t * (0.5737 + t * (-0.251754 + t * (0.01680668 + t * (-0.0004473624 + t / 233174))));
-  }
-  if (y < 1920) {
-    const double t = y - 1900;
-    return -2.79 + t * (1.494119 + t * (-0.0598939 + t * (0.0061966 - t * 0.000197)));
-  }
-  if (y < 1941) {
-    const double t = y - 1920;
-    return 21.20 + t * (0.84493 + t * (-0.076100 + t * 0.0020936));
-  }
-  if (y < 1961) {
-    const double t = y - 1950;
-    return 29.07 + t * (0.407 + t * (-1 / 233.0 + t / 2547));
-  }
-  if (y < 1986) {
-    const double t = y - 1975;
-    return 45.45 + t * (1.067 + t * (-1 / 260.0 - t / 718));
-  }
-  if (y < 2005) {
-    const double t = y - 2000;
-    return 63.86 + t * (0.3345 + t * (-0.060374 + t * (0.0017275 + t * (0.000651814 + t * 0.00002373599))));
-  }
-  if (y < 2050) {
-    const double t = y - 2000;
-    return 62.92 + t * (0.32217 + t * 0.005589);
-  }
+  if (y < 1900) return Polynomial(y - 1860, {7.62, 0.5737, -0.251754, 0.01680668, -0.0004473624, 1 / 233174.0});
+  if (y < 1920) return Polynomial(y - 1900, {-2.79, 1.494119, -0.0598939, 0.0061966, -0.000197});
+  if (y < 1941) return Polynomial(y - 1920, {21.20, 0.84493, -0.076100, 0.0020936});
+  if (y < 1961) return Polynomial(y - 1950, {29.07, 0.407, -1 / 233.0, 1 / 2547.0});
+  if (y < 1986) return Polynomial(y - 1975, {45.45, 1.067, -1 / 260.0, -1 / 718.0});
+  if (y < 2005) return Polynomial(y - 2000, {63.86, 0.3345, -0.060374, 0.0017275, 0.000651814, 0.00002373599});
+  if (y < 2050) return Polynomial(y - 2000, {62.92, 0.32217, 0.005589});
   if (y < 2150) return LongTerm(y) - 0.5628 * (2150 - y);
   return LongTerm(y);
 }

@@ -37,7 +37,8 @@ double DecimalYear(double julianDay) { return 2000 + (julianDay - kJ2000) / kDay
 // Meeus eq. 21.6), plus libnova's nutation in longitude, minus the aberration
 // 20.4898″ / R (Meeus eq. 25.10). ln_get_nutation reuses its last result for
 // any moment within 0.1 day of it; asking first for a moment a day away makes
-// every longitude independent of earlier calls.
+// every longitude independent of earlier calls. (It takes its argument for UT
+// and adds its own ΔT, a minute late: far below a millisecond of the Sun.)
 double ApparentSolarLongitude(double jde) {
   ln_helio_posn sun;
   ln_get_solar_geom_coords(jde, &sun);
@@ -103,7 +104,8 @@ TermInstant JieAtOrBefore(Moment moment) {
   for (int year = YearAfter(moment);; --year) {
     const YearTermMoments moments = YearMoments(year);  // a copy: uncached years live in one thread_local
     for (int n = 23; n >= 1; n -= 2) {
-      if (moments[static_cast<std::size_t>(n - 1)] <= moment) return {year, n, moments[static_cast<std::size_t>(n - 1)]};
+      const Moment jie = moments[static_cast<std::size_t>(n - 1)];
+      if (jie <= moment) return {year, n, jie};
     }
   }
 }
