@@ -3,6 +3,7 @@
 
 #include <thread>
 
+#include "services/bazi_pages.h"
 #include "services/http_server.h"
 #include "services/page.h"
 #include "services/routes.h"
@@ -107,6 +108,7 @@ class RunningServer {
     server_.Stop();
     thread_.join();
   }
+  int Port() const { return port_; }
   httplib::Client Client() const {
     httplib::Client client("127.0.0.1", port_);
     client.set_connection_timeout(5);
@@ -144,6 +146,34 @@ TEST(ServiceOverHttp, OversizedAndUnknownRequestsGetTheServicesPagesAndServingGo
   const auto again = client.Get("/nosuch");
   ASSERT_TRUE(again);
   EXPECT_EQ(again->status, 404);
+}
+
+TEST(ServiceOverHttp, AnswersAreTheHandlersPagesByteForByteInGbk) {
+  RunningServer server;
+  httplib::Client client = server.Client();
+  const auto get = client.Get("/bazi/sizhu.asp?china95_year=1990&china95_month=5&china95_day=27&china95_time=11&sex=1");
+  ASSERT_TRUE(get);
+  EXPECT_EQ(get->status, 200);
+  EXPECT_EQ(get->get_header_value("Content-Type"), "text/html; charset=gbk");
+  const Page direct = SizhuPage(QueryOf({{"china95_year", "1990"}, {"china95_month", "5"}, {"china95_day", "27"},
+                                         {"china95_time", "11"}, {"sex", "1"}}),
+                                ProgramSources());
+  EXPECT_EQ(get->body, direct.body);
+  // A form posts its fields percent-encoded in GBK; the page names the host it was sent to.
+  const auto post = client.Post("/chest/bz/bazi.asp", "name=%D5%C5%C8%FD&sex=%C4%D0&y=1990&m=5&d=27&h=11",
+                                "application/x-www-form-urlencoded");
+  ASSERT_TRUE(post);
+  EXPECT_EQ(post->status, 200);
+  const std::string host = "127.0.0.1:" + std::to_string(server.Port());
+  EXPECT_EQ(post->body, BaziScorePage(QueryOf({{"name", "张三"}, {"sex", "男"}, {"y", "1990"}, {"m", "5"}, {"d", "27"},
+                                               {"h", "11"}},
+                                              host),
+                                      ProgramSources())
+                            .body);
+  const auto picture = client.Get("/chest/bz/images/wood.png");
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->get_header_value("Content-Type"), "image/png");
+  EXPECT_EQ(picture->body.substr(1, 3), "PNG");
 }
 
 }  // namespace
