@@ -31,6 +31,7 @@
 #include "platform/qt/qt_browser.h"
 #include "platform/qt/local_file_scheme.h"
 #include "refdb/settings_file.h"
+#include "tests/app/window_test_main.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
@@ -520,13 +521,8 @@ class TForm1Test : public QObject {
 };
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  RegisterLocalFileScheme();
-  QApplication application(argc, argv);
   TForm1Test test;
-  return QTest::qExec(&test, argc, argv);
+  return velmora::testing::RunWindowTest(test, argc, argv);
 }
 
 #include "tform1_test.moc"
