@@ -150,8 +150,8 @@ std::vector<std::string> ScoreTable(const BaziChart& chart) {
   rows.push_back("<tr><th colspan=\"5\">八字评分："_gbk + std::to_string(chart.score.total) + "分（满分一百）</th></tr>"_gbk);
   for (const ScoreItem& item : chart.score.items) {
     rows.push_back("<tr><td>" + ScorePartName(item.part) + "</td><td>" + std::to_string(item.points) + "/" +
-                   std::to_string(item.maxPoints) + "</td><td colspan=\"3\">" + ScoreReasonText(item.reason) +
-                   "</td></tr>");
+                   std::to_string(item.maxPoints) + "</td><td colspan=\"3\"><font size=\"2\">" +
+                   ScoreReasonText(item.reason) + "</font></td></tr>");
   }
   for (const BranchRelation& relation : chart.relations) {
     std::string where;

@@ -23,8 +23,8 @@ namespace {
 
 constexpr int kScriptTimeoutMs = 5000;
 constexpr int kLateAnswerMs = 300;
-constexpr int kScriptingAttempts = 10;
-constexpr int kScriptingAttemptMs = 250;
+constexpr int kScriptingAttempts = 100;
+constexpr int kScriptingAttemptMs = 20;
 
 // The engine ends lines with LF; the program's texts end them with CR LF.
 std::string WithCrLf(QString text) {
