@@ -176,6 +176,20 @@ class BaziOnlineTest : public QObject {
     QVERIFY(!QFile::exists(QString::fromStdString(folder.Path() + "ssbx.htm1")));
   }
 
+  void FramesReportTheirOwnCompletions() {
+    testing::TestFolder folder;
+    std::ofstream(folder.Path() + "frame.htm") << "<html><body>frame</body></html>";
+    std::ofstream(folder.Path() + "page.htm") << "<html><head><title>t</title></head><body>"
+                                                 "<iframe src=\"frame.htm\"></iframe></body></html>";
+    QtBrowser browser(static_cast<QObject*>(nullptr));
+    std::vector<BrowserWindow> windows;
+    browser.OnDocumentComplete([&windows](BrowserWindow window) { windows.push_back(window); });
+    browser.Navigate(folder.Path() + "page.htm");
+    QTRY_COMPARE_WITH_TIMEOUT(windows.size(), std::size_t{2}, 10000);
+    QVERIFY(!IsTopLevelCompletion(browser, windows.front()));  // the frame completes first
+    QVERIFY(IsTopLevelCompletion(browser, windows.back()));
+  }
+
   void HostileAnswersRunNoScriptInTheReport() {
     // Text that reads as markup once it is taken from the page's text.
     const std::string hostileText =
