@@ -21,22 +21,13 @@
 #include "online/browser_automation.h"
 #include "platform/qt/qt_browser.h"
 #include "tests/app/window_test_main.h"
+#include "tests/app/recording_dialogs.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
 using namespace velmora;
 
 namespace {
-
-class SilentDialogs : public Dialogs {
- public:
-  std::vector<std::string> messages;
-  void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
-  bool Confirm(const std::string&) override { return false; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
 
 constexpr int kAnswerTimeoutMs = 20000;
 
@@ -53,14 +44,31 @@ QVariant RunInViewer(TForm1& window, const QString& script) {
   return result;
 }
 
-void SetBirth(TForm1& window) {
-  window.chnclndrpckr1->SetDateTime({{1990, 5, 27}, 11, 0, 0});
-  window.cbb1->setCurrentIndex(11);
+// A copy of the program folder whose chart service is at the base given
+// (empty: the bundled one); its path.
+std::string ProgramFolderWithBaziAt(const testing::TestFolder& folder, const std::string& baziBase) {
+  testing::CopyBuiltProgramFolder(folder);
+  if (!baziBase.empty()) {
+    std::ofstream(folder.Path() + "data/services.ini", std::ios::trunc) << "[bazi]\r\nbase=" << baziBase << "\r\n";
+  }
+  return folder.Path();
 }
 
-void PointBaziAt(const testing::TestFolder& folder, const std::string& base) {
-  std::ofstream(folder.Path() + "data/services.ini", std::ios::trunc) << "[bazi]\r\nbase=" << base << "\r\n";
-}
+// The main window on such a folder, its chart form loaded, and the birth
+// 1990-05-27 at 11 o'clock entered.
+struct OnlineWindow {
+  explicit OnlineWindow(const std::string& baziBase = {}) : window(ProgramFolderWithBaziAt(folder, baziBase), dialogs) {
+    window.show();
+    QTest::qWaitFor([this] { return ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(); }, 10000);
+    window.chnclndrpckr1->SetDateTime({{1990, 5, 27}, 11, 0, 0});
+    window.cbb1->setCurrentIndex(11);
+  }
+  bool Published() const { return QFile::exists(QString::fromStdString(folder.Path() + "ssbx.htm1")); }
+
+  testing::TestFolder folder;
+  testing::RecordingDialogs dialogs;
+  TForm1 window;
+};
 
 // A stand-in for a chart service on a free port, answering both addresses
 // with the pages the test gives it.
@@ -114,15 +122,10 @@ class BaziOnlineTest : public QObject {
 
  private slots:
   void BothReadingsArePublishedAfterTheLocalOne() {
-    testing::TestFolder folder;
-    testing::CopyBuiltProgramFolder(folder);
-    SilentDialogs dialogs;
-    TForm1 window(folder.Path(), dialogs);
-    window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(window.Service().IsReady(), 10000);
+    OnlineWindow online;
+    TForm1& window = online.window;
+    QVERIFY(window.Service().IsReady());
     QVERIFY(window.Addresses().Base(Service::Bazi).starts_with("http://127.0.0.1:"));
-    QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(), 10000);
-    SetBirth(window);
     window.N32Click();  // 命造简批 first: the answer is appended to its page
     window.N4Click();
     QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("【四柱】庚午 辛巳 壬辰 乙巳") != std::string::npos, kAnswerTimeoutMs);
@@ -142,38 +145,26 @@ class BaziOnlineTest : public QObject {
   }
 
   void AServiceThatIsDownLeavesTheViewerAsItWas() {
-    testing::TestFolder folder;
-    testing::CopyBuiltProgramFolder(folder);
-    PointBaziAt(folder, "http://127.0.0.1:9");
-    SilentDialogs dialogs;
-    TForm1 window(folder.Path(), dialogs);
-    window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(), 10000);
+    OnlineWindow online("http://127.0.0.1:9");
+    TForm1& window = online.window;
     QTRY_VERIFY_WITH_TIMEOUT(window.webbrowser1->title() == "Velmora", 10000);
-    SetBirth(window);
     window.N4Click();
     window.N16Click();
     QTest::qWait(4000);
     QCOMPARE(window.webbrowser1->title(), QString("Velmora"));  // still the start page
-    QVERIFY(!QFile::exists(QString::fromStdString(folder.Path() + "ssbx.htm1")));
-    QVERIFY(dialogs.messages.empty());
+    QVERIFY(!online.Published());
+    QVERIFY(online.dialogs.messages.empty());
   }
 
   void AnAnswerWithAnotherTitleIsIgnored() {
     StandInService service("<html><head><title>Service Unavailable</title></head><body>busy</body></html>",
                            "<html><head><title>Error</title></head><body>busy</body></html>");
-    testing::TestFolder folder;
-    testing::CopyBuiltProgramFolder(folder);
-    PointBaziAt(folder, service.Base());
-    SilentDialogs dialogs;
-    TForm1 window(folder.Path(), dialogs);
-    window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(), 10000);
-    SetBirth(window);
+    OnlineWindow online(service.Base());
+    TForm1& window = online.window;
     window.N4Click();
     QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == "Service Unavailable", 10000);
     QTest::qWait(1000);
-    QVERIFY(!QFile::exists(QString::fromStdString(folder.Path() + "ssbx.htm1")));
+    QVERIFY(!online.Published());
   }
 
   void FramesReportTheirOwnCompletions() {
@@ -202,14 +193,8 @@ class BaziOnlineTest : public QObject {
                                            "<tr><td><img src=\"images/none.png\" onerror=\"window.pwned = 6\"></td></tr>\n"
                                            "<tr><td><a href=\"javascript:window.pwned = 7\">丙</a>"
                                            "<iframe src=\"javascript:parent.pwned = 8\"></iframe></td></tr></table>"));
-    testing::TestFolder folder;
-    testing::CopyBuiltProgramFolder(folder);
-    PointBaziAt(folder, service.Base());
-    SilentDialogs dialogs;
-    TForm1 window(folder.Path(), dialogs);
-    window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(), 10000);
-    SetBirth(window);
+    OnlineWindow online(service.Base());
+    TForm1& window = online.window;
     window.N4Click();
     QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("甲") != std::string::npos, kAnswerTimeoutMs);
     window.N16Click();
@@ -218,7 +203,7 @@ class BaziOnlineTest : public QObject {
     QCOMPARE(RunInViewer(window, "String(window.pwned)").toString(), QString("undefined"));
     QCOMPARE(RunInViewer(window, "document.querySelectorAll('iframe, [onerror], a[href^=\"javascript\"]').length").toInt(),
              0);
-    QVERIFY(dialogs.messages.empty());
+    QVERIFY(online.dialogs.messages.empty());
   }
 };
 

@@ -20,6 +20,7 @@
 #include "text/gbk.h"
 #include "tools/refdb/database_file.h"
 #include "tools/refdb/tsv.h"
+#include "tools/tool_main.h"
 
 namespace velmora::tools {
 namespace {
@@ -95,15 +96,7 @@ void Build(const std::string& dataFolder, const std::string& sourceFolder) {
 }  // namespace velmora::tools
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: build_services_db DATA_FOLDER SOURCE_FOLDER\n";
-    return 2;
-  }
-  try {
-    velmora::tools::Build(argv[1], argv[2]);
-  } catch (const std::exception& error) {
-    std::cerr << "build_services_db: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return velmora::tools::RunTool(argc, argv, "build_services_db", "DATA_FOLDER SOURCE_FOLDER", [](const std::vector<std::string>& args) {
+    velmora::tools::Build(args[0], args[1]);
+  });
 }

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/tool_main.h"
+
 namespace {
 
 constexpr int kWidth = 120;
@@ -67,15 +69,7 @@ void WriteBar(const std::string& path, const Bar& bar) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: make_element_bars FOLDER\n";
-    return 2;
-  }
-  try {
-    for (const Bar& bar : kBars) WriteBar(std::string(argv[1]) + "/" + bar.file, bar);
-  } catch (const std::exception& error) {
-    std::cerr << "make_element_bars: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return velmora::tools::RunTool(argc, argv, "make_element_bars", "FOLDER", [](const std::vector<std::string>& args) {
+    for (const Bar& bar : kBars) WriteBar(args[0] + "/" + bar.file, bar);
+  });
 }
