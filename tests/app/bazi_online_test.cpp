@@ -40,7 +40,7 @@ QVariant RunInViewer(TForm1& window, const QString& script) {
     result = value;
     answered = true;
   });
-  QTest::qWaitFor([&answered] { return answered; }, 5000);
+  if (!QTest::qWaitFor([&answered] { return answered; }, 5000)) qWarning("the viewer did not answer the script");
   return result;
 }
 
@@ -59,7 +59,7 @@ std::string ProgramFolderWithBaziAt(const testing::TestFolder& folder, const std
 struct OnlineWindow {
   explicit OnlineWindow(const std::string& baziBase = {}) : window(ProgramFolderWithBaziAt(folder, baziBase), dialogs) {
     window.show();
-    QTest::qWaitFor([this] { return ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(); }, 10000);
+    formLoaded = QTest::qWaitFor([this] { return ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(); }, 10000);
     window.chnclndrpckr1->SetDateTime({{1990, 5, 27}, 11, 0, 0});
     window.cbb1->setCurrentIndex(11);
   }
@@ -68,6 +68,7 @@ struct OnlineWindow {
   testing::TestFolder folder;
   testing::RecordingDialogs dialogs;
   TForm1 window;
+  bool formLoaded = false;
 };
 
 // A stand-in for a chart service on a free port, answering both addresses
@@ -123,6 +124,7 @@ class BaziOnlineTest : public QObject {
  private slots:
   void BothReadingsArePublishedAfterTheLocalOne() {
     OnlineWindow online;
+    QVERIFY(online.formLoaded);
     TForm1& window = online.window;
     QVERIFY(window.Service().IsReady());
     QVERIFY(window.Addresses().Base(Service::Bazi).starts_with("http://127.0.0.1:"));
@@ -146,6 +148,7 @@ class BaziOnlineTest : public QObject {
 
   void AServiceThatIsDownLeavesTheViewerAsItWas() {
     OnlineWindow online("http://127.0.0.1:9");
+    QVERIFY(online.formLoaded);
     TForm1& window = online.window;
     QTRY_VERIFY_WITH_TIMEOUT(window.webbrowser1->title() == "Velmora", 10000);
     window.N4Click();
@@ -160,6 +163,7 @@ class BaziOnlineTest : public QObject {
     StandInService service("<html><head><title>Service Unavailable</title></head><body>busy</body></html>",
                            "<html><head><title>Error</title></head><body>busy</body></html>");
     OnlineWindow online(service.Base());
+    QVERIFY(online.formLoaded);
     TForm1& window = online.window;
     window.N4Click();
     QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == "Service Unavailable", 10000);
@@ -194,6 +198,7 @@ class BaziOnlineTest : public QObject {
                                            "<tr><td><a href=\"javascript:window.pwned = 7\">丙</a>"
                                            "<iframe src=\"javascript:parent.pwned = 8\"></iframe></td></tr></table>"));
     OnlineWindow online(service.Base());
+    QVERIFY(online.formLoaded);
     TForm1& window = online.window;
     window.N4Click();
     QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("甲") != std::string::npos, kAnswerTimeoutMs);

@@ -44,8 +44,10 @@ int main(int argc, char** argv) {
   for (int round = 0; round < 3; ++round) {
     for (const auto& [command, name] : commands) {
       // Each form page is back in place before the next command.
-      QTest::qWaitFor([&] { return window.HiddenBrowser(1).FormCount() == 1 && window.HiddenBrowser(2).FormCount() == 1; },
-                      10000);
+      if (!QTest::qWaitFor(
+              [&] { return window.HiddenBrowser(1).FormCount() == 1 && window.HiddenBrowser(2).FormCount() == 1; }, 10000)) {
+        return 1;
+      }
       QSignalSpy published(window.webbrowser1, &QWebEngineView::loadFinished);
       QElapsedTimer clock;
       clock.start();
