@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <set>
 
 #include "calendar/civil_date.h"
@@ -11,63 +10,27 @@
 #include "calendar/star_sign.h"
 #include "online/horoscope_readings.h"
 #include "services/routes.h"
+#include "tests/services/page_text.h"
 #include "tests/services/service_fixture.h"
 #include "text/gbk.h"
 
 namespace velmora::services {
 namespace {
 
+using testing::IndexOfLine;
 using testing::kFixedNow;
+using testing::LinesBetween;
+using testing::PageTextLines;
 using testing::ProgramSources;
 using testing::QueryOf;
 
 constexpr std::time_t kWeek = 7 * 24 * 3600;
 constexpr std::time_t kFixedMonday = 1796572800;  // 2026-12-07 00:00 UTC+8
 
-// The page's lines as the body text reads them (UTF-8): every line of the
-// body is one element, so a line without its tags and entities is one line
-// of text; lines with no text are not lines of the body text.
-std::vector<std::string> TextLines(const Page& page) {
-  std::vector<std::string> lines;
-  const std::string text = GbkToUtf8(page.body);
-  const std::size_t body = text.find("<body>");
-  std::size_t from = body == std::string::npos ? text.size() : body;
-  for (std::size_t end; (end = text.find("\r\n", from)) != std::string::npos; from = end + 2) {
-    std::string line;
-    bool inTag = false;
-    for (const char c : text.substr(from, end - from)) {
-      if (c == '<' || c == '>')
-        inTag = c == '<';
-      else if (!inTag)
-        line += c;
-    }
-    for (const auto& [entity, character] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}}) {
-      for (std::size_t at; (at = line.find(entity)) != std::string::npos;)
-        line.replace(at, std::strlen(entity), character);
-    }
-    if (!line.empty()) lines.push_back(line);
-  }
-  return lines;
-}
-
 std::string Title(const Page& page) {
   const std::string text = GbkToUtf8(page.body);
   const std::size_t open = text.find("<title>");
   return text.substr(open + 7, text.find("</title>") - open - 7);
-}
-
-int IndexOf(const std::vector<std::string>& lines, const std::string& line) {
-  const auto found = std::find(lines.begin(), lines.end(), line);
-  return found == lines.end() ? -1 : static_cast<int>(found - lines.begin());
-}
-
-// The lines strictly between the two marker lines.
-std::vector<std::string> Between(const std::vector<std::string>& lines, const std::string& start,
-                                 const std::string& end) {
-  const int first = IndexOf(lines, start);
-  const int last = IndexOf(lines, end);
-  if (first < 0 || last <= first) return {};
-  return {lines.begin() + first + 1, lines.begin() + last};
 }
 
 const std::string kForecastStart = "周运程";
@@ -87,31 +50,31 @@ TEST(ForecastPage, TheWeeksForecastStandsBetweenItsMarkersWithTheFactsItUsed) {
   const Page page = Forecast(12);
   EXPECT_EQ(page.status, 200);
   EXPECT_EQ(page.contentType, "text/html; charset=gbk");
-  const std::vector<std::string> lines = TextLines(page);
+  const std::vector<std::string> lines = PageTextLines(page);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), kForecastStart), 1);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), kForecastEnd), 1);
-  const std::vector<std::string> forecast = Between(lines, kForecastStart, kForecastEnd);
+  const std::vector<std::string> forecast = LinesBetween(lines, kForecastStart, kForecastEnd);
   ASSERT_GT(forecast.size(), 20u);
   EXPECT_EQ(forecast[0], "双鱼座　2026年12月7日（周一）至12月13日（周日）　北京时间");
   // the facts of the week of 2026-12-07, each in one line
   for (const char* fact : {"太阳 7日 00:00 在射手座", "本周以太阳在射手座论：位于你的第十宫，与双鱼座相刑",
                            "月亮 7日 00:00 在天蝎座", "月亮 7日 23:06 进入射手座", "月亮 10日 11:08 进入摩羯座",
                            "月亮 13日 00:05 进入水瓶座", "新月 9日 08:51，月亮在射手座"}) {
-    EXPECT_NE(IndexOf(forecast, fact), -1) << fact;
+    EXPECT_NE(IndexOfLine(forecast, fact), -1) << fact;
   }
   // the ratings name their reasons; the days name their areas
-  EXPECT_NE(IndexOf(forecast,
+  EXPECT_NE(IndexOfLine(forecast,
                     "事业运 ★★★★★（太阳与双鱼座相刑 -1；太阳在你的第十宫 +1；"
                     "月亮在你的第十宫停留约60小时 +1；新月落在你的第十宫 +1）"),
             -1);
-  EXPECT_NE(IndexOf(forecast, "12月13日 周日　月亮在水瓶座（第十二宫）　最佳：健康　稍弱：爱情"), -1);
+  EXPECT_NE(IndexOfLine(forecast, "12月13日 周日　月亮在水瓶座（第十二宫）　最佳：健康　稍弱：爱情"), -1);
   EXPECT_EQ(Title(page), "双鱼座本周运程 - Velmora 星座运程");
 }
 
 TEST(ForecastPage, EachSignReadsItsOwnForecast) {
   std::set<std::vector<std::string>> forecasts;
   for (int number = 1; number <= 12; ++number) {
-    const std::vector<std::string> forecast = Between(TextLines(Forecast(number)), kForecastStart, kForecastEnd);
+    const std::vector<std::string> forecast = LinesBetween(PageTextLines(Forecast(number)), kForecastStart, kForecastEnd);
     ASSERT_FALSE(forecast.empty()) << number;
     EXPECT_EQ(forecast[0].substr(0, 9), GbkToUtf8(ConstellationNames()[static_cast<std::size_t>(number - 1)]));
     forecasts.insert(forecast);
@@ -127,8 +90,8 @@ TEST(ForecastPage, AWeekReadsTheSameOnEveryRequestAndTheNextWeekDifferently) {
   EXPECT_NE(Forecast(5, At(kFixedMonday + kWeek)).body, fixed);
   EXPECT_NE(Forecast(5, At(kFixedMonday - 1)).body, fixed);
   // a year on, the same sign still has its markers and another text
-  const std::vector<std::string> later = TextLines(Forecast(5, At(kFixedNow + 52 * kWeek)));
-  EXPECT_GT(Between(later, kForecastStart, kForecastEnd).size(), 20u);
+  const std::vector<std::string> later = PageTextLines(Forecast(5, At(kFixedNow + 52 * kWeek)));
+  EXPECT_GT(LinesBetween(later, kForecastStart, kForecastEnd).size(), 20u);
 }
 
 TEST(ForecastPage, ABadTypeOrNumberGetsTheBadRequestPage) {
@@ -151,7 +114,7 @@ TEST(ForecastPage, ABadTypeOrNumberGetsTheBadRequestPage) {
     const Page page = Answer("/yuncheng_xingzuo_new.php", gbk, "h", ProgramSources());
     EXPECT_EQ(page.status, 400) << c.message;
     EXPECT_NE(GbkToUtf8(page.body).find(c.message), std::string::npos) << c.message;
-    EXPECT_EQ(IndexOf(TextLines(page), kForecastStart), -1);
+    EXPECT_EQ(IndexOfLine(PageTextLines(page), kForecastStart), -1);
   }
 }
 
@@ -198,9 +161,9 @@ TEST(BirthdayPage, EveryDayHasItsOwnPageUnderTheTitleWithItsSignAndDecan) {
     const Page page = Birthday(key);
     ASSERT_EQ(page.status, 200);
     EXPECT_EQ(Title(page), title);
-    const std::vector<std::string> lines = TextLines(page);
-    const int marker = IndexOf(lines, start);
-    const int close = IndexOf(lines, "【关闭窗口】");
+    const std::vector<std::string> lines = PageTextLines(page);
+    const int marker = IndexOfLine(lines, start);
+    const int close = IndexOfLine(lines, "【关闭窗口】");
     ASSERT_GE(marker, 0);
     ASSERT_GT(close, marker + 4);
     const std::vector<std::string> text(lines.begin() + marker + 4, lines.begin() + close);
@@ -215,12 +178,6 @@ TEST(BirthdayPage, EveryDayHasItsOwnPageUnderTheTitleWithItsSignAndDecan) {
   EXPECT_EQ(texts.size(), 366u);
   EXPECT_EQ(daySentences.size(), 366u);
 }
-
-}  // namespace
-}  // namespace velmora::services
-
-namespace velmora::services {
-namespace {
 
 TEST(BirthdayPage, DaysThatDoNotExistGetTheNotFoundPage) {
   for (const char* key : {"2-30", "13-1", "0-5", "03-07", "4-31", "3-7x", "%B0", "..%2f3-7"}) {
