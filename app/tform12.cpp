@@ -3,13 +3,12 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "app/bundled_service.h"
 #include "app/gradient_progress.h"
-#include "app/text_box.h"
+#include "app/online_window.h"
 #include "app/tform1.h"
 #include "online/horoscope_readings.h"
 #include "platform/qt/gbk_qstring.h"
@@ -44,21 +43,11 @@ TForm12::TForm12(TForm1& mainWindow)
   xpbtn1->setGeometry(10, 100, 100, 28);
   connect(xpbtn1, &QPushButton::clicked, this, &TForm12::xpbtn1Click);
 
-  GradProgress1 = new GradientProgress(this);
-  GradProgress1->setObjectName("GradProgress1");
-  GradProgress1->setGeometry(0, 136, kWindowSize.width(), 3);
-
+  GradProgress1 = ProgressBar(this, {0, 136, kWindowSize.width(), 3});
   // The worker browser has no view: the result text covers where it would be.
-  webbrowser2 = new QtBrowser(static_cast<QObject*>(this));
-  webbrowser2->setObjectName("webbrowser2");
-  webbrowser2->OnDocumentComplete([this](BrowserWindow window) { webbrowser2DocumentComplete(window); });
-  webbrowser2->OnProgress([this] { GradProgress1->Advance(); });
-
-  memo1 = new QPlainTextEdit(this);
-  memo1->setObjectName("memo1");
-  memo1->setReadOnly(true);
-  memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo1->setGeometry(10, 144, 500, kWindowSize.height() - 154);
+  webbrowser2 = WorkerBrowser(this, "webbrowser2", GradProgress1,
+                              [this](BrowserWindow window) { webbrowser2DocumentComplete(window); });
+  memo1 = ResultText(this, "memo1", {10, 144, 500, kWindowSize.height() - 154});
 }
 
 int TForm12::SelectedIndex() const { return constellations_->checkedId(); }

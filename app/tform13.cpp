@@ -1,12 +1,11 @@
 #include "app/tform13.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/bundled_service.h"
 #include "app/gradient_progress.h"
-#include "app/text_box.h"
+#include "app/online_window.h"
 #include "app/tform1.h"
 #include "online/horoscope_readings.h"
 #include "platform/qt/gbk_qstring.h"
@@ -36,21 +35,11 @@ TForm13::TForm13(TForm1& mainWindow)
   xpbtn1->setGeometry(410, 8, 100, 28);
   connect(xpbtn1, &QPushButton::clicked, this, &TForm13::xpbtn1Click);
 
-  GradProgress1 = new GradientProgress(this);
-  GradProgress1->setObjectName("GradProgress1");
-  GradProgress1->setGeometry(0, kTopStrip - 4, kWindowSize.width(), 3);
-
+  GradProgress1 = ProgressBar(this, {0, kTopStrip - 4, kWindowSize.width(), 3});
   // The worker browser has no view: the result text covers where it would be.
-  WebBrowser1 = new QtBrowser(static_cast<QObject*>(this));
-  WebBrowser1->setObjectName("WebBrowser1");
-  WebBrowser1->OnDocumentComplete([this](BrowserWindow window) { WebBrowser1DocumentComplete(window); });
-  WebBrowser1->OnProgress([this] { GradProgress1->Advance(); });
-
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName("Memo1");
-  Memo1->setReadOnly(true);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setGeometry(0, kTopStrip, kWindowSize.width(), kWindowSize.height() - kTopStrip);
+  WebBrowser1 = WorkerBrowser(this, "WebBrowser1", GradProgress1,
+                              [this](BrowserWindow window) { WebBrowser1DocumentComplete(window); });
+  Memo1 = ResultText(this, "Memo1", {0, kTopStrip, kWindowSize.width(), kWindowSize.height() - kTopStrip});
 }
 
 void TForm13::showEvent(QShowEvent* event) {

@@ -91,55 +91,32 @@ std::string Stars(int stars) {
 
 // ---- the weekly forecast ----
 
-const std::string& AspectKey(Aspect aspect) {
-  switch (aspect) {
-    case Aspect::Conjunction:
-      return "合"_gbk;
-    case Aspect::Sextile:
-      return "六合"_gbk;
-    case Aspect::Square:
-      return "刑"_gbk;
-    case Aspect::Trine:
-      return "三合"_gbk;
-    case Aspect::Opposition:
-      return "冲"_gbk;
-    case Aspect::None:
-      break;
-  }
-  return "无"_gbk;
+// How the pages name an aspect: its key in the prose, and its phrase after
+// "与" and the sign, in the order of Aspect.
+struct AspectNames {
+  const std::string& key;
+  const std::string& phrase;
+};
+const AspectNames& NamesOf(Aspect aspect) {
+  static const std::array<AspectNames, 6> names = {{
+      {"合"_gbk, "同宫"_gbk},
+      {"六合"_gbk, "六合"_gbk},
+      {"刑"_gbk, "相刑"_gbk},
+      {"三合"_gbk, "三合"_gbk},
+      {"冲"_gbk, "相冲"_gbk},
+      {"无"_gbk, "不成主要相位"_gbk},
+  }};
+  return names[static_cast<std::size_t>(aspect)];
 }
+
+const std::string& AspectKey(Aspect aspect) { return NamesOf(aspect).key; }
 
 // "与双鱼座相刑"
-std::string AspectPhrase(Aspect aspect, int sign) {
-  switch (aspect) {
-    case Aspect::Conjunction:
-      return "与"_gbk + SignName(sign) + "同宫"_gbk;
-    case Aspect::Sextile:
-      return "与"_gbk + SignName(sign) + "六合"_gbk;
-    case Aspect::Square:
-      return "与"_gbk + SignName(sign) + "相刑"_gbk;
-    case Aspect::Trine:
-      return "与"_gbk + SignName(sign) + "三合"_gbk;
-    case Aspect::Opposition:
-      return "与"_gbk + SignName(sign) + "相冲"_gbk;
-    case Aspect::None:
-      break;
-  }
-  return "与"_gbk + SignName(sign) + "不成主要相位"_gbk;
-}
+std::string AspectPhrase(Aspect aspect, int sign) { return "与"_gbk + SignName(sign) + NamesOf(aspect).phrase; }
 
 const std::string& PhaseName(LunarPhase phase) {
-  switch (phase) {
-    case LunarPhase::New:
-      return "新月"_gbk;
-    case LunarPhase::FirstQuarter:
-      return "上弦月"_gbk;
-    case LunarPhase::Full:
-      return "满月"_gbk;
-    case LunarPhase::LastQuarter:
-      break;
-  }
-  return "下弦月"_gbk;
+  static const std::array<std::string, 4> names = {"新月"_gbk, "上弦月"_gbk, "满月"_gbk, "下弦月"_gbk};
+  return names[static_cast<std::size_t>(phase)];
 }
 
 const std::string& AreaName(Area area) {
@@ -237,8 +214,7 @@ std::string TermText(const RatingTerm& term, const WeekForecast& week) {
   switch (term.cause) {
     case RatingTerm::Cause::SunAspect:
       return "太阳"_gbk + AspectPhrase(week.sunAspect, week.sign) + " " + Signed(term.delta);
-    case RatingTerm::Cause::SunInHouse:
-      return "太阳在"_gbk + House(term.house) + " " + Signed(term.delta);
+    case RatingTerm::Cause::SunInHouse: return "太阳在"_gbk + House(term.house) + " " + Signed(term.delta);
     case RatingTerm::Cause::MoonInHouse: {
       std::time_t seconds = 0;
       for (const MoonStay& stay : week.moonStays) seconds += stay.house == term.house ? stay.to - stay.from : 0;
@@ -246,10 +222,8 @@ std::string TermText(const RatingTerm& term, const WeekForecast& week) {
              std::to_string(std::lround(static_cast<double>(seconds) / kSecondsPerHour)) + "小时 "_gbk +
              Signed(term.delta);
     }
-    case RatingTerm::Cause::NewMoon:
-      return "新月落在"_gbk + House(term.house) + " " + Signed(term.delta);
-    case RatingTerm::Cause::FullMoon:
-      break;
+    case RatingTerm::Cause::NewMoon: return "新月落在"_gbk + House(term.house) + " " + Signed(term.delta);
+    case RatingTerm::Cause::FullMoon: break;
   }
   return "满月落在"_gbk + House(term.house) + " " + Signed(term.delta);
 }

@@ -100,36 +100,20 @@ DayAreas AreasOfDay(const WeekForecast& week, const WeekSky& sky, int day,
 int HouseFrom(int readerSign, int bodySign) { return FloorMod(bodySign - readerSign, kSignCount) + 1; }
 
 Aspect AspectOfHouse(int house) {
-  switch (house) {
-    case 1:
-      return Aspect::Conjunction;
-    case 3:
-    case 11:
-      return Aspect::Sextile;
-    case 4:
-    case 10:
-      return Aspect::Square;
-    case 5:
-    case 9:
-      return Aspect::Trine;
-    case 7:
-      return Aspect::Opposition;
-    default:
-      return Aspect::None;
-  }
+  using enum Aspect;
+  static constexpr std::array<Aspect, kSignCount> kAspects = {Conjunction, None, Sextile, Square, Trine,   None,
+                                                              Opposition,  None, Trine,   Square, Sextile, None};
+  return kAspects[static_cast<std::size_t>(house - 1)];
 }
 
 int AspectTone(Aspect aspect) {
   switch (aspect) {
     case Aspect::Conjunction:
     case Aspect::Sextile:
-    case Aspect::Trine:
-      return 1;
+    case Aspect::Trine: return 1;
     case Aspect::Square:
-    case Aspect::Opposition:
-      return -1;
-    case Aspect::None:
-      break;
+    case Aspect::Opposition: return -1;
+    case Aspect::None: break;
   }
   return 0;
 }

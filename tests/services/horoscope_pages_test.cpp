@@ -64,8 +64,8 @@ TEST(ForecastPage, TheWeeksForecastStandsBetweenItsMarkersWithTheFactsItUsed) {
   }
   // the ratings name their reasons; the days name their areas
   EXPECT_NE(IndexOfLine(forecast,
-                    "事业运 ★★★★★（太阳与双鱼座相刑 -1；太阳在你的第十宫 +1；"
-                    "月亮在你的第十宫停留约60小时 +1；新月落在你的第十宫 +1）"),
+                        "事业运 ★★★★★（太阳与双鱼座相刑 -1；太阳在你的第十宫 +1；"
+                        "月亮在你的第十宫停留约60小时 +1；新月落在你的第十宫 +1）"),
             -1);
   EXPECT_NE(IndexOfLine(forecast, "12月13日 周日　月亮在水瓶座（第十二宫）　最佳：健康　稍弱：爱情"), -1);
   EXPECT_EQ(Title(page), "双鱼座本周运程 - Velmora 星座运程");
@@ -74,7 +74,8 @@ TEST(ForecastPage, TheWeeksForecastStandsBetweenItsMarkersWithTheFactsItUsed) {
 TEST(ForecastPage, EachSignReadsItsOwnForecast) {
   std::set<std::vector<std::string>> forecasts;
   for (int number = 1; number <= 12; ++number) {
-    const std::vector<std::string> forecast = LinesBetween(PageTextLines(Forecast(number)), kForecastStart, kForecastEnd);
+    const std::vector<std::string> forecast =
+        LinesBetween(PageTextLines(Forecast(number)), kForecastStart, kForecastEnd);
     ASSERT_FALSE(forecast.empty()) << number;
     EXPECT_EQ(forecast[0].substr(0, 9), GbkToUtf8(ConstellationNames()[static_cast<std::size_t>(number - 1)]));
     forecasts.insert(forecast);
