@@ -1,14 +1,12 @@
 #include "services/week_sky.h"
 
-#include <libnova/lunar.h>
-#include <libnova/nutation.h>
-#include <libnova/solar.h>
-
 #include <chrono>
 #include <cmath>
 #include <functional>
 #include <mutex>
 
+#include "calendar/apparent_longitudes.h"
+#include "calendar/delta_t.h"
 #include "calendar/libnova_lock.h"
 
 namespace velmora::services {
@@ -17,54 +15,17 @@ namespace {
 constexpr double kUnixEpochJulianDay = 2440587.5;
 constexpr double kSecondsPerDay = 86400;
 constexpr double kJ2000 = 2451545.0;
-constexpr double kDaysPerJulianCentury = 36525;
 constexpr double kDaysPerJulianYear = 365.25;
-constexpr double kAberrationArcseconds = 20.4898;
 constexpr std::time_t kUtcOffset = 8 * 3600;
-// Terms of the lunar series below this size are left out: the longitude
-// stays within 0.0011 degrees (four seconds of the Moon's motion) of the full
-// series at a thirtieth of its cost.
-constexpr double kLunarSeriesPrecision = 1e-6;
 // Sampling steps short enough that no two changes fall between samples: the
 // Moon moves at most 1.6 degrees in two hours, its elongation as little.
 constexpr std::time_t kMoonStep = 2 * 3600;
 constexpr std::time_t kSunStep = 24 * 3600;
 
-// ΔT = TT − UT in seconds (Espenak and Meeus, "Five Millennium Canon of Solar
-// Eclipses", 2006): their polynomial for 2005–2050, the long-term parabola of
-// Morrison and Stephenson elsewhere. At a minute's resolution the weeks of
-// any other century would not need more.
-double DeltaTSeconds(double year) {
-  if (year >= 2005 && year < 2050) {
-    const double t = year - 2000;
-    return 62.92 + (0.32217 + 0.005589 * t) * t;
-  }
-  const double u = (year - 1820) / 100;
-  return -20 + 32 * u * u;
-}
-
 // The ephemeris Julian day of a clock moment.
 double EphemerisDay(std::time_t moment) {
   const double ut = kUnixEpochJulianDay + static_cast<double>(moment) / kSecondsPerDay;
   return ut + DeltaTSeconds(2000 + (ut - kJ2000) / kDaysPerJulianYear) / kSecondsPerDay;
-}
-
-// Degrees from the equinox of J2000 to that of date along the ecliptic: the
-// general precession in longitude (IAU 1976, Meeus eq. 21.6). The ecliptic's
-// own slow turn moves a body five degrees off it by less than two arcseconds.
-double PrecessionSinceJ2000(double jde) {
-  const double t = (jde - kJ2000) / kDaysPerJulianCentury;
-  return (5029.0966 + (1.11113 - 0.000006 * t) * t) * t / 3600;
-}
-
-// libnova's nutation in longitude, in degrees. ln_get_nutation reuses its last
-// result for any moment within 0.1 day of it; asking first for a moment a
-// day away makes the answer independent of earlier calls.
-double NutationInLongitude(double jde) {
-  ln_nutation nutation;
-  ln_get_nutation(jde + 1, &nutation);
-  ln_get_nutation(jde, &nutation);
-  return nutation.longitude;
 }
 
 double Normalized(double degrees) {
@@ -135,18 +96,13 @@ BeijingTime BeijingTimeOf(std::time_t moment) {
 double MoonLongitude(std::time_t moment) {
   const double jde = EphemerisDay(moment);
   const std::lock_guard<std::mutex> lock(LibnovaMutex());
-  ln_lnlat_posn moon;  // on the ecliptic and equinox of J2000
-  ln_get_lunar_ecl_coords(jde, &moon, kLunarSeriesPrecision);
-  return Normalized(moon.lng + PrecessionSinceJ2000(jde) + NutationInLongitude(jde));
+  return Normalized(ApparentLunarLongitude(jde));
 }
 
 double SunLongitude(std::time_t moment) {
   const double jde = EphemerisDay(moment);
   const std::lock_guard<std::mutex> lock(LibnovaMutex());
-  ln_helio_posn sun;  // geometric, on the ecliptic and equinox of J2000
-  ln_get_solar_geom_coords(jde, &sun);
-  return Normalized(sun.L + PrecessionSinceJ2000(jde) + NutationInLongitude(jde) -
-                    kAberrationArcseconds / 3600 / sun.R);
+  return Normalized(ApparentSolarLongitude(jde));
 }
 
 int SignOfLongitude(double degrees) { return static_cast<int>(Normalized(degrees) / 30) % kSignCount; }

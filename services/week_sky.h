@@ -2,8 +2,9 @@
 // The sky of one week as the weekly forecasts read it. The week runs from
 // Monday 00:00 to the next Monday 00:00 in UTC+8 (Beijing time); within it
 // the moments the Moon enters a sign, the moments of the Moon's four
-// principal phases, and the Sun's signs. Positions come from libnova: the
-// apparent geocentric ecliptic longitude of date of the Moon and the Sun.
+// principal phases, and the Sun's signs. Positions are the apparent geocentric
+// ecliptic longitudes of date of calendar/apparent_longitudes.h (libnova), at
+// the clock moment turned into dynamical time with ΔT (calendar/delta_t.h).
 // Signs are tropical, 30 degrees each from the vernal equinox, numbered
 // 0 (白羊座) to 11 (双鱼座).
 

@@ -3,12 +3,10 @@
 // the windows load its pages in their hidden browsers and show the texts a
 // user reads; with the service down they show their error and an empty text.
 
-#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <filesystem>
 #include <fstream>
 
 #include "app/bundled_service.h"
@@ -21,9 +19,9 @@
 #include "app/tform12.h"
 #include "app/tform13.h"
 #include "online/horoscope_readings.h"
-#include "platform/qt/local_file_scheme.h"
 #include "services/horoscope_pages.h"
 #include "services/sources.h"
+#include "tests/app/window_test_main.h"
 #include "tests/services/page_text.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
@@ -46,18 +44,10 @@ class RecordingDialogs : public Dialogs {
   }
 };
 
-// A program folder with the databases, the answering service and its
-// addresses (services.ini: the built one, or the given text).
+// A copy of the program folder, with other service addresses when given.
 void FillProgramFolder(const testing::TestFolder& folder, const std::string& addresses = {}) {
-  testing::CopyBuiltDatabases(folder);
-  const std::string built = testing::BuiltProgramFolder();
-  for (const char* file : {"logo.htm", "sound.wav", "data/services.db", "data/services.ini"}) {
-    std::filesystem::copy_file(built + file, folder.Path() + file);
-  }
-  std::filesystem::create_symlink(built + "velmora-services", folder.Path() + "velmora-services");
-  if (!addresses.empty()) {
-    std::ofstream(folder.Path() + "data/services.ini", std::ios::trunc) << addresses;
-  }
+  testing::CopyBuiltProgramFolder(folder);
+  if (!addresses.empty()) std::ofstream(folder.Path() + "data/services.ini", std::ios::trunc) << addresses;
 }
 
 // The main window with its secondary windows.
@@ -206,13 +196,8 @@ class HoroscopeWindowsTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  RegisterLocalFileScheme();
-  QApplication application(argc, argv);
   HoroscopeWindowsTest test;
-  return QTest::qExec(&test, argc, argv);
+  return velmora::testing::RunWindowTest(test, argc, argv);
 }
 
 #include "horoscope_windows_test.moc"
