@@ -21,6 +21,7 @@
 #include "online/horoscope_readings.h"
 #include "services/horoscope_pages.h"
 #include "services/sources.h"
+#include "tests/app/recording_dialogs.h"
 #include "tests/app/window_test_main.h"
 #include "tests/services/page_text.h"
 #include "tests/test_folder.h"
@@ -34,16 +35,6 @@ namespace {
 
 constexpr int kAnswerTimeoutMs = 20000;
 
-class RecordingDialogs : public Dialogs {
- public:
-  std::vector<std::string> messages;  // UTF-8
-  void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
-  bool Confirm(const std::string&) override { return false; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
-
 // A copy of the program folder, with other service addresses when given.
 void FillProgramFolder(const testing::TestFolder& folder, const std::string& addresses = {}) {
   testing::CopyBuiltProgramFolder(folder);
@@ -56,7 +47,7 @@ struct Program {
     windows = CreateSecondaryWindows(&window);
     window.SetSecondaryWindows(&windows);
   }
-  RecordingDialogs dialogs;
+  testing::RecordingDialogs dialogs;
   TForm1 window;
   SecondaryWindows windows{};
 };
