@@ -1,5 +1,8 @@
 #include "app/secondary_windows.h"
 
+#include "app/tform1.h"
+#include "app/tform12.h"
+#include "app/tform13.h"
 #include "app/tform7.h"
 
 
@@ -20,7 +23,7 @@ void SecondaryWindow::ShowCentred() {
   activateWindow();
 }
 
-SecondaryWindows CreateSecondaryWindows(QWidget* mainWindow) {
+SecondaryWindows CreateSecondaryWindows(TForm1* mainWindow) {
   auto make = [mainWindow](const char* name, const char* caption) {
     return new SecondaryWindow(name, QString::fromUtf8(caption), mainWindow);
   };
@@ -29,8 +32,8 @@ SecondaryWindows CreateSecondaryWindows(QWidget* mainWindow) {
   windows.TForm7 = new TForm7(mainWindow);
   windows.TForm9 = make("TForm9", "Velmora");
   windows.TForm11 = make("TForm11", "公司起名");
-  windows.TForm12 = make("TForm12", "本周星座运程");
-  windows.TForm13 = make("TForm13", "生日密码");
+  windows.TForm12 = new TForm12(*mainWindow);
+  windows.TForm13 = new TForm13(*mainWindow);
   windows.TForm14 = make("TForm14", "在线姓名测试");
   windows.TForm3 = make("TForm3", "在线姓名评分");
   return windows;

@@ -21,6 +21,8 @@
 #include "app/chn_calendar.h"
 #include "app/chn_calendar_picker.h"
 #include "app/gender_panel.h"
+#include "app/tform12.h"
+#include "app/tform13.h"
 #include "app/tform7.h"
 #include "app/click_sound.h"
 #include "app/gradient_progress.h"
@@ -32,6 +34,7 @@
 #include "calendar/startup_lunar.h"
 #include "online/bazi_readings.h"
 #include "online/browser_automation.h"
+#include "online/horoscope_readings.h"
 #include "platform/qt/local_file_scheme.h"
 #include "readings/bone_weight.h"
 #include "readings/decimal_text.h"
@@ -137,9 +140,9 @@ void TForm1::BuildMenus() {
   names->addSeparator();
   entry(names, "N41", "在线姓名评分", &TForm1::N41Click);
   QMenu* signs = group("星座查询");
-  entry(signs, "N39", "本周星座查询", nullptr);
+  entry(signs, "N39", "本周星座查询", &TForm1::N39Click);
   QMenu* extensions = group("神算扩展");
-  entry(extensions, "N44", "生日密码", nullptr);
+  entry(extensions, "N44", "生日密码", &TForm1::N44Click);
   extensions->addSeparator();
   entry(extensions, "N18", "半仙读心", &TForm1::N18Click);
   extensions->addSeparator();
@@ -663,6 +666,24 @@ void TForm1::N41Click() {
 void TForm1::N59Click() {
   PlayClickSound();
   if (secondaryWindows_) secondaryWindows_->TForm14->ShowCentred();
+}
+
+void TForm1::N39Click() {
+  PlayClickSound();
+  if (OfflineForService(addresses_, Service::Forecast)) {
+    suiMSNPopForm1->ShowMessage(FromGbkMessage(OfflineMessage()));
+    return;
+  }
+  if (secondaryWindows_) secondaryWindows_->TForm12->ShowCentred();
+}
+
+void TForm1::N44Click() {
+  PlayClickSound();
+  if (OfflineForService(addresses_, Service::Birthday)) {
+    dialogs_.ShowMessage(OfflineMessage());
+    return;
+  }
+  if (secondaryWindows_) secondaryWindows_->TForm13->ShowCentred();
 }
 
 void TForm1::JAVA1Click() {

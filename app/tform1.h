@@ -57,6 +57,7 @@ class TForm1 : public QMainWindow {
   ValueLabels& Values() { return valueLabels_; }
   ReportPage& Page() { return reportPage_; }
   ReferenceDb& Database() { return ADOQuery1_; }
+  Dialogs& StandardDialogs() { return dialogs_; }
   const std::string& Folder() const { return programFolder_; }
 
   void ShowWorkPanel(WorkPanel panel);
@@ -123,6 +124,8 @@ class TForm1 : public QMainWindow {
   void HTM1Click();
   void N41Click();
   void N59Click();
+  void N39Click();
+  void N44Click();
   void JAVA1Click();
 
  protected:

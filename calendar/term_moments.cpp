@@ -1,11 +1,9 @@
 #include "calendar/term_moments.h"
 
-#include <libnova/nutation.h>
-#include <libnova/solar.h>
-
 #include <array>
 #include <cmath>
 
+#include "calendar/apparent_longitudes.h"
 #include "calendar/day_number.h"
 #include "calendar/delta_t.h"
 #include "calendar/libnova_lock.h"
@@ -21,34 +19,10 @@ constexpr double kJulianDayOfDayNumberZero = 1721424.5;  // 00:00 UT of 0001-01-
 constexpr double kUtcOffsetDays = 8.0 / 24;
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerJulianYear = 365.25;
-constexpr double kDaysPerJulianCentury = 36525;
-constexpr double kAberrationArcseconds = 20.4898;
 constexpr double kMeanDegreesPerDay = 360 / 365.2422;
 constexpr double kToleranceDegrees = 1e-7;  // about 9 ms of the Sun's motion
 
 double DecimalYear(double julianDay) { return 2000 + (julianDay - kJ2000) / kDaysPerJulianYear; }
-
-// The Sun's apparent ecliptic longitude of date, in degrees; holds LibnovaMutex.
-// libnova 0.16 gives the geometric position on the ecliptic and equinox of
-// J2000 (FK5), its own "apparent" longitude adds the nutation of date to that
-// and divides the aberration constant by 360 × 3600 instead of 3600, and its
-// ecliptic precession is an empty stub. So the longitude of date is built here:
-// the J2000 longitude, plus the general precession in longitude (IAU 1976,
-// Meeus eq. 21.6), plus libnova's nutation in longitude, minus the aberration
-// 20.4898″ / R (Meeus eq. 25.10). ln_get_nutation reuses its last result for
-// any moment within 0.1 day of it; asking first for a moment a day away makes
-// every longitude independent of earlier calls. (It takes its argument for UT
-// and adds its own ΔT, a minute late: far below a millisecond of the Sun.)
-double ApparentSolarLongitude(double jde) {
-  ln_helio_posn sun;
-  ln_get_solar_geom_coords(jde, &sun);
-  ln_nutation nutation;
-  ln_get_nutation(jde + 1, &nutation);
-  ln_get_nutation(jde, &nutation);
-  const double t = (jde - kJ2000) / kDaysPerJulianCentury;
-  const double precessionArcseconds = (5029.0966 + (1.11113 - 0.000006 * t) * t) * t;
-  return sun.L + precessionArcseconds / 3600 + nutation.longitude - kAberrationArcseconds / 3600 / sun.R;
-}
 
 // The ephemeris moment the Sun reaches the longitude, by secant steps from a
 // guess a few hours off.

@@ -2,11 +2,13 @@
 // work panel and the open calendar drop-down. Run by scripts/screenshots.sh.
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <functional>
 #include <QDir>
 #include <QScreen>
 #include <QTimer>
@@ -16,6 +18,8 @@
 #include "app/name_edit.h"
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
+#include "app/tform12.h"
+#include "app/tform13.h"
 #include "app/tform7.h"
 #include "app/tform1.h"
 #include "platform/qt/local_file_scheme.h"
@@ -26,6 +30,11 @@ void Wait(int ms) {
   QEventLoop loop;
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);
   loop.exec();
+}
+
+// Waits until the condition holds, at most the time given.
+void WaitFor(const std::function<bool()>& condition, int ms) {
+  for (int waited = 0; waited < ms && !condition(); waited += 100) Wait(100);
 }
 
 void Save(const QString& name, const QRect& area) {
@@ -114,5 +123,19 @@ int main(int argc, char** argv) {
   windows.TForm7->ShowFolkRuleView();
   Wait(600);
   Save("tform7_folk_rule", windows.TForm7->frameGeometry());
+  windows.TForm7->hide();
+
+  window.N39Click();
+  windows.TForm12->SelectIndex(11);
+  windows.TForm12->xpbtn1Click();
+  WaitFor([&] { return !windows.TForm12->memo1->toPlainText().isEmpty(); }, 20000);
+  Wait(600);
+  Save("tform12_forecast", windows.TForm12->frameGeometry());
+  windows.TForm12->hide();
+  window.N44Click();
+  windows.TForm13->xpbtn1Click();
+  WaitFor([&] { return windows.TForm13->Memo1->blockCount() > 4; }, 20000);
+  Wait(600);
+  Save("tform13_birthday", windows.TForm13->frameGeometry());
   return 0;
 }

@@ -176,5 +176,23 @@ TEST(ServiceOverHttp, AnswersAreTheHandlersPagesByteForByteInGbk) {
   EXPECT_EQ(picture->body.substr(1, 3), "PNG");
 }
 
+TEST(ServiceOverHttp, HoroscopePagesArriveAsTheHandlersWriteThem) {
+  RunningServer server;
+  httplib::Client client = server.Client();
+  for (const std::string path : {"/yuncheng_xingzuo_new.php?type=w&xingzuo=12", "/birthday/2-29.htm"}) {
+    const auto answer = client.Get(path);
+    ASSERT_TRUE(answer) << path;
+    EXPECT_EQ(answer->status, 200) << path;
+    EXPECT_EQ(answer->get_header_value("Content-Type"), "text/html; charset=gbk");
+    const std::size_t query = path.find('?');
+    std::multimap<std::string, std::string> parameters;
+    if (query != std::string::npos) parameters = {{"type", "w"}, {"xingzuo", "12"}};
+    EXPECT_EQ(answer->body, Answer(path.substr(0, query), parameters, "127.0.0.1", ProgramSources()).body) << path;
+  }
+  const auto missing = client.Get("/birthday/2-30.htm");
+  ASSERT_TRUE(missing);
+  EXPECT_EQ(missing->status, 404);
+}
+
 }  // namespace
 }  // namespace velmora::services
