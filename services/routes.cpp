@@ -1,5 +1,6 @@
 #include "services/routes.h"
 
+#include "services/naming_pages.h"
 #include "services/static_files.h"
 
 namespace velmora::services {
@@ -8,7 +9,9 @@ const std::vector<Route>& RouteTable() {
   // One family of routes per group of readings.
   static const std::vector<Route> routes = [] {
     std::vector<Route> all;
-    for (const std::vector<Route>& family : std::initializer_list<std::vector<Route>>{}) {
+    for (const std::vector<Route>& family : std::initializer_list<std::vector<Route>>{
+             NamingRoutes(),
+         }) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;
