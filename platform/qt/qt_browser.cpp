@@ -66,12 +66,19 @@ QtBrowser::QtBrowser(QObject* parent) : QObject(parent), page_(NewPage(this, nul
 
 void QtBrowser::Connect() {
   InstallLocalFileScheme(page_->profile());
+  // Handlers run scripts and wait for their answers, which the engine cannot
+  // give while it is still inside its own notification: they run once the
+  // notification has returned.
   static_cast<FramePage*>(page_)->frameComplete = [this] {
-    if (documentComplete_) documentComplete_(kFrameWindow);
+    QMetaObject::invokeMethod(
+        this, [this] { if (documentComplete_) documentComplete_(kFrameWindow); }, Qt::QueuedConnection);
   };
-  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
-    if (documentComplete_) documentComplete_(kTopLevelWindow);
-  });
+  connect(
+      page_, &QWebEnginePage::loadFinished, this,
+      [this](bool) {
+        if (documentComplete_) documentComplete_(kTopLevelWindow);
+      },
+      Qt::QueuedConnection);
   connect(page_, &QWebEnginePage::loadProgress, this, [this](int) {
     if (progress_) progress_();
   });
