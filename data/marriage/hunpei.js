@@ -67,9 +67,12 @@ function hunpeiDayNumber(date) {
   return Math.floor(Date.UTC(date.year, date.month - 1, date.day) / 86400000);
 }
 
-// The lunar year a birthday belongs to.
+// The lunar year a birthday of 1900 .. 2100 belongs to; throws RangeError
+// for another year.
 function lunarYearOf(date) {
-  if (date.year < HUNPEI_FIRST_YEAR) return date.year - 1;
+  if (!(date.year >= HUNPEI_FIRST_YEAR && date.year <= HUNPEI_LAST_YEAR)) {
+    throw new RangeError('year ' + date.year + ' outside ' + HUNPEI_FIRST_YEAR + '..' + HUNPEI_LAST_YEAR);
+  }
   var code = HUNPEI_SPRING_FESTIVALS.substr((date.year - HUNPEI_FIRST_YEAR) * 3, 3);
   var festival = Number(code.charAt(0)) * 100 + Number(code.substr(1));
   return date.month * 100 + date.day >= festival ? date.year : date.year - 1;
