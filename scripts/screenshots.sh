@@ -2,7 +2,8 @@
 # Takes screenshots of the running program under a virtual display:
 #   scripts/screenshots.sh OUTPUT_FOLDER
 # The main window at start-up, each work panel, the calendar drop-down, every
-# report page, the extra pages and the views of the 生男生女 window.
+# report page, the extra pages, the views of the 生男生女 window, the naming
+# windows with their proposals and the marriage window with a drawn match.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshots}")
