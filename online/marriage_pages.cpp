@@ -31,8 +31,8 @@ Service MarriageService(MarriageServer server) {
   return Service::Marriage1;
 }
 
-std::string MarriageAppletLine(const std::string& codeBase) {
-  return "<APPLET NAME=\"hunpei\" CODE=\"hunpei\" CODEBASE=\"" + codeBase +
+std::string MarriageAppletLine(const std::string& code, const std::string& codeBase) {
+  return "<APPLET NAME=\"" + code + "\" CODE=\"" + code + "\" CODEBASE=\"" + codeBase +
          "\" WIDTH=\"422\" HEIGHT=\"239\" ALIGN=\"Top\" ALT=\"If you had a java-enabled browser, you would see an "
          "applet here.\"></APPLET>";
 }
@@ -45,7 +45,7 @@ MarriagePage ComposeMarriagePage(MarriageServer server, const MarriagePageTexts&
     default: break;
   }
   MarriagePage page{"hpbx1.html", Filled(texts.pageB, addresses)};
-  page.lines.push_back(MarriageAppletLine(addresses.Base(MarriageService(server)) + CodeBasePath(server)));
+  page.lines.push_back(MarriageAppletLine("hunpei", addresses.Base(MarriageService(server)) + CodeBasePath(server)));
   const std::vector<std::string>& trailer = ReportTrailer();
   page.lines.insert(page.lines.end(), trailer.begin(), trailer.end());
   return page;

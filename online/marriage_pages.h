@@ -32,8 +32,9 @@ struct MarriagePage {
 // second server's, server five the fourth's.
 Service MarriageService(MarriageServer server);
 
-// The applet element appended to page B: code "hunpei", 422 x 239.
-std::string MarriageAppletLine(const std::string& codeBase);
+// The applet element of pages A and B, 422 x 239, such as code "hunpei" for
+// the line appended to page B.
+std::string MarriageAppletLine(const std::string& code, const std::string& codeBase);
 
 // The server's page with the addresses filled in.
 MarriagePage ComposeMarriagePage(MarriageServer server, const MarriagePageTexts& texts,

@@ -2,6 +2,7 @@
 
 #include "online/company_naming.h"
 #include "tests/expect_error.h"
+#include "tests/online/answer_text.h"
 #include "tests/online/fake_browser.h"
 #include "text/gbk.h"
 
@@ -57,11 +58,7 @@ TEST(CompanyNamingPage, ARadioWhoseValueIsNoNumberStopsTheHandler) {
   EXPECT_TRUE(page.submittedForms.empty());
 }
 
-std::string Lines(std::initializer_list<const char*> lines) {
-  std::string text;
-  for (const char* line : lines) text += Utf8ToGbk(line) + "\r\n";
-  return text;
-}
+using testing::AnswerText;
 
 TEST(CompanyNamingPage, TheAnswerIsCutAndNeverSubmittedAgain) {
   struct Case {
@@ -70,15 +67,15 @@ TEST(CompanyNamingPage, TheAnswerIsCutAndNeverSubmittedAgain) {
   };
   const Case cases[] = {
       // the proposals start two lines below the first marker
-      {Lines({"标题", "vu起名网--公司字号产生器 ", "说明", "1. 鑫源", "2. 华泰", "有偿起名服务   免费测试公司名   公司起名申请请表 ", "页脚"}),
+      {AnswerText({"标题", "vu起名网--公司字号产生器 ", "说明", "1. 鑫源", "2. 华泰", "有偿起名服务   免费测试公司名   公司起名申请请表 ", "页脚"}),
        "1. 鑫源\r\n2. 华泰\r\n"},
       // the marker without its final blank is another line: the copy starts at line 1
-      {Lines({"标题", "vu起名网--公司字号产生器", "1. 鑫源", "有偿起名服务   免费测试公司名   公司起名申请请表 "}),
+      {AnswerText({"标题", "vu起名网--公司字号产生器", "1. 鑫源", "有偿起名服务   免费测试公司名   公司起名申请请表 "}),
        "vu起名网--公司字号产生器\r\n1. 鑫源\r\n"},
       // no end marker: nothing
-      {Lines({"vu起名网--公司字号产生器 ", "说明", "1. 鑫源"}), ""},
+      {AnswerText({"vu起名网--公司字号产生器 ", "说明", "1. 鑫源"}), ""},
       // the end marker right after the first: nothing
-      {Lines({"vu起名网--公司字号产生器 ", "有偿起名服务   免费测试公司名   公司起名申请请表 "}), ""},
+      {AnswerText({"vu起名网--公司字号产生器 ", "有偿起名服务   免费测试公司名   公司起名申请请表 "}), ""},
   };
   for (const Case& c : cases) {
     FakeBrowser page = CompanyForm(CompanyNamingAnswerTitle(kDomain));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "online/personal_naming.h"
+#include "tests/online/answer_text.h"
 #include "tests/online/fake_browser.h"
 #include "text/gbk.h"
 
@@ -91,11 +92,7 @@ TEST(PersonalNamingPage, AFormWithoutAnUnnamedSubmitShowsTheErrorText) {
   EXPECT_TRUE(page.clickedElements.empty());
 }
 
-std::string Lines(std::initializer_list<const char*> lines) {
-  std::string text;
-  for (const char* line : lines) text += Utf8ToGbk(line) + "\r\n";
-  return text;
-}
+using testing::AnswerText;
 
 TEST(PersonalNamingPage, TheAnswerGivesTheIntroductionAndEachNameAfterAnEmptyLine) {
   struct Case {
@@ -104,25 +101,25 @@ TEST(PersonalNamingPage, TheAnswerGivesTheIntroductionAndEachNameAfterAnEmptyLin
   };
   const Case cases[] = {
       // the usual page
-      {Lines({"vu起名网", "介绍一", "介绍二", "http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲", "2. 刘乙",
+      {AnswerText({"vu起名网", "介绍一", "介绍二", "http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲", "2. 刘乙",
               "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！", "公司起名"}),
        "介绍一\r\n介绍二\r\n\r\n1. 刘甲\r\n\r\n2. 刘乙\r\n"},
       // the home-address line at line 0: no introduction
-      {Lines({"http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
+      {AnswerText({"http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
        "\r\n1. 刘甲\r\n"},
       // at line 1: nothing before it either
-      {Lines({"vu起名网", "http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
+      {AnswerText({"vu起名网", "http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
        "\r\n1. 刘甲\r\n"},
       // no home-address line: no introduction
-      {Lines({"vu起名网", "介绍", "三才五格起名返回", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
+      {AnswerText({"vu起名网", "介绍", "三才五格起名返回", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
        "\r\n1. 刘甲\r\n"},
       // no start marker: the names start at line 0
-      {Lines({"vu起名网", "http://127.0.0.1:8000", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
+      {AnswerText({"vu起名网", "http://127.0.0.1:8000", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
        "\r\nvu起名网\r\n\r\nhttp://127.0.0.1:8000\r\n\r\n1. 刘甲\r\n"},
       // no end marker: the introduction only
-      {Lines({"vu起名网", "介绍", "http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲"}), "介绍\r\n"},
+      {AnswerText({"vu起名网", "介绍", "http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲"}), "介绍\r\n"},
       // the address of another service is not the home address
-      {Lines({"vu起名网", "介绍", "http://127.0.0.1:9000", "三才五格起名返回", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
+      {AnswerText({"vu起名网", "介绍", "http://127.0.0.1:9000", "三才五格起名返回", "1. 刘甲", "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"}),
        "\r\n1. 刘甲\r\n"},
   };
   for (const Case& c : cases) {
@@ -140,7 +137,7 @@ TEST(PersonalNamingPage, TheAnswerGivesTheIntroductionAndEachNameAfterAnEmptyLin
 TEST(PersonalNamingPage, ASecondCompletionOfTheAnswerAppendsAgainAndOtherPagesShowTheErrorText) {
   FakeBrowser page;
   page.title = PersonalNamingAnswerTitle(kService.domain);
-  page.bodyText = Lines({"h", "介绍", "http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲",
+  page.bodyText = AnswerText({"h", "介绍", "http://127.0.0.1:8000", "三才五格起名返回", "1. 刘甲",
                          "·产生的姓名，考虑到了三才五格、性别、评分、读音字义等因素！"});
   LineBuffer answer, extract;
   const PersonalNamingRequest request{"男"_gbk, "3", "刘"_gbk};
