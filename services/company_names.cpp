@@ -141,8 +141,13 @@ std::vector<std::string> CompanyTrades(const Sources& sources) {
 }
 
 std::string SurnameElement(const Sources& sources, const std::string& surname) {
-  const std::optional<int> strokes = sources.StrokeCount(surname);
-  return strokes ? ElementOfNumber(*strokes) : std::string();
+  int strokes = 0;
+  for (std::size_t i = 0; i + 1 < surname.size(); i += 2) {
+    const std::optional<int> count = sources.StrokeCount(surname.substr(i, 2));
+    if (!count) return {};
+    strokes += *count;
+  }
+  return strokes > 0 ? ElementOfNumber(strokes) : std::string();
 }
 
 std::vector<ProposedCompanyName> ProposeCompanyNames(const Sources& sources, const CompanyRequest& request) {

@@ -17,7 +17,7 @@ namespace velmora::services {
 inline constexpr int kCompanyProposals = 24;
 
 struct CompanyRequest {
-  std::string surname;  // one character
+  std::string surname;  // one character, or two of a compound surname
   std::string trade;    // one of company_trades' 行业
   int length = 2;       // 2 or 3
 };
@@ -31,7 +31,8 @@ struct ProposedCompanyName {
 
 // The trades in their table order (the full names).
 std::vector<std::string> CompanyTrades(const Sources& sources);
-// The element of the surname's stroke count; empty when its strokes are unknown.
+// The element of the surname's strokes (both characters of a compound
+// surname); empty when a count is unknown.
 std::string SurnameElement(const Sources& sources, const std::string& surname);
 
 // Up to kCompanyProposals names, a character appearing in at most two of

@@ -37,11 +37,17 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, end - first);
 }
 
-// The surname field: one Chinese character whose strokes the tables hold.
-std::string Surname(const Query& query, const Sources& sources) {
+// The surname field: one Chinese character whose strokes the tables hold, or
+// two for a founder's compound surname.
+std::string Surname(const Query& query, const Sources& sources, std::size_t maxCharacters) {
   const std::string surname = Trimmed(query.Text(kNamingSurnameField));
-  if (surname.size() != 2 || static_cast<unsigned char>(surname[0]) < 0x81 || !sources.StrokeCount(surname)) {
-    throw BadRequest(std::string("参数 ") + kNamingSurnameField + " 应为一个汉字的姓（复姓只填第一个字）");
+  bool usable = !surname.empty() && surname.size() % 2 == 0 && surname.size() <= 2 * maxCharacters;
+  for (std::size_t i = 0; usable && i < surname.size(); i += 2) {
+    usable = static_cast<unsigned char>(surname[i]) >= 0x81 && sources.StrokeCount(surname.substr(i, 2));
+  }
+  if (!usable) {
+    throw BadRequest(std::string("参数 ") + kNamingSurnameField +
+                     (maxCharacters == 1 ? " 应为一个汉字的姓（复姓只填第一个字）" : " 应为一到两个汉字的姓"));
   }
   return surname;
 }
@@ -73,7 +79,7 @@ struct CompanyFields {
 
 CompanyFields ReadCompanyFields(const Query& query, const Sources& sources) {
   CompanyFields fields;
-  fields.request.surname = Surname(query, sources);
+  fields.request.surname = Surname(query, sources, 2);
   fields.request.length = query.Integer(kNamingLengthField, 2, 3);
   fields.request.trade = query.Text(kCompanyTradeField);
   const std::vector<std::string> trades = CompanyTrades(sources);
@@ -166,7 +172,7 @@ Page PersonalNamingForm(const Query& query, const Sources&) {
 
 Page PersonalNamingAnswer(const Query& query, const Sources& sources) {
   NameRequest request;
-  request.surname = Surname(query, sources);
+  request.surname = Surname(query, sources, 1);
   const std::string sex = query.Text(kNamingSexField);
   if (sex != "男"_gbk && sex != "女"_gbk) throw BadRequest(std::string("参数 ") + kNamingSexField + " 应为 男 或 女");
   request.girl = sex == "女"_gbk;

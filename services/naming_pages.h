@@ -2,7 +2,7 @@
 // The naming service's pages: the personal naming form (/chest/ming.htm) and
 // its answer (/chest/ming.asp, fields xing, xingbie 男|女, zishu 3|2), and the
 // company naming page (/chest/gs.htm: the form without fields, the answer with
-// xing, hangye, zishu 2|3). Titles name the host the request was sent to;
+// xing of one or two characters, hangye, zishu 2|3). Titles name the host the request was sent to;
 // the answers hold their proposals between the marker lines the naming
 // windows cut at. Pages are GBK.
 

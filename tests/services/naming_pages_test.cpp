@@ -301,6 +301,8 @@ TEST(NamingPages, BadRequestsGetTheServicesErrorPageWithAClearMessage) {
       {{{"xing", "刘"}, {"zishu", "2"}}, true, "缺少参数 hangye"},
       {{{"xing", "刘"}, {"hangye", "赌场"}, {"zishu", "2"}}, true, "参数 hangye 应为所列十二个行业之一"},
       {{{"hangye", trade}, {"zishu", "2"}}, true, "缺少参数 xing"},
+      {{{"xing", "欧阳锋"}, {"hangye", trade}, {"zishu", "2"}}, true, "参数 xing 应为一到两个汉字的姓"},
+      {{{"xing", "Li"}, {"hangye", trade}, {"zishu", "2"}}, true, "参数 xing 应为一到两个汉字的姓"},
   };
   for (const Case& c : cases) {
     std::multimap<std::string, std::string> gbk;
@@ -363,7 +365,10 @@ TEST(CompanyNamingPages, AnswerHoldsTwentyOrMoreNamesTwoLinesBelowTheFirstMarker
 TEST(CompanyNamingProposals, FollowTheSurnamesElementAndTheTradeAndCountTheirStrokes) {
   const Sources& sources = ProgramSources();
   const Table& characters = sources.TableNamed("company_name_characters");
-  for (const char* surname : {"刘", "王", "张", "欧", "钱"}) {
+  // 欧阳: the element of both characters' strokes (15 + 17 = 32, 木)
+  EXPECT_EQ(Utf8(SurnameElement(sources, "欧阳"_gbk)), "木");
+  EXPECT_EQ(CompanyAnswer("欧阳", "技术服务性行业", "2").status, 200);
+  for (const char* surname : {"刘", "王", "张", "欧", "钱", "欧阳"}) {
     const std::string own = SurnameElement(sources, Utf8ToGbk(surname));
     const std::string born = ElementBornOf(own);
     for (const int length : {2, 3}) {
