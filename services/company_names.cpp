@@ -1,9 +1,11 @@
 #include "services/company_names.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 
 #include "services/name_verdicts.h"
 #include "services/proposal_order.h"
@@ -13,6 +15,9 @@ namespace velmora::services {
 namespace {
 
 constexpr int kMaxUsesOfCharacter = 2;
+// How many names of one kinship are put in order: far more than a list takes
+// even when its characters run out.
+constexpr std::size_t kOrderedCandidates = 4096;
 
 struct NameCharacter {
   std::string character;
@@ -21,8 +26,9 @@ struct NameCharacter {
   std::string meaning;
 };
 
-// How closely a name's elements follow the surname's: every character born of
-// it, every character born of it or of its own element, anything else.
+// How closely a name's elements follow the surname's, best first: every
+// character born of it, every character born of it or of its own element,
+// anything else. A name's kinship is that of its weakest character.
 enum class Kinship { BornOf, BornOfOrSame, Other };
 
 bool SuitsTrade(const std::string& trades, const std::string& trade) {
@@ -58,18 +64,9 @@ std::vector<NameCharacter> TradeCharacters(const Sources& sources, const std::st
   return characters;
 }
 
-Kinship KinshipOf(const std::vector<const NameCharacter*>& name, const std::string& own, const std::string& born) {
-  if (std::all_of(name.begin(), name.end(), [&](const NameCharacter* c) { return c->element == born; })) {
-    return Kinship::BornOf;
-  }
-  if (std::all_of(name.begin(), name.end(), [&](const NameCharacter* c) { return c->element == born || c->element == own; })) {
-    return Kinship::BornOfOrSame;
-  }
-  return Kinship::Other;
-}
+using NameParts = std::span<const NameCharacter* const>;
 
-std::string Relation(Kinship kinship, const std::vector<const NameCharacter*>& name, const std::string& own,
-                     const std::string& born) {
+std::string Relation(Kinship kinship, NameParts name, const std::string& own, const std::string& born) {
   std::string elements;
   for (const NameCharacter* c : name) {
     if (elements.find(c->element) == std::string::npos) elements += c->element;
@@ -88,48 +85,77 @@ std::string Relation(Kinship kinship, const std::vector<const NameCharacter*>& n
 
 struct Candidate {
   std::uint64_t order = 0;
-  std::vector<const NameCharacter*> characters;
+  std::array<const NameCharacter*, 3> characters{};
+  std::size_t length = 0;
+  NameParts Parts() const { return {characters.data(), length}; }
 };
 
 // Every name of the given length from the pool of that kinship whose total
-// strokes are 吉 and whose kinship is exactly that one.
+// strokes are 吉 and whose kinship is exactly that one, in the order of
+// proposal; only the first kOrderedCandidates are kept.
 std::vector<Candidate> NamesOfKinship(Kinship kinship, const std::vector<NameCharacter>& all, const CompanyRequest& request,
                                       const std::string& own, const std::string& born, const Sources& sources) {
-  std::vector<const NameCharacter*> pool;
+  struct Part {
+    const NameCharacter* character;
+    int strokes;
+    Kinship kinship;  // of the character alone
+  };
+  std::vector<Part> pool;
+  int most = 0;
   for (const NameCharacter& c : all) {
-    if (kinship == Kinship::Other || c.element == born || (kinship == Kinship::BornOfOrSame && c.element == own)) {
-      pool.push_back(&c);
+    const Kinship alone = c.element == born ? Kinship::BornOf : c.element == own ? Kinship::BornOfOrSame : Kinship::Other;
+    if (alone <= kinship) {
+      pool.push_back({&c, c.strokes, alone});
+      most = std::max(most, c.strokes);
     }
   }
-  std::map<int, bool> goodTotals;
-  auto isGood = [&](int total) {
-    auto found = goodTotals.find(total);
-    if (found == goodTotals.end()) found = goodTotals.emplace(total, NumberVerdict(sources, total) == "吉"_gbk).first;
-    return found->second;
-  };
-  std::vector<Candidate> names;
-  auto consider = [&](const std::vector<const NameCharacter*>& name) {
+  const auto length = static_cast<std::size_t>(request.length);
+  std::vector<bool> goodTotal(static_cast<std::size_t>(most) * length + 1);
+  for (std::size_t total = 1; total < goodTotal.size(); ++total) {
+    goodTotal[total] = NumberVerdict(sources, static_cast<int>(total)) == "吉"_gbk;
+  }
+  // The name's kinship is its weakest character's.
+  auto fits = [&](std::initializer_list<std::size_t> at) {
     int total = 0;
-    for (const NameCharacter* c : name) total += c->strokes;
-    if (!isGood(total) || KinshipOf(name, own, born) != kinship) return;
-    std::string text = request.surname + request.trade;
-    for (const NameCharacter* c : name) text += c->character;
-    names.push_back({ProposalOrder(text), name});
+    Kinship weakest = Kinship::BornOf;
+    for (const std::size_t i : at) {
+      total += pool[i].strokes;
+      weakest = std::max(weakest, pool[i].kinship);
+    }
+    return weakest == kinship && goodTotal[static_cast<std::size_t>(total)];
   };
-  for (const NameCharacter* a : pool) {
-    for (const NameCharacter* b : pool) {
+  auto earlier = [](const Candidate& x, const Candidate& y) { return x.order < y.order; };
+  std::vector<Candidate> kept;  // a heap whose front is the latest kept
+  auto keep = [&](std::uint64_t order, std::initializer_list<std::size_t> at) {
+    if (kept.size() == kOrderedCandidates && order >= kept.front().order) return;
+    Candidate candidate{order, {}, at.size()};
+    std::size_t i = 0;
+    for (const std::size_t each : at) candidate.characters[i++] = pool[each].character;
+    if (kept.size() == kOrderedCandidates) {
+      std::pop_heap(kept.begin(), kept.end(), earlier);
+      kept.back() = candidate;
+    } else {
+      kept.push_back(candidate);
+    }
+    std::push_heap(kept.begin(), kept.end(), earlier);
+  };
+  const std::uint64_t seed = ProposalOrder(request.surname + request.trade);
+  for (std::size_t a = 0; a < pool.size(); ++a) {
+    const std::uint64_t first = ProposalOrder(seed, a);
+    for (std::size_t b = 0; b < pool.size(); ++b) {
       if (b == a) continue;
-      if (request.length == 2) {
-        consider({a, b});
+      const std::uint64_t second = ProposalOrder(first, b);
+      if (length == 2) {
+        if (fits({a, b})) keep(second, {a, b});
         continue;
       }
-      for (const NameCharacter* c : pool) {
-        if (c != a && c != b) consider({a, b, c});
+      for (std::size_t c = 0; c < pool.size(); ++c) {
+        if (c != a && c != b && fits({a, b, c})) keep(ProposalOrder(second, c), {a, b, c});
       }
     }
   }
-  std::sort(names.begin(), names.end(), [](const Candidate& x, const Candidate& y) { return x.order < y.order; });
-  return names;
+  std::sort_heap(kept.begin(), kept.end(), earlier);
+  return kept;
 }
 
 }  // namespace
@@ -162,13 +188,13 @@ std::vector<ProposedCompanyName> ProposeCompanyNames(const Sources& sources, con
   for (const Kinship kinship : {Kinship::BornOf, Kinship::BornOfOrSame, Kinship::Other}) {
     for (const Candidate& candidate : NamesOfKinship(kinship, characters, request, own, born, sources)) {
       if (static_cast<int>(names.size()) == kCompanyProposals) return names;
-      if (std::any_of(candidate.characters.begin(), candidate.characters.end(),
-                      [&](const NameCharacter* c) { return uses[c] >= kMaxUsesOfCharacter; })) {
+      const NameParts parts = candidate.Parts();
+      if (std::any_of(parts.begin(), parts.end(), [&](const NameCharacter* c) { return uses[c] >= kMaxUsesOfCharacter; })) {
         continue;
       }
       ProposedCompanyName name;
       std::string meanings;
-      for (const NameCharacter* c : candidate.characters) {
+      for (const NameCharacter* c : parts) {
         ++uses[c];
         name.name += c->character;
         name.strokes += c->strokes;
@@ -176,7 +202,7 @@ std::vector<ProposedCompanyName> ProposeCompanyNames(const Sources& sources, con
       }
       name.verdict = NumberVerdict(sources, name.strokes);
       name.reason = "总笔划"_gbk + std::to_string(name.strokes) + "，"_gbk + NumberMotto(sources, name.strokes) + "。"_gbk +
-                    Relation(kinship, candidate.characters, own, born) + "。"_gbk + meanings + "。"_gbk;
+                    Relation(kinship, parts, own, born) + "。"_gbk + meanings + "。"_gbk;
       names.push_back(std::move(name));
     }
   }
