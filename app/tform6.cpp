@@ -3,8 +3,6 @@
 #include <QDesktopServices>
 #include <QPushButton>
 #include <QUrl>
-#include <QWebEnginePage>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "app/gradient_progress.h"
@@ -33,8 +31,6 @@ TForm6::TForm6(QWidget* mainWindow, std::string programFolder)
   WebBrowser1View->setObjectName("WebBrowser1");
   WebBrowser1View->setGeometry(0, kTopPanelHeight, kWindowSize.width(), kWindowSize.height() - kTopPanelHeight);
   WebBrowser1 = new QtBrowser(WebBrowser1View);
-  // The page is a local file whose script comes from the marriage server.
-  WebBrowser1->Page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
   WebBrowser1->OnProgress([this] { GradProgress1->Advance(); });
   WebBrowser1->OnDocumentComplete([this](BrowserWindow window) { WebBrowser1DocumentComplete(window); });
   connect(PDJButton1, &QPushButton::clicked, this, &TForm6::PDJButton1Click);

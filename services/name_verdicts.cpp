@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calendar/four_pillars.h"
+#include "readings/element_cycle.h"
 #include "readings/name_numerology.h"
 #include "text/gbk.h"
 #include "text/utf8.h"
@@ -73,9 +75,8 @@ std::string TalentsVerdict(const Sources& sources, const std::string& talents) {
 std::string ElementOfNumber(int number) { return ElementOfDigit(static_cast<char>('0' + number % 10)); }
 
 std::string ElementBornOf(const std::string& element) {
-  static const std::array<const std::string*, 5> kCycle = {&"木"_gbk, &"火"_gbk, &"土"_gbk, &"金"_gbk, &"水"_gbk};
-  for (std::size_t i = 0; i < kCycle.size(); ++i) {
-    if (*kCycle[i] == element) return *kCycle[(i + 1) % kCycle.size()];
+  for (const Element each : {Element::Metal, Element::Wood, Element::Water, Element::Fire, Element::Earth}) {
+    if (ElementName(each) == element) return ElementName(ElementInRelation(each, ElementRelation::Output));
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #include "services/routes.h"
 
+#include "services/bazi_pages.h"
 #include "services/naming_pages.h"
 #include "services/static_files.h"
 
@@ -10,6 +11,7 @@ const std::vector<Route>& RouteTable() {
   static const std::vector<Route> routes = [] {
     std::vector<Route> all;
     for (const std::vector<Route>& family : std::initializer_list<std::vector<Route>>{
+             BaziRoutes(),
              NamingRoutes(),
          }) {
       all.insert(all.end(), family.begin(), family.end());

@@ -12,6 +12,7 @@
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "platform/qt/gbk_qstring.h"
@@ -21,6 +22,15 @@ namespace velmora {
 namespace {
 
 constexpr int kScriptTimeoutMs = 5000;
+constexpr int kLateAnswerMs = 300;
+constexpr int kScriptingAttempts = 100;
+constexpr int kScriptingAttemptMs = 20;
+
+// The engine ends lines with LF; the program's texts end them with CR LF.
+std::string WithCrLf(QString text) {
+  text.replace("\r\n", "\n").replace('\n', "\r\n");
+  return ToGbk(text);
+}
 
 // A JavaScript string literal holding the text, whatever it contains.
 QString ScriptString(const std::string& gbk) {
@@ -66,19 +76,17 @@ QtBrowser::QtBrowser(QObject* parent) : QObject(parent), page_(NewPage(this, nul
 
 void QtBrowser::Connect() {
   InstallLocalFileScheme(page_->profile());
-  // Handlers run scripts and wait for their answers, which the engine cannot
-  // give while it is still inside its own notification: they run once the
-  // notification has returned.
+  // The program's own pages send forms to the answering service and show its
+  // pictures; local pages are otherwise kept off the network.
+  page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
   static_cast<FramePage*>(page_)->frameComplete = [this] {
-    QMetaObject::invokeMethod(
-        this, [this] { if (documentComplete_) documentComplete_(kFrameWindow); }, Qt::QueuedConnection);
+    if (documentComplete_) documentComplete_(kFrameWindow);
   };
-  connect(
-      page_, &QWebEnginePage::loadFinished, this,
-      [this](bool) {
-        if (documentComplete_) documentComplete_(kTopLevelWindow);
-      },
-      Qt::QueuedConnection);
+  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
+    if (!documentComplete_) return;
+    WaitForScripting();
+    documentComplete_(kTopLevelWindow);
+  });
   connect(page_, &QWebEnginePage::loadProgress, this, [this](int) {
     if (progress_) progress_();
   });
@@ -111,7 +119,10 @@ QVariant QtBrowser::RunScript(const QString& script) {
   if (!pending->answered) {
     // A script sent while a document is being replaced gets no answer.
     connect(page_, &QWebEnginePage::loadStarted, &loop, &QEventLoop::quit);
-    connect(page_, &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit);
+    // A script sent while the page was still loading is answered just after
+    // the load ends; one sent into a document being replaced never is.
+    connect(page_, &QWebEnginePage::loadFinished, &loop,
+            [&loop] { QTimer::singleShot(kLateAnswerMs, &loop, &QEventLoop::quit); });
     QTimer::singleShot(kScriptTimeoutMs, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
   }
@@ -119,15 +130,31 @@ QVariant QtBrowser::RunScript(const QString& script) {
   return pending->result;
 }
 
-std::string QtBrowser::Title() { return ToGbk(page_->title()); }
-
-std::string QtBrowser::BodyText() {
-  QString text = RunScript("document.body ? document.body.innerText : ''").toString();
-  text.replace("\r\n", "\n").replace('\n', "\r\n");
-  return ToGbk(text);
+void QtBrowser::WaitForScripting() {
+  // Right after a navigation that changed the page's process, the first
+  // scripts can go to the frame that is being torn down and never come back;
+  // a harmless script is sent until one is answered.
+  const QUrl url = page_->url();
+  for (int attempt = 0; attempt < kScriptingAttempts && page_->url() == url; ++attempt) {
+    auto answered = std::make_shared<bool>(false);
+    page_->runJavaScript("0", [answered](const QVariant&) { *answered = true; });
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&loop, answered] {
+      if (*answered) loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(kScriptingAttemptMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (*answered) return;
+  }
 }
 
-std::string QtBrowser::BodyHtml() { return ToGbk(RunScript("document.body ? document.body.outerHTML : ''").toString()); }
+std::string QtBrowser::Title() { return ToGbk(page_->title()); }
+
+std::string QtBrowser::BodyText() { return WithCrLf(RunScript("document.body ? document.body.innerText : ''").toString()); }
+
+std::string QtBrowser::BodyHtml() { return WithCrLf(RunScript("document.body ? document.body.outerHTML : ''").toString()); }
 
 std::string QtBrowser::DocumentHtml() {
   return ToGbk(RunScript("document.documentElement ? document.documentElement.outerHTML : ''").toString());

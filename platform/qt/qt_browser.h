@@ -49,6 +49,8 @@ class QtBrowser : public QObject, public Browser {
 
   void Connect();
   QVariant RunScript(const QString& script);
+  // Returns once the current document answers scripts (or gives up after a while).
+  void WaitForScripting();
   std::vector<BrowserElement> ElementsOf(const QString& collection);
 
   QWebEnginePage* page_;

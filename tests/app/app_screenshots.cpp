@@ -102,6 +102,21 @@ int main(int argc, char** argv) {
     Wait(1500);
     Save(name, frame);
   }
+  // The online chart readings, appended to the bone-weight page: shown from
+  // where the answer begins.
+  const std::pair<void (velmora::TForm1::*)(), const char*> online[] = {
+      {&velmora::TForm1::N4Click, "report_sizhu_online"},
+      {&velmora::TForm1::N16Click, "report_bazi_score_online"},
+  };
+  window.N32Click();
+  Wait(1500);
+  for (const auto& [command, name] : online) {
+    (window.*command)();
+    Wait(4000);
+    window.webbrowser1->page()->runJavaScript("window.scrollTo(0, document.body.scrollHeight)");
+    Wait(800);
+    Save(name, frame);
+  }
   windows.TForm7->ShowChartView();
   Wait(600);
   Save("tform7_chart", windows.TForm7->frameGeometry());

@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-#include <filesystem>
 #include <fstream>
 
 #include "app/bundled_service.h"
@@ -24,8 +23,9 @@
 #include "app/tform11.h"
 #include "app/tform6.h"
 #include "app/tform9.h"
-#include "platform/qt/local_file_scheme.h"
 #include "platform/qt/qt_browser.h"
+#include "tests/app/recording_dialogs.h"
+#include "tests/app/window_test_main.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
@@ -35,22 +35,6 @@ namespace {
 
 constexpr int kAnswerMs = 20000;
 
-class RecordingDialogs : public Dialogs {
- public:
-  std::vector<std::string> messages;
-  void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
-  bool Confirm(const std::string&) override { return false; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
-
-// A copy of the built program folder: the windows write their pages into it.
-void CopyProgramFolder(const testing::TestFolder& folder) {
-  std::filesystem::copy(testing::BuiltProgramFolder(), folder.Path(),
-                        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-}
-
 // The main window with its secondary windows on a program folder, the
 // bundled service started.
 struct Program {
@@ -59,7 +43,7 @@ struct Program {
     window.SetSecondaryWindows(&windows);
     window.Service().WaitUntilReady();
   }
-  RecordingDialogs dialogs;
+  testing::RecordingDialogs dialogs;
   TForm1 window;
   SecondaryWindows windows{};
 };
@@ -107,7 +91,7 @@ class NamingWindowsTest : public QObject {
  private slots:
   void PersonalNamingShowsTwentyOrMoreNamesOfTheSurname() {
     testing::TestFolder folder;
-    CopyProgramFolder(folder);
+    testing::CopyBuiltProgramFolder(folder);
     Program program(folder);
     TForm9& form = *program.windows.TForm9;
     program.window.flatedit1->setText(QString::fromUtf8("欧阳娜娜"));
@@ -143,7 +127,7 @@ class NamingWindowsTest : public QObject {
 
   void PersonalNamingSurnameBoxTakesOnlyChineseCharacters() {
     testing::TestFolder folder;
-    CopyProgramFolder(folder);
+    testing::CopyBuiltProgramFolder(folder);
     Program program(folder);
     TForm9& form = *program.windows.TForm9;
     form.Edit1->setText(QString::fromUtf8(" 刘 "));
@@ -161,7 +145,7 @@ class NamingWindowsTest : public QObject {
 
   void CompanyNamingShowsTwentyOrMoreNamesOnce() {
     testing::TestFolder folder;
-    CopyProgramFolder(folder);
+    testing::CopyBuiltProgramFolder(folder);
     Program program(folder);
     TForm11& form = *program.windows.TForm11;
     form.ShowCentred();
@@ -186,7 +170,7 @@ class NamingWindowsTest : public QObject {
 
   void ServiceDownShowsTheErrorTexts() {
     testing::TestFolder folder;
-    CopyProgramFolder(folder);
+    testing::CopyBuiltProgramFolder(folder);
     std::ofstream(folder.Path() + "data/services.ini") << "[naming]\nbase=http://127.0.0.1:9\n";
     Program program(folder);
     TForm9& personal = *program.windows.TForm9;
@@ -202,7 +186,7 @@ class NamingWindowsTest : public QObject {
 
   void MarriageWindowComputesAndDrawsTheMatch() {
     testing::TestFolder folder;
-    CopyProgramFolder(folder);
+    testing::CopyBuiltProgramFolder(folder);
     Program program(folder);
     TForm6& form = *program.windows.TForm6;
     struct Case {
@@ -259,7 +243,7 @@ class NamingWindowsTest : public QObject {
 
   void MarriageFormRefusesAnImpossibleDate() {
     testing::TestFolder folder;
-    CopyProgramFolder(folder);
+    testing::CopyBuiltProgramFolder(folder);
     Program program(folder);
     TForm6& form = *program.windows.TForm6;
     program.window.N67546451Click();
@@ -273,13 +257,8 @@ class NamingWindowsTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  RegisterLocalFileScheme();
-  QApplication application(argc, argv);
   NamingWindowsTest test;
-  return QTest::qExec(&test, argc, argv);
+  return testing::RunWindowTest(test, argc, argv);
 }
 
 #include "naming_windows_test.moc"

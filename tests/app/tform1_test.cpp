@@ -31,26 +31,14 @@
 #include "platform/qt/qt_browser.h"
 #include "platform/qt/local_file_scheme.h"
 #include "refdb/settings_file.h"
+#include "tests/app/window_test_main.h"
+#include "tests/app/recording_dialogs.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
 using namespace velmora;
 
 namespace {
-
-class RecordingDialogs : public Dialogs {
- public:
-  std::vector<std::string> messages;
-  std::optional<std::string> input;  // what the next input box answers (UTF-8)
-  std::string inputCaption;
-  void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
-  bool Confirm(const std::string&) override { return false; }
-  std::optional<std::string> InputBox(const std::string& caption, const std::string&, const std::string&) override {
-    inputCaption = GbkToUtf8(caption);
-    if (!input) return std::nullopt;
-    return Utf8ToGbk(*input);
-  }
-};
 
 // A program folder with the built databases and pages.
 void FillProgramFolder(const testing::TestFolder& folder) {
@@ -91,7 +79,7 @@ class TForm1Test : public QObject {
   void StartsWithTheViewerShowingTheStartPage() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Velmora  V2014 build 01.01"));
@@ -113,7 +101,7 @@ class TForm1Test : public QObject {
   void RestoresTheLastNameAndReportsAMissingDatabase() {
     testing::TestFolder folder;
     SettingsFile(SettingsFilePath(folder.Path())).Write("setup", "name", Utf8ToGbk("欧阳娜娜"));
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);  // no database in this folder
     QCOMPARE(window.flatedit1->text(), QString::fromUtf8("欧阳娜娜"));
     QCOMPARE(window.label21->text(), QString::fromUtf8("欧阳娜娜"));
@@ -125,7 +113,7 @@ class TForm1Test : public QObject {
   void EveryPanelCommandLeavesOnePanelVisible() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const std::pair<void (TForm1::*)(), WorkPanel> commands[] = {
         {&TForm1::XPButton1Click, WorkPanel::GenderPanel},
@@ -145,7 +133,7 @@ class TForm1Test : public QObject {
   void PopupMenusOpenAtFixedOffsetsFromTheWindow() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     for (const QPoint& at : {QPoint(0, 0), QPoint(150, 10)}) {
@@ -163,7 +151,7 @@ class TForm1Test : public QObject {
   void NameBoxFiltersTypedKeysButNotPastedText() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     NameEdit* box = window.flatedit1;
     Type(box, "ab 12Z");
@@ -179,7 +167,7 @@ class TForm1Test : public QObject {
   void LeavingTheNameBoxCutsOrRejectsTheName() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     const std::pair<const char*, const char*> cases[] = {
@@ -199,7 +187,7 @@ class TForm1Test : public QObject {
   void TogglesFlipTheirCaptions() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTest::mouseClick(window.FlatButton1, Qt::LeftButton);
     QCOMPARE(window.FlatButton1->text(), QString::fromUtf8("女"));
@@ -233,7 +221,7 @@ class TForm1Test : public QObject {
   void PublishedPagesRenderAsHtmlDecodedAsGbk() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     for (const char* text : {"第一页：姓名测算", "第二页：同一文件再次发布"}) {
@@ -252,7 +240,7 @@ class TForm1Test : public QObject {
   void NameCommandPublishesRemembersTheNameAndRunsFromEveryTrigger() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
@@ -281,7 +269,7 @@ class TForm1Test : public QObject {
   void BoneWeightAndYearlyCommandsShowTheirPages() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.chnclndrpckr1->ChnCalendar()->SetDateTime({{1990, 5, 27}});
@@ -303,7 +291,7 @@ class TForm1Test : public QObject {
   void NamePickerFillsGridsAndComposesTheName() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     NamePickerPanel* picker = window.NamePicker();
     QCOMPARE(picker->suiListBox1->count(), 6);  // the start-up entries
@@ -332,7 +320,7 @@ class TForm1Test : public QObject {
   void ClickingTheCurrentStartUpEntryFillsTheGrids() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     window.flatedit1->setText(QString::fromUtf8("李四"));
@@ -352,7 +340,7 @@ class TForm1Test : public QObject {
   void PhoneNumerologyAnswersInAMessageBox() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const std::pair<std::optional<std::string>, std::vector<std::string>> cases[] = {
         {std::string("1234567"), {"手机号码：1234567\r\r吉凶预测：和气致祥，必获成功　吉"}},
@@ -376,7 +364,7 @@ class TForm1Test : public QObject {
     for (const char* page : {"data/mind_reader.htm", "data/past_life.htm", "data/wedding_days.htm"}) {
       std::filesystem::copy_file(testing::BuiltProgramFolder() + page, folder.Path() + page);
     }
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.Page().BeginPage("kept", "page");
@@ -401,7 +389,7 @@ class TForm1Test : public QObject {
   void FiveElementNamingPublishesItsPage() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.chnclndrpckr1->ChnCalendar()->SetDateTime({{2000, 1, 1}});
@@ -420,7 +408,7 @@ class TForm1Test : public QObject {
     const std::string folder = root.Path() + "命理 文件夹/";
     std::filesystem::create_directories(folder + "data");
     std::filesystem::copy_file(testing::BuiltProgramFolder() + "logo.htm", folder + "logo.htm");
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder, dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.Page().BeginPage("t", "s");
@@ -435,7 +423,7 @@ class TForm1Test : public QObject {
   void ACommandClickLeavesTheNameBoxFirst() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -450,7 +438,7 @@ class TForm1Test : public QObject {
   void InputMethodTextIsFilteredLikeTypedText() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("zhang 3张三"));
@@ -491,7 +479,7 @@ class TForm1Test : public QObject {
   void APublishThatCannotWriteKeepsTheViewerWhereItWas() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const QUrl before = window.webbrowser1->url();
     std::filesystem::create_directory(folder.Path() + "ssbx.htm1.tmp");  // the file cannot be written
@@ -506,7 +494,7 @@ class TForm1Test : public QObject {
   void ClosingDeletesTheTemporaryFilesOnly() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     {
       TForm1 window(folder.Path(), dialogs);
       window.show();
@@ -520,13 +508,8 @@ class TForm1Test : public QObject {
 };
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  RegisterLocalFileScheme();
-  QApplication application(argc, argv);
   TForm1Test test;
-  return QTest::qExec(&test, argc, argv);
+  return velmora::testing::RunWindowTest(test, argc, argv);
 }
 
 #include "tform1_test.moc"

@@ -6,7 +6,6 @@
 // "$(service:NAME)" stands where a marriage server's address goes.
 
 #include <fstream>
-#include <iostream>
 #include <iterator>
 #include <optional>
 #include <stdexcept>
@@ -18,6 +17,7 @@
 #include "report/report_page.h"
 #include "text/gbk.h"
 #include "text/text_lines.h"
+#include "tools/tool_main.h"
 
 namespace {
 
@@ -67,15 +67,6 @@ void Build(const std::string& templatePath, const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: build_marriage_pages TEMPLATE OUTPUT_FOLDER\n";
-    return 2;
-  }
-  try {
-    Build(argv[1], argv[2]);
-  } catch (const std::exception& error) {
-    std::cerr << "build_marriage_pages: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return velmora::tools::RunTool(argc, argv, "build_marriage_pages", "TEMPLATE OUTPUT_FOLDER",
+                                 [](const std::vector<std::string>& args) { Build(args[0], args[1]); });
 }

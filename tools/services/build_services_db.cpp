@@ -27,6 +27,7 @@
 #include "tools/refdb/gbk_ideographs.h"
 #include "tools/refdb/tsv.h"
 #include "tools/refdb/unicode_text.h"
+#include "tools/tool_main.h"
 
 namespace velmora::tools {
 namespace {
@@ -123,15 +124,8 @@ void Build(const std::string& dataFolder, const std::string& sourceFolder, const
 }  // namespace velmora::tools
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: build_services_db DATA_FOLDER SOURCE_FOLDER UNIHAN_READINGS\n";
-    return 2;
-  }
-  try {
-    velmora::tools::Build(argv[1], argv[2], argv[3]);
-  } catch (const std::exception& error) {
-    std::cerr << "build_services_db: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return velmora::tools::RunTool(argc, argv, "build_services_db", "DATA_FOLDER SOURCE_FOLDER UNIHAN_READINGS",
+                                 [](const std::vector<std::string>& args) {
+                                   velmora::tools::Build(args[0], args[1], args[2]);
+                                 });
 }
