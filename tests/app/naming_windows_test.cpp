@@ -3,7 +3,9 @@
 // the result labels, the match computed and drawn by the marriage pages' own
 // script, and the error texts when the service cannot be reached.
 
+#include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -246,8 +248,12 @@ class NamingWindowsTest : public QObject {
     testing::CopyBuiltProgramFolder(folder);
     Program program(folder);
     TForm6& form = *program.windows.TForm6;
-    program.window.N67546451Click();
+    // the menu entry of server three runs its command
+    program.window.PopupMenu2->findChild<QAction*>("N67546451")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(Evaluate(form.WebBrowser1View, "typeof onClick_hunpei").toString() == "function", kAnswerMs);
+    QVERIFY(Evaluate(form.WebBrowser1View, "document.getElementsByTagName('applet')[0].getAttribute('codebase')")
+                .toString()
+                .endsWith("/suanming/hunpei/"));
     AskForMatch(form.WebBrowser1View, QString::fromUtf8("王强"), "1990-05-01", QString::fromUtf8("赵敏"), "1990-02-30");
     QCOMPARE(Evaluate(form.WebBrowser1View, "document.getElementById('hunpei_text').innerText").toString(),
              QString::fromUtf8("女方的出生日期1990-2-30不存在。"));
