@@ -64,7 +64,7 @@ void TForm12::webbrowser2DocumentComplete(BrowserWindow) {
   try {
     TakeForecastAnswer(*webbrowser2, memo2_, shown_);
   } catch (const std::exception& error) {
-    main_.StandardDialogs().ShowMessage(Utf8ToGbk(error.what()));
+    main_.UserDialogs().ShowMessage(Utf8ToGbk(error.what()));
     return;
   }
   ShowFromTop(memo1, shown_);

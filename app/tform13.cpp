@@ -64,11 +64,11 @@ void TForm13::WebBrowser1DocumentComplete(BrowserWindow) {
   GradProgress1->SetPosition(100);
   try {
     if (!TakeBirthdayAnswer(*WebBrowser1, ToGbk(Label2->text()), Memo2_, shown_)) {
-      main_.StandardDialogs().ShowMessage(BirthdayErrorMessage());
+      main_.UserDialogs().ShowMessage(BirthdayErrorMessage());
       return;
     }
   } catch (const std::exception& error) {
-    main_.StandardDialogs().ShowMessage(Utf8ToGbk(error.what()));
+    main_.UserDialogs().ShowMessage(Utf8ToGbk(error.what()));
     return;
   }
   ShowFromTop(Memo1, shown_);

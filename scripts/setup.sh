@@ -12,6 +12,7 @@ packages=(
   libgumbo-dev libcpp-httplib-dev libpng-dev
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
   xvfb xauth
+  nodejs
 )
 
 missing=()

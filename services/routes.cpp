@@ -2,6 +2,7 @@
 
 #include "services/bazi_pages.h"
 #include "services/horoscope_pages.h"
+#include "services/naming_pages.h"
 #include "services/static_files.h"
 
 namespace velmora::services {
@@ -11,7 +12,7 @@ const std::vector<Route>& RouteTable() {
   static const std::vector<Route> routes = [] {
     std::vector<Route> all;
     for (const std::vector<Route>& family :
-         std::initializer_list<std::vector<Route>>{BaziRoutes(), HoroscopeRoutes()}) {
+         std::initializer_list<std::vector<Route>>{BaziRoutes(), HoroscopeRoutes(), NamingRoutes()}) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -13,14 +14,20 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWebEngineView>
+#include <functional>
 
+#include "app/bundled_service.h"
 #include "app/chn_calendar_picker.h"
+#include "app/gradient_progress.h"
 #include "app/name_edit.h"
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
+#include "app/tform11.h"
 #include "app/tform12.h"
 #include "app/tform13.h"
+#include "app/tform6.h"
 #include "app/tform7.h"
+#include "app/tform9.h"
 #include "app/tform1.h"
 #include "platform/qt/local_file_scheme.h"
 
@@ -40,6 +47,11 @@ void WaitFor(const std::function<bool()>& condition, int ms) {
 void Save(const QString& name, const QRect& area) {
   QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
       .save(qEnvironmentVariable("VELMORA_SCREENSHOTS") + "/" + name + ".png");
+}
+
+// Waits until the condition holds, at most 30 s.
+void WaitFor(const std::function<bool()>& condition) {
+  for (int i = 0; i < 300 && !condition(); ++i) Wait(100);
 }
 
 }  // namespace
@@ -137,5 +149,28 @@ int main(int argc, char** argv) {
   WaitFor([&] { return windows.TForm13->Memo1->blockCount() > 4; }, 20000);
   Wait(600);
   Save("tform13_birthday", windows.TForm13->frameGeometry());
+
+  window.Service().WaitUntilReady();
+  windows.TForm9->ShowCentred();
+  windows.TForm9->xpbtn1Click();
+  WaitFor([&] { return windows.TForm9->Label1->text().contains(QStringLiteral("20. ")); });
+  Wait(500);
+  Save("tform9_proposals", windows.TForm9->frameGeometry());
+  windows.TForm9->hide();
+  windows.TForm11->ShowCentred();
+  windows.TForm11->xpbtn1Click();
+  WaitFor([&] { return windows.TForm11->Label1->text().contains(QStringLiteral("20. ")); });
+  Wait(500);
+  Save("tform11_proposals", windows.TForm11->frameGeometry());
+  windows.TForm11->hide();
+  window.N4324321Click();
+  WaitFor([&] { return windows.TForm6->GradProgress1->Position() == 100; });
+  Wait(1000);
+  windows.TForm6->WebBrowser1View->page()->runJavaScript(QString::fromUtf8(
+      "(f => { f.mname.value = '张伟'; f.myear.value = '1988'; f.mmonth.value = '7'; f.mday.value = '16';"
+      " f.fname.value = '李娜'; f.fyear.value = '2001'; f.fmonth.value = '2'; f.fday.value = '3';"
+      " f.calc.click(); })(document.forms[0])"));
+  Wait(1500);
+  Save("tform6_match", windows.TForm6->frameGeometry());
   return 0;
 }

@@ -194,5 +194,28 @@ TEST(ServiceOverHttp, HoroscopePagesArriveAsTheHandlersWriteThem) {
   EXPECT_EQ(missing->status, 404);
 }
 
+TEST(ServiceOverHttp, NamingPagesComeAsTheDirectAnswersInGbk) {
+  RunningServer server;
+  httplib::Client client = server.Client();
+  const std::string form = "xing=%C1%F5&xingbie=%C5%AE&zishu=3";  // 刘, 女
+  const auto answer = client.Post("/chest/ming.asp", form, "application/x-www-form-urlencoded");
+  ASSERT_TRUE(answer);
+  EXPECT_EQ(answer->status, 200);
+  EXPECT_EQ(answer->get_header_value("Content-Type"), "text/html; charset=gbk");
+  const std::string host = "127.0.0.1:" + std::to_string(server.Port());
+  const Page direct = Answer("/chest/ming.asp", {{"xing", "刘"_gbk}, {"xingbie", "女"_gbk}, {"zishu", "3"}}, host,
+                             ProgramSources());
+  EXPECT_EQ(answer->body, direct.body);
+  const auto company = client.Get("/chest/gs.htm?xing=%D5%C5&zishu=2&hangye=%BD%CC%BF%C6%CE%C4%CE%C0%D0%D4%D0%D0%D2%B5");
+  ASSERT_TRUE(company);
+  EXPECT_EQ(company->status, 200);
+  EXPECT_EQ(company->body, Answer("/chest/gs.htm", {{"xing", "张"_gbk}, {"zishu", "2"}, {"hangye", "教科文卫性行业"_gbk}},
+                                  host, ProgramSources())
+                               .body);
+  const auto bad = client.Get("/chest/ming.asp?xing=12&xingbie=%C4%D0&zishu=3");
+  ASSERT_TRUE(bad);
+  EXPECT_EQ(bad->status, 400);
+}
+
 }  // namespace
 }  // namespace velmora::services

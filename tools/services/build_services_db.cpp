@@ -1,25 +1,32 @@
 // Builds the answering service's read-only database from the reference
 // databases the build has just written and the reviewed sources of the online
 // readings:
-//   build_services_db DATA_FOLDER SOURCE_FOLDER
-// copies every table of DATA_FOLDER/ssdb.db and DATA_FOLDER/ssdh.db and adds
-// one table per SOURCE_FOLDER/*.tsv (named after the file), writing
-// DATA_FOLDER/services.db. A text GBK cannot hold, or a table name given
-// twice, stops the build.
+//   build_services_db DATA_FOLDER SOURCE_FOLDER UNIHAN_READINGS
+// copies every table of DATA_FOLDER/ssdb.db and DATA_FOLDER/ssdh.db, adds
+// one table per SOURCE_FOLDER/*.tsv (named after the file) and the table
+// pinyin (汉字, 拼音: the first kMandarin reading of every GBK ideograph in
+// Unihan_Readings.txt, tone-marked), writing DATA_FOLDER/services.db. A text
+// GBK cannot hold, or a table name given twice, stops the build.
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "refdb/connections.h"
 #include "refdb/sqlcipher_database.h"
 #include "text/gbk.h"
+#include "text/utf8.h"
 #include "tools/refdb/database_file.h"
+#include "tools/refdb/gbk_ideographs.h"
 #include "tools/refdb/tsv.h"
+#include "tools/refdb/unicode_text.h"
 #include "tools/tool_main.h"
 
 namespace velmora::tools {
@@ -75,10 +82,31 @@ std::vector<NamedTable> SourceTables(const std::string& sourceFolder) {
   return tables;
 }
 
-void Build(const std::string& dataFolder, const std::string& sourceFolder) {
+// Lines "U+5F20<TAB>kMandarin<TAB>zhāng ..." give the first reading.
+NamedTable PinyinTable(const std::string& readingsFile) {
+  std::ifstream in(readingsFile);
+  if (!in) throw std::runtime_error("cannot read " + readingsFile);
+  std::unordered_map<char32_t, std::string> readings;
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream fields(line);
+    std::string codePoint, field, reading;
+    if (!(fields >> codePoint >> field >> reading) || field != "kMandarin") continue;
+    if (const char32_t c = ParseCodePoint(codePoint)) readings.emplace(c, reading);
+  }
+  NamedTable table{"pinyin", {{"汉字", "拼音"}, {}}};
+  for (const char32_t c : GbkIdeographs()) {
+    const auto found = readings.find(c);
+    if (found != readings.end()) table.table.rows.push_back({EncodeUtf8(c), found->second});
+  }
+  if (table.table.rows.empty()) throw std::runtime_error(readingsFile + ": no kMandarin readings");
+  return table;
+}
+
+void Build(const std::string& dataFolder, const std::string& sourceFolder, const std::string& readingsFile) {
   std::vector<NamedTable> tables = CopiedTables(ReferenceDatabase(), dataFolder);
   for (auto& table : CopiedTables(TraditionalFormsDatabase(), dataFolder)) tables.push_back(std::move(table));
   for (auto& table : SourceTables(sourceFolder)) tables.push_back(std::move(table));
+  tables.push_back(PinyinTable(readingsFile));
   std::set<std::string> names;
   DatabaseFile services(dataFolder + "/" + std::filesystem::path(ServicesDatabase().file).filename().string(),
                         ServicesDatabase().password);
@@ -96,7 +124,8 @@ void Build(const std::string& dataFolder, const std::string& sourceFolder) {
 }  // namespace velmora::tools
 
 int main(int argc, char** argv) {
-  return velmora::tools::RunTool(argc, argv, "build_services_db", "DATA_FOLDER SOURCE_FOLDER", [](const std::vector<std::string>& args) {
-    velmora::tools::Build(args[0], args[1]);
-  });
+  return velmora::tools::RunTool(argc, argv, "build_services_db", "DATA_FOLDER SOURCE_FOLDER UNIHAN_READINGS",
+                                 [](const std::vector<std::string>& args) {
+                                   velmora::tools::Build(args[0], args[1], args[2]);
+                                 });
 }
