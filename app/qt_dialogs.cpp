@@ -9,11 +9,11 @@
 namespace velmora {
 
 void QtDialogs::ShowMessage(const std::string& text) {
-  QMessageBox::information(parent_, QApplication::applicationDisplayName(), FromGbk(text));
+  QMessageBox::information(parent_, QApplication::applicationDisplayName(), FromGbkMessage(text));
 }
 
 bool QtDialogs::Confirm(const std::string& text) {
-  return QMessageBox::question(parent_, QApplication::applicationDisplayName(), FromGbk(text),
+  return QMessageBox::question(parent_, QApplication::applicationDisplayName(), FromGbkMessage(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

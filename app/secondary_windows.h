@@ -18,16 +18,21 @@ class SecondaryWindow : public QWidget {
 
 class TForm1;
 class TForm3;
+class TForm6;
 class TForm7;
+class TForm9;
+class TForm11;
+class TForm12;
+class TForm13;
 class TForm14;
 
 struct SecondaryWindows {
-  SecondaryWindow* TForm6;
+  velmora::TForm6* TForm6;
   velmora::TForm7* TForm7;
-  SecondaryWindow* TForm9;
-  SecondaryWindow* TForm11;
-  SecondaryWindow* TForm12;
-  SecondaryWindow* TForm13;
+  velmora::TForm9* TForm9;
+  velmora::TForm11* TForm11;
+  velmora::TForm12* TForm12;
+  velmora::TForm13* TForm13;
   velmora::TForm14* TForm14;
   velmora::TForm3* TForm3;
 };

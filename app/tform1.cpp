@@ -1,5 +1,7 @@
 #include "app/tform1.h"
 
+#include <tuple>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -21,9 +23,14 @@
 #include "app/chn_calendar.h"
 #include "app/chn_calendar_picker.h"
 #include "app/gender_panel.h"
+#include "app/tform11.h"
+#include "app/tform12.h"
+#include "app/tform13.h"
 #include "app/tform14.h"
 #include "app/tform3.h"
+#include "app/tform6.h"
 #include "app/tform7.h"
+#include "app/tform9.h"
 #include "app/click_sound.h"
 #include "app/gradient_progress.h"
 #include "app/name_edit.h"
@@ -34,7 +41,9 @@
 #include "calendar/startup_lunar.h"
 #include "online/bazi_readings.h"
 #include "online/browser_automation.h"
+#include "online/horoscope_readings.h"
 #include "online/name_detail.h"
+#include "online/online_check.h"
 #include "platform/qt/local_file_scheme.h"
 #include "readings/bone_weight.h"
 #include "readings/decimal_text.h"
@@ -140,9 +149,9 @@ void TForm1::BuildMenus() {
   names->addSeparator();
   entry(names, "N41", "在线姓名评分", &TForm1::N41Click);
   QMenu* signs = group("星座查询");
-  entry(signs, "N39", "本周星座查询", nullptr);
+  entry(signs, "N39", "本周星座查询", &TForm1::N39Click);
   QMenu* extensions = group("神算扩展");
-  entry(extensions, "N44", "生日密码", nullptr);
+  entry(extensions, "N44", "生日密码", &TForm1::N44Click);
   extensions->addSeparator();
   entry(extensions, "N18", "半仙读心", &TForm1::N18Click);
   extensions->addSeparator();
@@ -164,11 +173,13 @@ void TForm1::BuildMenus() {
 
   PopupMenu2 = new SideBarMenu({}, this);
   PopupMenu2->setObjectName("PopupMenu2");
-  const char* const servers[][2] = {{"MenuItem3", "服务器一"},  {"N4324321", "服务器二"}, {"N67546451", "服务器三"},
-                                    {"N5435431", "服务器四"}, {"MenuItem5", "服务器五"}};
+  const std::tuple<const char*, const char*, void (TForm1::*)()> servers[] = {
+      {"MenuItem3", "服务器一", &TForm1::MenuItem3Click}, {"N4324321", "服务器二", &TForm1::N4324321Click},
+      {"N67546451", "服务器三", &TForm1::N67546451Click}, {"N5435431", "服务器四", &TForm1::N5435431Click},
+      {"MenuItem5", "服务器五", &TForm1::MenuItem5Click}};
   for (std::size_t i = 0; i < 5; ++i) {
     if (i) PopupMenu2->addSeparator();
-    entry(PopupMenu2, servers[i][0], servers[i][1], nullptr);
+    entry(PopupMenu2, std::get<0>(servers[i]), std::get<1>(servers[i]), std::get<2>(servers[i]));
   }
 
   popupmenu3 = new SideBarMenu({}, this);
@@ -339,6 +350,9 @@ void TForm1::FormCreate() {
   FlatMemo8_ = ReadTextLines(programFolder_ + "data/mind_reader.htm");
   FlatMemo4_ = ReadTextLines(programFolder_ + "data/past_life.htm");
   FlatMemo5_ = ReadTextLines(programFolder_ + "data/wedding_days.htm");
+  FlatMemo13_ = ReadTextLines(programFolder_ + "data/marriage_a.htm");
+  FlatMemo12_ = ReadTextLines(programFolder_ + "data/marriage_b.htm");
+  FlatMemo7_ = ReadTextLines(programFolder_ + "data/marriage_c.htm");
 }
 
 // The form pages send to the answering services, whose addresses are filled
@@ -684,11 +698,61 @@ void TForm1::N59Click() {
   if (secondaryWindows_) secondaryWindows_->TForm14->ShowCentred();
 }
 
+void TForm1::N39Click() {
+  PlayClickSound();
+  if (OfflineForService(addresses_, Service::Forecast)) {
+    suiMSNPopForm1->ShowMessage(FromGbkMessage(OfflineMessage()));
+    return;
+  }
+  if (secondaryWindows_) secondaryWindows_->TForm12->ShowCentred();
+}
+
+void TForm1::N44Click() {
+  PlayClickSound();
+  if (OfflineForService(addresses_, Service::Birthday)) {
+    dialogs_.ShowMessage(OfflineMessage());
+    return;
+  }
+  if (secondaryWindows_) secondaryWindows_->TForm13->ShowCentred();
+}
+
 void TForm1::JAVA1Click() {
   PlayClickSound();
   if (dialogs_.Confirm(Utf8ToGbk("是否确认？\r\n\r\n访问JAVA下载网站？"))) {
     QDesktopServices::openUrl(QUrl(kJavaDownloadPage));
   }
+}
+
+void TForm1::MenuItem3Click() { ShowMarriagePage(MarriageServer::One); }
+
+void TForm1::N4324321Click() { ShowMarriagePage(MarriageServer::Two); }
+
+void TForm1::N67546451Click() { ShowMarriagePage(MarriageServer::Three); }
+
+void TForm1::N5435431Click() { ShowMarriagePage(MarriageServer::Four); }
+
+void TForm1::MenuItem5Click() { ShowMarriagePage(MarriageServer::Five); }
+
+void TForm1::ShowMarriagePage(MarriageServer server) {
+  TForm6* window = secondaryWindows_ ? secondaryWindows_->TForm6 : nullptr;
+  if (window) window->GradProgress1->SetPosition(0);
+  PlayClickSound();
+  service_->WaitUntilReady();
+  if (addresses_.IsRemote(MarriageService(server)) && !IsOnline()) {
+    suiMSNPopForm1->ShowMessage(Qt8("你的机器可能未联接到网络\n\n本功能需要实时在线！"));
+  }
+  std::string path;
+  try {
+    path = WriteMarriagePage(programFolder_, ComposeMarriagePage(server, {FlatMemo13_, FlatMemo12_, FlatMemo7_}, addresses_));
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  if (!window) return;
+  // The same file twice must show the new page too.
+  window->WebBrowser1View->stop();
+  window->WebBrowser1->Navigate(path);
+  window->ShowCentred();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "online/line_buffer.h"
+#include "online/marriage_pages.h"
 #include "online/service_addresses.h"
 #include "platform/dialogs.h"
 #include "readings/birth_profile.h"
@@ -58,7 +59,7 @@ class TForm1 : public QMainWindow {
   ReportPage& Page() { return reportPage_; }
   ReferenceDb& Database() { return ADOQuery1_; }
   const std::string& Folder() const { return programFolder_; }
-  Dialogs& StandardDialogs() { return dialogs_; }
+  Dialogs& UserDialogs() { return dialogs_; }
 
   void ShowWorkPanel(WorkPanel panel);
   WorkPanel VisiblePanel() const;
@@ -125,7 +126,14 @@ class TForm1 : public QMainWindow {
   void HTM1Click();
   void N41Click();
   void N59Click();
+  void N39Click();
+  void N44Click();
   void JAVA1Click();
+  void MenuItem3Click();
+  void N4324321Click();
+  void N67546451Click();
+  void N5435431Click();
+  void MenuItem5Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -146,6 +154,7 @@ class TForm1 : public QMainWindow {
   void StartServices();
   std::string FormPage(const char* name) const;
   void ComposePickedName();
+  void ShowMarriagePage(MarriageServer server);
 
   std::string programFolder_;
   Dialogs& dialogs_;
@@ -164,6 +173,9 @@ class TForm1 : public QMainWindow {
   TextLines FlatMemo8_;   // the mind-reader page
   TextLines FlatMemo4_;   // the past-life page
   TextLines FlatMemo5_;   // the wedding-days page
+  TextLines FlatMemo13_;  // marriage page A
+  TextLines FlatMemo12_;  // marriage page B
+  TextLines FlatMemo7_;   // marriage page C
   const SecondaryWindows* secondaryWindows_ = nullptr;
   ServiceAddresses addresses_;
   BundledService* service_ = nullptr;

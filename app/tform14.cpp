@@ -1,18 +1,16 @@
 #include "app/tform14.h"
 
-#include <QButtonGroup>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QWebEngineView>
 
 #include "app/bundled_service.h"
 #include "app/gradient_progress.h"
 #include "app/name_edit.h"
+#include "app/online_window.h"
+#include "app/radio_group.h"
 #include "app/tform1.h"
-#include "app/window_frame.h"
 #include "online/browser_automation.h"
 #include "online/name_testing.h"
 #include "online/online_check.h"
@@ -29,32 +27,16 @@ constexpr int kButtonTop = 442;
 
 QString Qt8(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// Two radio buttons in a captioned box; the first is chosen.
-QButtonGroup* RadioGroup(QWidget* parent, const char* name, const char* caption, const char* first,
-                         const char* second, const QRect& place) {
-  auto* box = new QGroupBox(Qt8(caption), parent);
-  box->setObjectName(name);
-  box->setGeometry(place);
-  auto* group = new QButtonGroup(box);
-  group->setObjectName(name);
-  int index = 0;
-  for (const char* text : {first, second}) {
-    auto* button = new QRadioButton(Qt8(text), box);
-    button->setGeometry(16 + 80 * index, 26, 72, 22);
-    group->addButton(button, index++);
-  }
-  group->button(0)->setChecked(true);
-  return group;
-}
-
 }  // namespace
 
-TForm14::TForm14(TForm1& mainWindow, Dialogs& dialogs)
+TForm14::TForm14(TForm1& mainWindow)
     : SecondaryWindow("TForm14", Qt8("在线姓名测试"), &mainWindow),
       mainWindow_(mainWindow),
-      dialogs_(dialogs),
       ADOQuery1_(mainWindow.Folder(), TraditionalFormsDatabase()) {
-  GradProgress1 = FrameWithProgressBar(this, kWindowSize);
+  setFixedSize(kWindowSize);
+  setAttribute(Qt::WA_StyledBackground);
+  setStyleSheet("#TForm14 { background: #faf7f0; }");
+  GradProgress1 = ProgressBar(this, {0, 0, kWindowSize.width(), 3});
   WebBrowser1 = new QWebEngineView(this);
   WebBrowser1->setObjectName("WebBrowser1");
   WebBrowser1->setGeometry(kBrowserPlace);
@@ -105,8 +87,12 @@ void TForm14::BuildInputPanel() {
   Edit1->setObjectName("Edit1");
   Edit1->setGeometry(220, 170, 180, 28);
   Edit1->setText(Qt8("王晓明"));
-  suiRadioGroup1 = RadioGroup(Panel1, "suiRadioGroup1", "姓氏", "单姓", "复姓", QRect(130, 222, 172, 60));
-  suiRadioGroup2 = RadioGroup(Panel1, "suiRadioGroup2", "性别", "男", "女", QRect(318, 222, 172, 60));
+  suiRadioGroup1 = new RadioGroup(Qt8("姓氏"), {Qt8("单姓"), Qt8("复姓")}, 0, Panel1);
+  suiRadioGroup1->setObjectName("suiRadioGroup1");
+  suiRadioGroup1->setGeometry(130, 222, 172, 56);
+  suiRadioGroup2 = new RadioGroup(Qt8("性别"), {Qt8("男"), Qt8("女")}, 0, Panel1);
+  suiRadioGroup2->setObjectName("suiRadioGroup2");
+  suiRadioGroup2->setGeometry(318, 222, 172, 56);
 }
 
 void TForm14::FormCreate() {
@@ -123,9 +109,9 @@ void TForm14::FormCreate() {
 
 std::string TForm14::FormPage() const { return mainWindow_.Folder() + "data/ssdg.db"; }
 
-std::string TForm14::SurnameKind() const { return suiRadioGroup1->checkedId() == 1 ? "复姓"_gbk : "单姓"_gbk; }
+std::string TForm14::SurnameKind() const { return suiRadioGroup1->ItemIndex() == 1 ? "复姓"_gbk : "单姓"_gbk; }
 
-void TForm14::ShowError(const std::exception& error) { dialogs_.ShowMessage(Utf8ToGbk(error.what())); }
+void TForm14::ShowError(const std::exception& error) { mainWindow_.UserDialogs().ShowMessage(Utf8ToGbk(error.what())); }
 
 void TForm14::showEvent(QShowEvent* event) {
   FormShow();
@@ -140,7 +126,9 @@ void TForm14::xpbtn1Click() {
   GradProgress1->SetPosition(0);
   mainWindow_.Service().WaitUntilReady();
   // The bundled service answers without a network; only a remote one needs it.
-  if (mainWindow_.Addresses().IsRemote(Service::Names) && !IsOnline()) dialogs_.ShowMessage(OfflineNameTestMessage());
+  if (mainWindow_.Addresses().IsRemote(Service::Names) && !IsOnline()) {
+    mainWindow_.UserDialogs().ShowMessage(OfflineNameTestMessage());
+  }
   xpbtn1->setEnabled(false);
   xpbtn2->setEnabled(true);
   try {
@@ -162,7 +150,7 @@ void TForm14::Button1Click() {
 }
 
 void TForm14::Button2Click() {
-  FillNameTestForm(*browser_, suiRadioGroup2->checkedId() == 1 ? "女"_gbk : "男"_gbk,
+  FillNameTestForm(*browser_, suiRadioGroup2->ItemIndex() == 1 ? "女"_gbk : "男"_gbk,
                    {ToGbk(lbl3->text()), ToGbk(lbl5->text())});
 }
 

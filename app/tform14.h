@@ -10,7 +10,6 @@
 #include "platform/browser.h"
 #include "refdb/reference_db.h"
 
-class QButtonGroup;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -18,15 +17,15 @@ class QWebEngineView;
 
 namespace velmora {
 
-class Dialogs;
 class GradientProgress;
 class NameEdit;
+class RadioGroup;
 class QtBrowser;
 class TForm1;
 
 class TForm14 : public SecondaryWindow {
  public:
-  TForm14(TForm1& mainWindow, Dialogs& dialogs);
+  explicit TForm14(TForm1& mainWindow);
 
   void FormShow();
   void Edit1Exit();
@@ -38,8 +37,8 @@ class TForm14 : public SecondaryWindow {
   void WebBrowser1DocumentComplete(BrowserWindow window);
 
   NameEdit* Edit1 = nullptr;
-  QButtonGroup* suiRadioGroup1 = nullptr;  // 单姓 (0), 复姓 (1)
-  QButtonGroup* suiRadioGroup2 = nullptr;  // 男 (0), 女 (1)
+  RadioGroup* suiRadioGroup1 = nullptr;  // 单姓 (0), 复姓 (1)
+  RadioGroup* suiRadioGroup2 = nullptr;  // 男 (0), 女 (1)
   QLabel* lbl3 = nullptr;  // the traditional surname
   QLabel* lbl5 = nullptr;  // the traditional given name
   QPushButton* xpbtn1 = nullptr;
@@ -61,7 +60,6 @@ class TForm14 : public SecondaryWindow {
   void ShowError(const std::exception& error);
 
   TForm1& mainWindow_;
-  Dialogs& dialogs_;
   ReferenceDb ADOQuery1_;
   QtBrowser* browser_ = nullptr;
   LineBuffer mmo1_;  // the answer's markup

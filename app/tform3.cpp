@@ -12,8 +12,8 @@
 #include "app/bundled_service.h"
 #include "app/gradient_progress.h"
 #include "app/name_edit.h"
+#include "app/online_window.h"
 #include "app/tform1.h"
-#include "app/window_frame.h"
 #include "online/name_scoring.h"
 #include "platform/dialogs.h"
 #include "platform/qt/gbk_qstring.h"
@@ -31,9 +31,12 @@ QString Qt8(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 
-TForm3::TForm3(TForm1& mainWindow, Dialogs& dialogs)
-    : SecondaryWindow("TForm3", Qt8("在线姓名评分"), &mainWindow), mainWindow_(mainWindow), dialogs_(dialogs) {
-  GradProgress1 = FrameWithProgressBar(this, kWindowSize);
+TForm3::TForm3(TForm1& mainWindow)
+    : SecondaryWindow("TForm3", Qt8("在线姓名评分"), &mainWindow), mainWindow_(mainWindow) {
+  setFixedSize(kWindowSize);
+  setAttribute(Qt::WA_StyledBackground);
+  setStyleSheet("#TForm3 { background: #faf7f0; }");
+  GradProgress1 = ProgressBar(this, {0, 0, kWindowSize.width(), 3});
 
   auto caption = [this](const char* text, int left) {
     auto* label = new QLabel(Qt8(text), this);
@@ -131,7 +134,7 @@ void TForm3::TakeAnswer(QNetworkReply* reply) {
     webbrowser1->stop();  // the same address again must show the new page
     browser_->Navigate(page);
   } catch (const std::exception&) {
-    dialogs_.ShowMessage("网络暂时出错，请稍后再试！"_gbk);
+    mainWindow_.UserDialogs().ShowMessage("网络暂时出错，请稍后再试！"_gbk);
   }
 }
 

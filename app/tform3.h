@@ -17,7 +17,6 @@ class QWebEngineView;
 
 namespace velmora {
 
-class Dialogs;
 class GradientProgress;
 class NameEdit;
 class QtBrowser;
@@ -25,7 +24,7 @@ class TForm1;
 
 class TForm3 : public SecondaryWindow {
  public:
-  TForm3(TForm1& mainWindow, Dialogs& dialogs);
+  explicit TForm3(TForm1& mainWindow);
 
   void FormShow();
   void edit1Exit();
@@ -51,7 +50,6 @@ class TForm3 : public SecondaryWindow {
   void Exit(bool leavingSurname);
 
   TForm1& mainWindow_;
-  Dialogs& dialogs_;
   QNetworkAccessManager* IdHTTP1_ = nullptr;
   QPointer<QNetworkReply> pending_;
   QtBrowser* browser_ = nullptr;

@@ -52,6 +52,9 @@ std::optional<std::string> RemoteBase(std::string_view text) {
   std::string_view authority = std::string_view(text).substr(kHttp.size());
   while (!authority.empty() && authority.back() == '/') authority.remove_suffix(1);
   if (!IsAuthority(authority)) return std::nullopt;
+  // Browsers leave the default port out of the Host they send, and titles
+  // that name the host must compare equal.
+  if (authority.ends_with(":80")) authority.remove_suffix(3);
   return std::string(kHttp) + std::string(authority);
 }
 

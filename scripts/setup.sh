@@ -7,10 +7,12 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libicu-dev
+  libnova-dev tzdata
   libsqlcipher-dev unicode-data bzip2
-  libgumbo-dev libcpp-httplib-dev
+  libgumbo-dev libcpp-httplib-dev libpng-dev
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
   xvfb xauth
+  nodejs
 )
 
 missing=()

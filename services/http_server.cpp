@@ -51,6 +51,10 @@ HttpServer::HttpServer(const Sources& sources, std::function<void(const std::str
     : server_(std::make_unique<httplib::Server>()) {
   httplib::Server& server = *server_;
   server.set_payload_max_length(kMaxRequestBytes);
+  // Pages go out in several writes; waiting for acknowledgements between them
+  // (Nagle) would hold each answer back by tens of milliseconds.
+  server.set_tcp_nodelay(true);
+  server.set_keep_alive_max_count(100);
   // Every method but POST is answered before the library's routing, which
   // would match the path against a regular expression character by character.
   server.set_pre_routing_handler([&sources](const httplib::Request& request, httplib::Response& response) {

@@ -3,7 +3,7 @@
 #include <array>
 #include <sstream>
 
-#include "readings/name_numerology.h"
+#include "services/name_verdicts.h"
 #include "text/gbk.h"
 #include "text/gbk_bytes.h"
 
@@ -11,30 +11,29 @@ namespace velmora::services {
 namespace {
 
 constexpr const char* kSurnameReadings = "surname_readings";
-constexpr const char* kMandarin = "mandarin";
+constexpr const char* kPinyin = "pinyin";
 constexpr const char* kTraditional = "hz";
 
 // The elements' lists of name characters chosen for their meaning.
 constexpr const char* kElementCharacters = "五行";
 
-std::string ElementOfNumber(int number) { return ElementOfDigit(std::to_string(number).back()); }
-
-// The reading a surname gives each of its characters: the surname's own
-// (单 is shàn as a surname), else each character's first reading.
-std::vector<std::optional<Syllable>> Readings(const std::vector<std::string>& characters, int surnameLength,
-                                              const Sources& sources) {
-  const Table& mandarin = sources.TableNamed(kMandarin);
-  std::vector<std::optional<Syllable>> readings;
+// The reading a surname gives each of its characters (单 is shàn as a
+// surname), else each character's first reading; tone-marked GBK, empty
+// where there is none.
+std::vector<std::string> Readings(const std::vector<std::string>& characters, int surnameLength,
+                                  const Sources& sources) {
+  const Table& pinyin = sources.TableNamed(kPinyin);
+  std::vector<std::string> readings;
   for (const std::string& character : characters) {
-    const std::vector<std::string>* row = mandarin.Find(character);
-    readings.push_back(row ? ParseSyllable(row->at(1)) : std::nullopt);
+    const std::vector<std::string>* row = pinyin.Find(character);
+    readings.push_back(row ? row->at(1) : std::string());
   }
   std::string surname;
   for (int i = 0; i < surnameLength && i < static_cast<int>(characters.size()); ++i) surname += characters[i];
   if (const std::vector<std::string>* own = sources.TableNamed(kSurnameReadings).Find(surname)) {
     std::istringstream syllables(own->at(1));
-    std::string numbered;
-    for (int i = 0; i < surnameLength && syllables >> numbered; ++i) readings[static_cast<std::size_t>(i)] = ParseSyllable(numbered);
+    std::string syllable;
+    for (int i = 0; i < surnameLength && syllables >> syllable; ++i) readings[static_cast<std::size_t>(i)] = syllable;
   }
   return readings;
 }
@@ -59,11 +58,11 @@ GridVerdict Verdict(const char* utf8Name, const std::optional<int>& number, cons
   if (!number) return verdict;
   verdict.eightyOne = EightyOneNumber(*number);
   verdict.element = ElementOfNumber(*number);
-  if (const std::vector<std::string>* row = sources.TableNamed("八十一划").Find(std::to_string(verdict.eightyOne))) {
-    const Table& table = sources.TableNamed("八十一划");
-    verdict.text = row->at(table.Column("内容"_gbk));
-    verdict.verdictClass = VerdictClass(verdict.text);
-    verdict.summary = VerdictSummary(verdict.text);
+  verdict.verdictClass = NumberVerdict(sources, *number);
+  verdict.summary = NumberMotto(sources, *number);
+  const Table& numbers = sources.TableNamed("八十一划");
+  if (const std::vector<std::string>* row = numbers.Find(std::to_string(verdict.eightyOne))) {
+    verdict.text = row->at(numbers.Column("内容"_gbk));
   }
   return verdict;
 }
@@ -82,26 +81,11 @@ std::vector<std::string> SplitCharacters(const std::string& gbk) {
 
 CharacterUse UseOf(const std::string& c) {
   if (c.size() != 2) return CharacterUse::NoIdeograph;
+  if (IsCommonCharacter(c)) return CharacterUse::Common;
   const auto lead = static_cast<unsigned char>(c[0]), trail = static_cast<unsigned char>(c[1]);
-  const bool gb2312 = trail >= 0xA1 && trail <= 0xFE;
-  if (gb2312 && lead >= 0xB0 && lead <= 0xD7 && !(lead == 0xD7 && trail > 0xF9)) return CharacterUse::Common;
-  if (gb2312 && lead >= 0xD8 && lead <= 0xF7) return CharacterUse::LessCommon;
+  if (lead >= 0xD8 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE) return CharacterUse::LessCommon;
   return CharacterUse::Rare;
 }
-
-int EightyOneNumber(int number) { return number < 1 ? number : (number - 1) % 81 + 1; }
-
-std::string VerdictClass(const std::string& text) {
-  const std::string& open = "（"_gbk;
-  const std::string& close = "）"_gbk;
-  if (!text.ends_with(close)) return {};
-  std::size_t start = std::string::npos;
-  for (std::size_t at = FindGbk(text, open); at != std::string::npos; at = FindGbk(text, open, at + open.size())) start = at;
-  if (start == std::string::npos) return {};
-  return text.substr(start + open.size(), text.size() - close.size() - start - open.size());
-}
-
-std::string VerdictSummary(const std::string& text) { return text.substr(0, FindGbk(text, "。"_gbk)); }
 
 bool NameChart::Complete() const { return !Problem(); }
 
@@ -122,14 +106,15 @@ NameChart ChartName(const std::string& surname, const std::string& givenName, co
   chart.name = surname + givenName;
   const std::vector<std::string> texts = SplitCharacters(chart.name);
   chart.surnameLength = static_cast<int>(SplitCharacters(surname).size());
-  const std::vector<std::optional<Syllable>> readings = Readings(texts, chart.surnameLength, sources);
+  const std::vector<std::string> readings = Readings(texts, chart.surnameLength, sources);
   const Table& traditional = sources.TableNamed(kTraditional);
   for (std::size_t i = 0; i < texts.size(); ++i) {
     NameCharacter character;
     character.text = texts[i];
     if (const std::vector<std::string>* row = traditional.Find(texts[i])) character.traditional = row->at(1);
     if (texts[i].size() == 2) character.strokes = sources.StrokeCount(texts[i]);
-    character.reading = readings[i];
+    character.reading = ParseSyllable(readings[i]);
+    if (character.reading) character.readingText = readings[i];
     character.use = UseOf(texts[i]);
     SetElement(character, sources);
     chart.characters.push_back(std::move(character));
@@ -148,10 +133,8 @@ NameChart ChartName(const std::string& surname, const std::string& givenName, co
   if (grids.heaven && grids.person && grids.earth) {
     chart.threeTalents = chart.grids[0].element + chart.grids[1].element + chart.grids[2].element;
     const Table& talents = sources.TableNamed("三才吉凶");
-    if (talents.Find(chart.threeTalents)) {
-      chart.talentText = talents.Text(chart.threeTalents, "吉凶"_gbk);
-      chart.talentClass = VerdictClass(chart.talentText);
-    }
+    if (talents.Find(chart.threeTalents)) chart.talentText = talents.Text(chart.threeTalents, "吉凶"_gbk);
+    chart.talentClass = TalentsVerdict(sources, chart.threeTalents);
   }
   return chart;
 }

@@ -22,6 +22,7 @@ struct NameCharacter {
   std::string text;         // one character: two bytes, or one for a byte outside the ideographs
   std::string traditional;  // its form in names (table hz); empty when there is none
   std::optional<int> strokes;
+  std::string readingText;          // tone-marked, such as zhāng; empty without a reading
   std::optional<Syllable> reading;  // the surname's own reading where it has one
   CharacterUse use = CharacterUse::NoIdeograph;
   std::string element;              // 木 火 土 金 水, empty without strokes
@@ -32,7 +33,7 @@ struct NameCharacter {
 struct GridVerdict {
   std::string name;    // 天格, 人格, 地格, 外格, 总格
   std::optional<int> number;
-  int eightyOne = 0;   // the number as the 81 verdicts read it (82 is 1 again)
+  int eightyOne = 0;   // the number as the 81 verdicts read it (name_verdicts.h)
   std::string element;
   std::string verdictClass;  // 吉, 半吉, 吉带凶, 凶带吉 or 凶
   std::string summary;       // the verdict's first sentence, such as 太极之数，万物开泰
@@ -60,15 +61,6 @@ std::vector<std::string> SplitCharacters(const std::string& gbk);
 // Level 1 of GB2312 is GBK B0A1..D7F9, level 2 D8A1..F7FE; the other
 // double-byte characters of GBK count as rare here.
 CharacterUse UseOf(const std::string& gbkCharacter);
-
-// 82 reads as 1 again, 163 as 1, and so on.
-int EightyOneNumber(int number);
-
-// The class in full-width brackets at the end of a verdict: "……（吉带凶）" -> "吉带凶"; empty when none.
-std::string VerdictClass(const std::string& gbkText);
-
-// The verdict's first sentence without its full stop: "太极之数，万物开泰。……" -> "太极之数，万物开泰".
-std::string VerdictSummary(const std::string& gbkText);
 
 // The chart of a surname (one or two characters) and a given name.
 NameChart ChartName(const std::string& surname, const std::string& givenName, const Sources& sources);

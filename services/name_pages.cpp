@@ -3,12 +3,13 @@
 #include <array>
 #include <stdexcept>
 
-#include "text/html_text.h"
 #include "services/name_chart.h"
 #include "services/name_score.h"
 #include "services/name_sound.h"
+#include "services/name_verdicts.h"
 #include "services/xingjia_reading.h"
 #include "text/gbk.h"
+#include "text/html_text.h"
 
 namespace velmora::services {
 namespace {
@@ -67,7 +68,7 @@ std::string SurnameOf(const NameChart& chart) {
 std::string GivenNameOf(const NameChart& chart) { return chart.name.substr(SurnameOf(chart).size()); }
 
 std::string Reading(const NameCharacter& character) {
-  return character.reading ? ToneMarked(*character.reading) : "?";
+  return character.reading ? character.readingText : "?";
 }
 
 std::string Tone(const NameCharacter& character) {
@@ -219,10 +220,8 @@ void AddScoreBody(std::vector<std::string>& lines, const NameChart& chart, const
 // The legend of the 81 numbers and the end of the page.
 std::vector<std::string> ScoreTail(const Sources& sources) {
   std::vector<std::string> lines = {"<div class=\"legend\"><div>八十一数理吉凶一览</div>"_gbk, "<table>"};
-  const Table& numbers = sources.TableNamed("八十一划");
   for (int number = 1; number <= 81; ++number) {
-    const std::string& text = numbers.Text(std::to_string(number), "内容"_gbk);
-    lines.push_back(Row({std::to_string(number), HtmlEscape(VerdictSummary(text)), VerdictClass(text)}));
+    lines.push_back(Row({std::to_string(number), HtmlEscape(NumberMotto(sources, number)), NumberVerdict(sources, number)}));
   }
   lines.insert(lines.end(), {"</table>", "</div>",
                              "<div class=\"foot\">本页由 Velmora 应答服务按康熙字典笔画与传统姓名学测算，结果仅供参考。</div>"_gbk,

@@ -1,45 +1,28 @@
 #include "services/pinyin.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 
 #include "text/gbk.h"
+#include "text/utf8.h"
 
 namespace velmora::services {
 namespace {
 
-bool IsLetter(char c) { return c >= 'a' && c <= 'z'; }
+struct MarkedLetter {
+  char32_t marked;
+  char letter;
+  int tone;  // 0: the letter carries no tone
+};
 
-// The tone-marked vowels, tones 1..4 in order (UTF-8).
-std::string MarkedVowel(char vowel, int tone) {
-  static constexpr std::array<std::pair<char, std::array<const char*, 4>>, 5> kVowels = {{
-      {'a', {"ā", "á", "ǎ", "à"}},
-      {'e', {"ē", "é", "ě", "è"}},
-      {'i', {"ī", "í", "ǐ", "ì"}},
-      {'o', {"ō", "ó", "ǒ", "ò"}},
-      {'u', {"ū", "ú", "ǔ", "ù"}},
-  }};
-  if (vowel == 'v') {
-    static constexpr std::array<const char*, 5> kU = {"ǖ", "ǘ", "ǚ", "ǜ", "ü"};
-    return kU[static_cast<std::size_t>(tone - 1)];
-  }
-  if (tone == 5) return std::string(1, vowel);
-  for (const auto& [letter, marks] : kVowels) {
-    if (letter == vowel) return marks[static_cast<std::size_t>(tone - 1)];
-  }
-  return std::string(1, vowel);
-}
-
-// Where pinyin puts the mark: on a or e, on the o of ou, else on the last vowel.
-std::size_t MarkPosition(const std::string& letters) {
-  for (const char preferred : {'a', 'e'}) {
-    if (const std::size_t at = letters.find(preferred); at != std::string::npos) return at;
-  }
-  if (const std::size_t at = letters.find("ou"); at != std::string::npos) return at;
-  const std::size_t last = letters.find_last_of("iouv");
-  if (last != std::string::npos) return last;
-  return letters.find_first_of("mn");  // the syllabic m and n of 呣 and 嗯
-}
+// The marked letters of pinyin; ü is v.
+constexpr MarkedLetter kMarkedLetters[] = {
+    {U'ā', 'a', 1}, {U'á', 'a', 2}, {U'ǎ', 'a', 3}, {U'à', 'a', 4}, {U'ē', 'e', 1}, {U'é', 'e', 2},
+    {U'ě', 'e', 3}, {U'è', 'e', 4}, {U'ī', 'i', 1}, {U'í', 'i', 2}, {U'ǐ', 'i', 3}, {U'ì', 'i', 4},
+    {U'ō', 'o', 1}, {U'ó', 'o', 2}, {U'ǒ', 'o', 3}, {U'ò', 'o', 4}, {U'ū', 'u', 1}, {U'ú', 'u', 2},
+    {U'ǔ', 'u', 3}, {U'ù', 'u', 4}, {U'ǖ', 'v', 1}, {U'ǘ', 'v', 2}, {U'ǚ', 'v', 3}, {U'ǜ', 'v', 4},
+    {U'ü', 'v', 0}, {U'ê', 'e', 0}, {U'ḿ', 'm', 2}, {U'ń', 'n', 2}, {U'ň', 'n', 3}, {U'ǹ', 'n', 4},
+};
 
 bool IsApicalInitial(const std::string& initial) {
   return initial == "zh" || initial == "ch" || initial == "sh" || initial == "r" || initial == "z" || initial == "c" ||
@@ -70,35 +53,25 @@ std::string FullFinal(const std::string& letters, const std::string& initial) {
 
 }  // namespace
 
-std::optional<Syllable> ParseSyllable(const std::string& numbered) {
-  if (numbered.size() < 2) return std::nullopt;
-  const char digit = numbered.back();
-  const std::string letters = numbered.substr(0, numbered.size() - 1);
-  if (digit < '1' || digit > '5' || !std::all_of(letters.begin(), letters.end(), IsLetter)) return std::nullopt;
-  return Syllable{letters, digit - '0'};
-}
-
-std::string ToneMarked(const Syllable& syllable) {
-  const std::string numbered = syllable.letters + std::to_string(syllable.tone);
-  const std::size_t at = MarkPosition(syllable.letters);
-  if (at == std::string::npos) return numbered;
-  std::string utf8 = syllable.letters;
-  const char vowel = utf8[at];
-  std::string marked;
-  if (vowel == 'm' || vowel == 'n') {
-    // Of the marked m and n, GBK holds ń, ň and ǹ; the rest stay numbered.
-    static const std::array<const char*, 5> kM = {"", "ḿ", "", "", "m"};
-    static const std::array<const char*, 5> kN = {"", "ń", "ň", "ǹ", "n"};
-    marked = (vowel == 'm' ? kM : kN)[static_cast<std::size_t>(syllable.tone - 1)];
-    if (marked.empty()) return numbered;
-  } else {
-    marked = MarkedVowel(vowel, syllable.tone);
+std::optional<Syllable> ParseSyllable(const std::string& gbkMarked) {
+  Syllable syllable{{}, 5};
+  bool marked = false;
+  for (const char32_t c : DecodeUtf8(GbkToUtf8(gbkMarked))) {
+    if (c >= U'a' && c <= U'z') {
+      syllable.letters += static_cast<char>(c);
+      continue;
+    }
+    const MarkedLetter* letter = std::find_if(std::begin(kMarkedLetters), std::end(kMarkedLetters),
+                                              [c](const MarkedLetter& each) { return each.marked == c; });
+    if (letter == std::end(kMarkedLetters) || (letter->tone != 0 && marked)) return std::nullopt;
+    syllable.letters += letter->letter;
+    if (letter->tone != 0) {
+      syllable.tone = letter->tone;
+      marked = true;
+    }
   }
-  utf8.replace(at, 1, marked);
-  // Every other v is an ü too.
-  for (std::size_t v; (v = utf8.find('v')) != std::string::npos;) utf8.replace(v, 1, "ü");
-  const std::string gbk = Utf8ToGbk(utf8);
-  return gbk.find('?') == std::string::npos ? gbk : numbered;
+  if (syllable.letters.empty()) return std::nullopt;
+  return syllable;
 }
 
 std::string ToneName(int tone) {

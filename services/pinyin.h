@@ -1,8 +1,7 @@
 #pragma once
-// One Mandarin syllable as the service's tables write it ("zhang1": ASCII
-// letters, v for ü, the tone as a digit, 5 for the neutral tone), and what the
-// name pages say about it: the tone-marked spelling, the tone's name, 平 or 仄,
-// and the initial and rhyme that 双声 and 叠韵 compare.
+// One Mandarin syllable as the service's tables write it, tone-marked ("zhāng",
+// GBK), taken apart for the name pages: its letters (v for ü) and tone, the
+// tone's name, 平 or 仄, and the initial and rhyme that 双声 and 叠韵 compare.
 
 #include <optional>
 #include <string>
@@ -15,12 +14,10 @@ struct Syllable {
   bool operator==(const Syllable&) const = default;
 };
 
-// "zhang1" -> {zhang, 1}; nothing for a text that is not letters and one tone digit.
-std::optional<Syllable> ParseSyllable(const std::string& numbered);
-
-// GBK: "zhāng", "lǚ", "ň"; where GBK has no letter for the mark (ḿ, say) the
-// numbered form "m2".
-std::string ToneMarked(const Syllable& syllable);
+// "zhāng" -> {zhang, 1}, "lǚ" -> {lv, 3}, "de" -> {de, 5}, "ň" -> {n, 3} (GBK);
+// nothing for a text that is no single syllable, such as the "?" that stands
+// for a reading GBK cannot write.
+std::optional<Syllable> ParseSyllable(const std::string& gbkMarked);
 
 // GBK: "阴平", "阳平", "上声", "去声", "轻声".
 std::string ToneName(int tone);

@@ -1,6 +1,9 @@
 #include "services/routes.h"
 
+#include "services/bazi_pages.h"
+#include "services/horoscope_pages.h"
 #include "services/name_pages.h"
+#include "services/naming_pages.h"
 #include "services/static_files.h"
 
 namespace velmora::services {
@@ -9,7 +12,8 @@ const std::vector<Route>& RouteTable() {
   // One family of routes per group of readings.
   static const std::vector<Route> routes = [] {
     std::vector<Route> all;
-    for (const std::vector<Route>& family : std::initializer_list<std::vector<Route>>{NameRoutes()}) {
+    for (const std::vector<Route>& family :
+         std::initializer_list<std::vector<Route>>{BaziRoutes(), HoroscopeRoutes(), NamingRoutes(), NameRoutes()}) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;

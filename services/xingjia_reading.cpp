@@ -3,18 +3,17 @@
 #include <array>
 #include <stdexcept>
 
+#include "calendar/four_pillars.h"
 #include "text/gbk.h"
 
 namespace velmora::services {
 namespace {
 
-// In the order of the cycle in which each element gives birth to the next.
-int ElementIndex(const std::string& element) {
-  static constexpr std::array<const char*, 5> kCycle = {"木", "火", "土", "金", "水"};
-  for (std::size_t i = 0; i < kCycle.size(); ++i) {
-    if (Utf8ToGbk(kCycle[i]) == element) return static_cast<int>(i);
+Element ElementNamed(const std::string& name) {
+  for (const Element element : {Element::Metal, Element::Wood, Element::Water, Element::Fire, Element::Earth}) {
+    if (ElementName(element) == name) return element;
   }
-  throw std::invalid_argument("no element: " + GbkToUtf8(element));
+  throw std::invalid_argument("no element: " + GbkToUtf8(name));
 }
 
 struct GridConcern {
@@ -31,22 +30,17 @@ constexpr std::array<GridConcern, 4> kConcerns = {{
 
 }  // namespace
 
-Relation RelationToSelf(const std::string& gridElement, const std::string& selfElement) {
-  const int grid = ElementIndex(gridElement), self = ElementIndex(selfElement);
-  if (grid == self) return Relation::Same;
-  if ((grid + 1) % 5 == self) return Relation::GeneratesMe;
-  if ((self + 1) % 5 == grid) return Relation::IGenerate;
-  if ((grid + 2) % 5 == self) return Relation::OvercomesMe;
-  return Relation::IOvercome;
+ElementRelation RelationToSelf(const std::string& gridElement, const std::string& selfElement) {
+  return RelationOf(ElementNamed(selfElement), ElementNamed(gridElement));
 }
 
-std::string RelationName(Relation relation) {
+std::string RelationName(ElementRelation relation) {
   switch (relation) {
-    case Relation::GeneratesMe: return "生我"_gbk;
-    case Relation::IGenerate: return "我生"_gbk;
-    case Relation::OvercomesMe: return "剋我"_gbk;
-    case Relation::IOvercome: return "我剋"_gbk;
-    case Relation::Same: break;
+    case ElementRelation::Resource: return "生我"_gbk;
+    case ElementRelation::Output: return "我生"_gbk;
+    case ElementRelation::Officer: return "剋我"_gbk;
+    case ElementRelation::Wealth: return "我剋"_gbk;
+    case ElementRelation::Same: break;
   }
   return "比和"_gbk;
 }

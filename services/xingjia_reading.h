@@ -9,24 +9,23 @@
 #include <string>
 #include <vector>
 
+#include "readings/element_cycle.h"
 #include "services/name_chart.h"
 #include "services/sources.h"
 
 namespace velmora::services {
 
-enum class Relation { GeneratesMe, IGenerate, OvercomesMe, IOvercome, Same };
-
 // How a grid of the first element stands to 人格 of the second (木 火 土 金 水);
 // throws std::invalid_argument for a text that is no element.
-Relation RelationToSelf(const std::string& gridElement, const std::string& selfElement);
+ElementRelation RelationToSelf(const std::string& gridElement, const std::string& selfElement);
 
 // 生我, 我生, 剋我, 我剋 or 比和.
-std::string RelationName(Relation relation);
+std::string RelationName(ElementRelation relation);
 
 struct XingjiaLine {
   std::string grid;      // 天格, 地格, 外格, 總格
   std::string concerns;  // 長上, 配偶子女, 朋友外緣, 晚年
-  Relation relation;
+  ElementRelation relation;
   std::string reading;
 };
 

@@ -28,4 +28,9 @@ void CopyBuiltDatabases(const TestFolder& folder) {
   }
 }
 
+void CopyBuiltProgramFolder(const TestFolder& folder) {
+  std::filesystem::copy(BuiltProgramFolder(), folder.Path(),
+                        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+}
+
 }  // namespace velmora::testing

@@ -27,4 +27,9 @@ std::string BuiltProgramFolder();
 // exclusively, and tests run side by side.
 void CopyBuiltDatabases(const TestFolder& folder);
 
+// Copies the whole built program folder (executables, databases, pages, the
+// service's pictures and scripts) into a test folder, so that a window test
+// runs the program with its bundled service as an installation would.
+void CopyBuiltProgramFolder(const TestFolder& folder);
+
 }  // namespace velmora::testing

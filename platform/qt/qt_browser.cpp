@@ -22,7 +22,15 @@ namespace velmora {
 namespace {
 
 constexpr int kScriptTimeoutMs = 5000;
-constexpr int kHandlerDelayMs = 1;
+constexpr int kLateAnswerMs = 300;
+constexpr int kScriptingAttempts = 100;
+constexpr int kScriptingAttemptMs = 20;
+
+// The engine ends lines with LF; the program's texts end them with CR LF.
+std::string WithCrLf(QString text) {
+  text.replace("\r\n", "\n").replace('\n', "\r\n");
+  return ToGbk(text);
+}
 
 // A JavaScript string literal holding the text, whatever it contains.
 QString ScriptString(const std::string& gbk) {
@@ -68,24 +76,19 @@ QtBrowser::QtBrowser(QObject* parent) : QObject(parent), page_(NewPage(this, nul
 
 void QtBrowser::Connect() {
   InstallLocalFileScheme(page_->profile());
-  // The program's own pages send their forms to the answering services and
-  // show the services' pictures; what they show of an answer has been
-  // filtered, so no code from a service runs with their rights.
+  // The program's own pages send forms to the answering service and show its
+  // pictures; local pages are otherwise kept off the network.
   page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
-  // The handlers run from a timer of their own, never straight from the
-  // engine's signal nor from a posted call: the scripts they run wait for
-  // their answers, and inside either of those the engine now and then holds
-  // an answer back until the wait has given up.
-  static_cast<FramePage*>(page_)->frameComplete = [this] { Complete(kFrameWindow); };
-  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) { Complete(kTopLevelWindow); });
+  static_cast<FramePage*>(page_)->frameComplete = [this] {
+    if (documentComplete_) documentComplete_(kFrameWindow);
+  };
+  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
+    if (!documentComplete_) return;
+    WaitForScripting();
+    documentComplete_(kTopLevelWindow);
+  });
   connect(page_, &QWebEnginePage::loadProgress, this, [this](int) {
     if (progress_) progress_();
-  });
-}
-
-void QtBrowser::Complete(BrowserWindow window) {
-  QTimer::singleShot(kHandlerDelayMs, this, [this, window] {
-    if (documentComplete_) documentComplete_(window);
   });
 }
 
@@ -116,7 +119,10 @@ QVariant QtBrowser::RunScript(const QString& script) {
   if (!pending->answered) {
     // A script sent while a document is being replaced gets no answer.
     connect(page_, &QWebEnginePage::loadStarted, &loop, &QEventLoop::quit);
-    connect(page_, &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit);
+    // A script sent while the page was still loading is answered just after
+    // the load ends; one sent into a document being replaced never is.
+    connect(page_, &QWebEnginePage::loadFinished, &loop,
+            [&loop] { QTimer::singleShot(kLateAnswerMs, &loop, &QEventLoop::quit); });
     QTimer::singleShot(kScriptTimeoutMs, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
   }
@@ -124,15 +130,31 @@ QVariant QtBrowser::RunScript(const QString& script) {
   return pending->result;
 }
 
-std::string QtBrowser::Title() { return ToGbk(page_->title()); }
-
-std::string QtBrowser::BodyText() {
-  QString text = RunScript("document.body ? document.body.innerText : ''").toString();
-  text.replace("\r\n", "\n").replace('\n', "\r\n");
-  return ToGbk(text);
+void QtBrowser::WaitForScripting() {
+  // Right after a navigation that changed the page's process, the first
+  // scripts can go to the frame that is being torn down and never come back;
+  // a harmless script is sent until one is answered.
+  const QUrl url = page_->url();
+  for (int attempt = 0; attempt < kScriptingAttempts && page_->url() == url; ++attempt) {
+    auto answered = std::make_shared<bool>(false);
+    page_->runJavaScript("0", [answered](const QVariant&) { *answered = true; });
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&loop, answered] {
+      if (*answered) loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(kScriptingAttemptMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (*answered) return;
+  }
 }
 
-std::string QtBrowser::BodyHtml() { return ToGbk(RunScript("document.body ? document.body.outerHTML : ''").toString()); }
+std::string QtBrowser::Title() { return ToGbk(page_->title()); }
+
+std::string QtBrowser::BodyText() { return WithCrLf(RunScript("document.body ? document.body.innerText : ''").toString()); }
+
+std::string QtBrowser::BodyHtml() { return WithCrLf(RunScript("document.body ? document.body.outerHTML : ''").toString()); }
 
 std::string QtBrowser::DocumentHtml() {
   return ToGbk(RunScript("document.documentElement ? document.documentElement.outerHTML : ''").toString());

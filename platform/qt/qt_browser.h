@@ -48,9 +48,9 @@ class QtBrowser : public QObject, public Browser {
   static constexpr BrowserWindow kFrameWindow = 2;
 
   void Connect();
-  // Announces a completed document to the handler, soon after the engine's signal.
-  void Complete(BrowserWindow window);
   QVariant RunScript(const QString& script);
+  // Returns once the current document answers scripts (or gives up after a while).
+  void WaitForScripting();
   std::vector<BrowserElement> ElementsOf(const QString& collection);
 
   QWebEnginePage* page_;

@@ -17,11 +17,9 @@ using namespace velmora;
 
 namespace {
 
-using testing::RecordingDialogs;
-
 struct Fixture {
   Fixture() { mainWindow.show(); }
-  RecordingDialogs dialogs;
+  testing::RecordingDialogs dialogs;
   int clicks = 0;
   QWidget mainWindow;
   TForm7 form7{&mainWindow};

@@ -3,13 +3,11 @@
 // score window, the name-test window, the detail after a name reading, and
 // what each does when its service is down.
 
-#include <QButtonGroup>
 #include <QFile>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QWebEngineView>
 #include <filesystem>
@@ -17,6 +15,7 @@
 
 #include "app/gradient_progress.h"
 #include "app/name_edit.h"
+#include "app/radio_group.h"
 #include "app/secondary_windows.h"
 #include "app/tform1.h"
 #include "app/tform14.h"
@@ -50,8 +49,7 @@ std::string ReadFile(const std::string& path) {
 // optionally with one service sent where nothing answers.
 struct Program {
   explicit Program(const char* downService = nullptr) {
-    std::filesystem::copy(testing::BuiltProgramFolder(), folder.Path(),
-                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    testing::CopyBuiltProgramFolder(folder);
     if (downService) std::ofstream(folder.Path() + "data/services.ini") << "[" << downService << "]\nbase=" << kDownBase << "\n";
     window = std::make_unique<TForm1>(folder.Path(), dialogs);
     windows = CreateSecondaryWindows(window.get());
@@ -159,7 +157,7 @@ class NameWindowsTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(form.GradProgress1->Position(), 100, kAnswerTimeoutMs);  // the form page has loaded
     QCOMPARE(form.Browser().Title(), Utf8ToGbk("阳宅四格"));
     QVERIFY(!form.xpbtn2->isEnabled());
-    form.suiRadioGroup2->button(1)->setChecked(true);  // 女
+    form.suiRadioGroup2->SetItemIndex(1);  // 女
     form.xpbtn1Click();
     QCOMPARE(form.lbl3->text(), Qt8("張"));
     QCOMPARE(form.lbl5->text(), Qt8("曉明"));
@@ -233,6 +231,9 @@ class NameWindowsTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) { return velmora::testing::RunWindowTest<NameWindowsTest>(argc, argv); }
+int main(int argc, char** argv) {
+  NameWindowsTest test;
+  return testing::RunWindowTest(test, argc, argv);
+}
 
 #include "name_windows_test.moc"

@@ -1,6 +1,6 @@
 #pragma once
-// Dialogs that nobody answers: messages are recorded (UTF-8), confirmations
-// say No, and an input box answers what the test put ready.
+// Dialogs for window tests: messages are recorded (UTF-8), confirmations are
+// answered No, and an input box answers what the test set beforehand.
 
 #include <optional>
 #include <string>
@@ -16,6 +16,7 @@ class RecordingDialogs : public Dialogs {
   std::vector<std::string> messages;
   std::optional<std::string> input;  // what the next input box answers (UTF-8)
   std::string inputCaption;
+
   void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
   bool Confirm(const std::string&) override { return false; }
   std::optional<std::string> InputBox(const std::string& caption, const std::string&, const std::string&) override {

@@ -29,17 +29,16 @@
 #include "platform/qt/gbk_qstring.h"
 #include "readings/stroke_lookup.h"
 #include "platform/qt/qt_browser.h"
+#include "platform/qt/local_file_scheme.h"
 #include "refdb/settings_file.h"
-#include "tests/app/recording_dialogs.h"
 #include "tests/app/window_test_main.h"
+#include "tests/app/recording_dialogs.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
 using namespace velmora;
 
 namespace {
-
-using testing::RecordingDialogs;
 
 // A program folder with the built databases and pages.
 void FillProgramFolder(const testing::TestFolder& folder) {
@@ -80,7 +79,7 @@ class TForm1Test : public QObject {
   void StartsWithTheViewerShowingTheStartPage() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Velmora  V2014 build 01.01"));
@@ -102,7 +101,7 @@ class TForm1Test : public QObject {
   void RestoresTheLastNameAndReportsAMissingDatabase() {
     testing::TestFolder folder;
     SettingsFile(SettingsFilePath(folder.Path())).Write("setup", "name", Utf8ToGbk("欧阳娜娜"));
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);  // no database in this folder
     QCOMPARE(window.flatedit1->text(), QString::fromUtf8("欧阳娜娜"));
     QCOMPARE(window.label21->text(), QString::fromUtf8("欧阳娜娜"));
@@ -114,7 +113,7 @@ class TForm1Test : public QObject {
   void EveryPanelCommandLeavesOnePanelVisible() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const std::pair<void (TForm1::*)(), WorkPanel> commands[] = {
         {&TForm1::XPButton1Click, WorkPanel::GenderPanel},
@@ -134,7 +133,7 @@ class TForm1Test : public QObject {
   void PopupMenusOpenAtFixedOffsetsFromTheWindow() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     for (const QPoint& at : {QPoint(0, 0), QPoint(150, 10)}) {
@@ -152,7 +151,7 @@ class TForm1Test : public QObject {
   void NameBoxFiltersTypedKeysButNotPastedText() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     NameEdit* box = window.flatedit1;
     Type(box, "ab 12Z");
@@ -168,7 +167,7 @@ class TForm1Test : public QObject {
   void LeavingTheNameBoxCutsOrRejectsTheName() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     const std::pair<const char*, const char*> cases[] = {
@@ -188,7 +187,7 @@ class TForm1Test : public QObject {
   void TogglesFlipTheirCaptions() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTest::mouseClick(window.FlatButton1, Qt::LeftButton);
     QCOMPARE(window.FlatButton1->text(), QString::fromUtf8("女"));
@@ -222,7 +221,7 @@ class TForm1Test : public QObject {
   void PublishedPagesRenderAsHtmlDecodedAsGbk() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     for (const char* text : {"第一页：姓名测算", "第二页：同一文件再次发布"}) {
@@ -241,7 +240,7 @@ class TForm1Test : public QObject {
   void NameCommandPublishesRemembersTheNameAndRunsFromEveryTrigger() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
@@ -270,7 +269,7 @@ class TForm1Test : public QObject {
   void BoneWeightAndYearlyCommandsShowTheirPages() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.chnclndrpckr1->ChnCalendar()->SetDateTime({{1990, 5, 27}});
@@ -292,7 +291,7 @@ class TForm1Test : public QObject {
   void NamePickerFillsGridsAndComposesTheName() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     NamePickerPanel* picker = window.NamePicker();
     QCOMPARE(picker->suiListBox1->count(), 6);  // the start-up entries
@@ -321,7 +320,7 @@ class TForm1Test : public QObject {
   void ClickingTheCurrentStartUpEntryFillsTheGrids() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     window.flatedit1->setText(QString::fromUtf8("李四"));
@@ -341,7 +340,7 @@ class TForm1Test : public QObject {
   void PhoneNumerologyAnswersInAMessageBox() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const std::pair<std::optional<std::string>, std::vector<std::string>> cases[] = {
         {std::string("1234567"), {"手机号码：1234567\r\r吉凶预测：和气致祥，必获成功　吉"}},
@@ -365,7 +364,7 @@ class TForm1Test : public QObject {
     for (const char* page : {"data/mind_reader.htm", "data/past_life.htm", "data/wedding_days.htm"}) {
       std::filesystem::copy_file(testing::BuiltProgramFolder() + page, folder.Path() + page);
     }
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.Page().BeginPage("kept", "page");
@@ -390,7 +389,7 @@ class TForm1Test : public QObject {
   void FiveElementNamingPublishesItsPage() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.chnclndrpckr1->ChnCalendar()->SetDateTime({{2000, 1, 1}});
@@ -409,7 +408,7 @@ class TForm1Test : public QObject {
     const std::string folder = root.Path() + "命理 文件夹/";
     std::filesystem::create_directories(folder + "data");
     std::filesystem::copy_file(testing::BuiltProgramFolder() + "logo.htm", folder + "logo.htm");
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder, dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.Page().BeginPage("t", "s");
@@ -424,7 +423,7 @@ class TForm1Test : public QObject {
   void ACommandClickLeavesTheNameBoxFirst() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -439,7 +438,7 @@ class TForm1Test : public QObject {
   void InputMethodTextIsFilteredLikeTypedText() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("zhang 3张三"));
@@ -480,7 +479,7 @@ class TForm1Test : public QObject {
   void APublishThatCannotWriteKeepsTheViewerWhereItWas() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const QUrl before = window.webbrowser1->url();
     std::filesystem::create_directory(folder.Path() + "ssbx.htm1.tmp");  // the file cannot be written
@@ -495,7 +494,7 @@ class TForm1Test : public QObject {
   void ClosingDeletesTheTemporaryFilesOnly() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     {
       TForm1 window(folder.Path(), dialogs);
       window.show();
@@ -508,6 +507,9 @@ class TForm1Test : public QObject {
   }
 };
 
-int main(int argc, char** argv) { return velmora::testing::RunWindowTest<TForm1Test>(argc, argv); }
+int main(int argc, char** argv) {
+  TForm1Test test;
+  return velmora::testing::RunWindowTest(test, argc, argv);
+}
 
 #include "tform1_test.moc"

@@ -1,7 +1,6 @@
 #pragma once
-// What the main function of every window test does: the offscreen platform,
-// WebEngine without sandbox or GPU (as root, without a display), the local
-// file scheme, then the slots of the test object.
+// The start of every window test: the offscreen platform, the browser engine
+// as root without a GPU, the local file scheme, then the test object's slots.
 
 #include <QApplication>
 #include <QTest>
@@ -10,14 +9,12 @@
 
 namespace velmora::testing {
 
-template <typename Test>
-int RunWindowTest(int argc, char** argv) {
+inline int RunWindowTest(QObject& test, int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
   RegisterLocalFileScheme();
   QApplication application(argc, argv);
-  Test test;
   return QTest::qExec(&test, argc, argv);
 }
 

@@ -17,7 +17,8 @@ TEST(ServiceAddresses, RemoteBasesAreHttpAddressesOfAHostAndAPort) {
   const Case cases[] = {
       {"http://fortune.example.com", "http://fortune.example.com"},
       {"http://10.1.2.3:8080/", "http://10.1.2.3:8080"},  // a trailing slash is dropped
-      {"HTTP://Host:80", "http://Host:80"},
+      {"HTTP://Host:80", "http://Host"},  // the default port, as a browser's Host header leaves it out
+      {"http://host:8080", "http://host:8080"},
       {"http://[::1]:8080", "http://[::1]:8080"},
       {"http://host/path", nullptr},
       {"http://host:99999", nullptr},

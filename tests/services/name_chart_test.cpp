@@ -27,6 +27,7 @@ TEST(NameChart, HowCommonACharacterIs) {
       {"\xB0\xA1", CharacterUse::Common},      // 啊, the first of level 1
       {"\xD7\xF9", CharacterUse::Common},      // 座, the last of level 1
       {"\xD7\xFA", CharacterUse::Rare},        // the unused end of row 55
+      {"\xA1\xA1", CharacterUse::Rare},        // a full-width blank: no ideograph of either level
       {"\xD8\xA1", CharacterUse::LessCommon},  // 亍, the first of level 2
       {"\xF7\xFE", CharacterUse::LessCommon},  // 齄, the last of level 2
       {"\x86\xB4", CharacterUse::Rare},        // 喆, GBK only
@@ -34,18 +35,6 @@ TEST(NameChart, HowCommonACharacterIs) {
       {"a", CharacterUse::NoIdeograph},
   };
   for (const Case& c : cases) EXPECT_EQ(UseOf(c.gbk), c.use) << c.gbk;
-}
-
-TEST(NameChart, NumbersAndVerdictClasses) {
-  EXPECT_EQ(EightyOneNumber(1), 1);
-  EXPECT_EQ(EightyOneNumber(81), 81);
-  EXPECT_EQ(EightyOneNumber(82), 1);
-  EXPECT_EQ(EightyOneNumber(162), 81);
-  EXPECT_EQ(EightyOneNumber(163), 1);
-  EXPECT_EQ(GbkToUtf8(VerdictClass(Utf8ToGbk("……（甲）……（吉带凶）"))), "吉带凶");
-  EXPECT_EQ(VerdictClass(Utf8ToGbk("（吉）之后还有字")), "");
-  EXPECT_EQ(VerdictClass(""), "");
-  EXPECT_EQ(GbkToUtf8(VerdictSummary(Utf8ToGbk("太极之数，万物开泰。此数……"))), "太极之数，万物开泰");
 }
 
 TEST(NameChart, CompoundSurnamesAndTheirReadingsComeFromTheirTable) {

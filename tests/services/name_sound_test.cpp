@@ -9,48 +9,40 @@
 namespace velmora::services {
 namespace {
 
-Syllable S(const char* numbered) { return *ParseSyllable(numbered); }
+Syllable S(const char* marked) { return *ParseSyllable(Utf8ToGbk(marked)); }
 
-TEST(Pinyin, SyllablesAreReadOnlyInTheirNumberedForm) {
-  EXPECT_EQ(ParseSyllable("zhang1"), (Syllable{"zhang", 1}));
-  EXPECT_EQ(ParseSyllable("de5"), (Syllable{"de", 5}));
-  for (const char* bad : {"", "1", "zhang", "zhang6", "zhang0", "Zhang1", "zh ang1", "zhāng1"}) {
-    EXPECT_FALSE(ParseSyllable(bad)) << bad;
-  }
-}
-
-TEST(Pinyin, TheMarkSitsWherePinyinPutsIt) {
+TEST(Pinyin, TonesAreReadFromTheMarks) {
   struct Case {
-    const char* numbered;
     const char* marked;
+    Syllable syllable;
   };
   const Case cases[] = {
-      {"zhang1", "zhāng"}, {"ou1", "ōu"},   {"liu2", "liú"},  // iu: on the last vowel
-      {"gui4", "guì"},     {"xue2", "xué"}, {"lv3", "lǚ"},    {"lve4", "lüè"},  // e before the ü
-      {"nv5", "nü"},       {"de5", "de"},   {"er2", "ér"},    {"n3", "ň"},
-      {"ng2", "ńg"},       {"m2", "m2"},    {"m1", "m1"},     // GBK has no ḿ or m̄: the number stays
-      {"jiong3", "jiǒng"},
+      {"zhāng", {"zhang", 1}}, {"liú", {"liu", 2}}, {"lǚ", {"lv", 3}},  {"lüè", {"lve", 4}},  // ü alone carries no tone
+      {"nü", {"nv", 5}},       {"de", {"de", 5}},   {"ň", {"n", 3}},    {"ńg", {"ng", 2}},
   };
-  for (const Case& c : cases) EXPECT_EQ(GbkToUtf8(ToneMarked(S(c.numbered))), c.marked) << c.numbered;
+  for (const Case& c : cases) EXPECT_EQ(ParseSyllable(Utf8ToGbk(c.marked)), c.syllable) << c.marked;
+  for (const char* bad : {"", "?", "zhāng1", "āá", "Zhang", "zh ang", "张"}) {
+    EXPECT_FALSE(ParseSyllable(Utf8ToGbk(bad))) << bad;
+  }
 }
 
 TEST(Pinyin, InitialsAndRhymesAsAlliterationAndRhymeCompareThem) {
   struct Case {
-    const char* numbered;
+    const char* marked;
     const char* initial;
     const char* rhyme;
   };
   const Case cases[] = {
-      {"zhang1", "zh", "ang"}, {"jiang1", "j", "ang"}, {"wang2", "", "ang"},  // one rhyme, medials aside
-      {"liu2", "l", "ou"},     {"you3", "", "ou"},     {"gui4", "g", "ei"},   {"wei4", "", "ei"},
-      {"zhi4", "zh", "-i"},    {"ci2", "c", "-i"},     {"li3", "l", "i"},     // the -i of zhi is no i
-      {"ju1", "j", "v"},       {"yu2", "", "v"},       {"lv4", "l", "v"},     {"jun1", "j", "vn"},
-      {"yue4", "", "eh"},      {"jie3", "j", "eh"},    {"ge1", "g", "e"},     // the ê of 月 is not the e of 歌
-      {"lun2", "l", "en"},     {"yin1", "", "in"},     {"m2", "", "m"},
+      {"zhāng", "zh", "ang"}, {"jiāng", "j", "ang"}, {"wáng", "", "ang"},  // one rhyme, medials aside
+      {"liú", "l", "ou"},     {"yǒu", "", "ou"},     {"guì", "g", "ei"},   {"wèi", "", "ei"},
+      {"zhì", "zh", "-i"},    {"cí", "c", "-i"},     {"lǐ", "l", "i"},     // the -i of zhi is no i
+      {"jū", "j", "v"},       {"yú", "", "v"},       {"lǜ", "l", "v"},     {"jūn", "j", "vn"},
+      {"yuè", "", "eh"},      {"jiě", "j", "eh"},    {"gē", "g", "e"},     // the ê of 月 is not the e of 歌
+      {"lún", "l", "en"},     {"yīn", "", "in"},     {"ň", "", "n"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Initial(S(c.numbered)), c.initial) << c.numbered;
-    EXPECT_EQ(Rhyme(S(c.numbered)), c.rhyme) << c.numbered;
+    EXPECT_EQ(Initial(S(c.marked)), c.initial) << c.marked;
+    EXPECT_EQ(Rhyme(S(c.marked)), c.rhyme) << c.marked;
   }
 }
 
@@ -65,10 +57,10 @@ TEST(Pinyin, ToneNamesAndLevels) {
 
 std::vector<NameCharacter> Characters(std::initializer_list<std::pair<const char*, const char*>> readings) {
   std::vector<NameCharacter> characters;
-  for (const auto& [text, numbered] : readings) {
+  for (const auto& [text, marked] : readings) {
     NameCharacter character;
     character.text = Utf8ToGbk(text);
-    if (numbered) character.reading = ParseSyllable(numbered);
+    if (marked) character.reading = ParseSyllable(Utf8ToGbk(marked));
     characters.push_back(character);
   }
   return characters;
@@ -83,28 +75,28 @@ TEST(NameSound, PointsAreTakenForWhatIsHardOrDullToSay) {
   };
   const Case cases[] = {
       // varied tones, nothing shared: full points
-      {Characters({{"李", "li3"}, {"明", "ming2"}, {"亮", "liang4"}}), "仄平仄", 10,
+      {Characters({{"李", "lǐ"}, {"明", "míng"}, {"亮", "liàng"}}), "仄平仄", 10,
        {"平仄相间，声调有起伏，读来顺口响亮。", "末字仄声，收音短促有力。"}},
       // one tone throughout
-      {Characters({{"张", "zhang1"}, {"三", "san1"}, {"丰", "feng1"}}), "平平平", 7,
+      {Characters({{"张", "zhāng"}, {"三", "sān"}, {"丰", "fēng"}}), "平平平", 7,
        {"三字同为阴平，声调平直，少起伏。", "末字平声，收音舒展响亮。"}},
       // alike in sound, and one tone
-      {Characters({{"吴", "wu2"}, {"婷", "ting2"}, {"婷", "ting2"}}), "平平平", 4,
+      {Characters({{"吴", "wú"}, {"婷", "tíng"}, {"婷", "tíng"}}), "平平平", 4,
        {"“婷”“婷”同音（ting），连读含混难辨。", "三字同为阳平，声调平直，少起伏。", "末字平声，收音舒展响亮。"}},
       // alliteration and rhyme between the same neighbours
-      {Characters({{"张", "zhang1"}, {"章", "zhang3"}}), "平仄", 7, {"“张”“章”同音（zhang），连读含混难辨。", "末字仄声，收音短促有力。"}},
-      {Characters({{"张", "zhang1"}, {"振", "zhen4"}, {"明", "ming2"}}), "平仄平", 8,
+      {Characters({{"张", "zhāng"}, {"章", "zhǎng"}}), "平仄", 7, {"“张”“章”同音（zhang），连读含混难辨。", "末字仄声，收音短促有力。"}},
+      {Characters({{"张", "zhāng"}, {"振", "zhèn"}, {"明", "míng"}}), "平仄平", 8,
        {"“张”“振”双声（声母zh），连读略显拗口。", "末字平声，收音舒展响亮。"}},
-      {Characters({{"王", "wang2"}, {"江", "jiang1"}, {"月", "yue4"}}), "平平仄", 8,
+      {Characters({{"王", "wáng"}, {"江", "jiāng"}, {"月", "yuè"}}), "平平仄", 8,
        {"“王”“江”叠韵（韵母相近），读来少变化。", "末字仄声，收音短促有力。"}},
       // all oblique, tones differing
-      {Characters({{"李", "li3"}, {"四", "si4"}, {"海", "hai3"}}), "仄仄仄", 8, {"三字皆为仄声，读来少抑扬。", "末字仄声，收音短促有力。"}},
+      {Characters({{"李", "lǐ"}, {"四", "sì"}, {"海", "hǎi"}}), "仄仄仄", 8, {"三字皆为仄声，读来少抑扬。", "末字仄声，收音短促有力。"}},
       // a character without a reading is left out of every rule
-      {Characters({{"李", "li3"}, {"兙", nullptr}, {"明", "ming2"}}), "仄?平", 10,
+      {Characters({{"李", "lǐ"}, {"兙", nullptr}, {"明", "míng"}}), "仄?平", 10,
        {"“兙”查不到普通话读音，音律按其余各字评定。", "平仄相间，声调有起伏，读来顺口响亮。", "末字平声，收音舒展响亮。"}},
       {Characters({{"a", nullptr}}), "?", 10, {"“a”查不到普通话读音，音律按其余各字评定。"}},
       // never below 0
-      {Characters({{"张", "zhang1"}, {"张", "zhang1"}, {"张", "zhang1"}, {"张", "zhang1"}}), "平平平平", 0,
+      {Characters({{"张", "zhāng"}, {"张", "zhāng"}, {"张", "zhāng"}, {"张", "zhāng"}}), "平平平平", 0,
        {"“张”“张”同音（zhang），连读含混难辨。", "“张”“张”同音（zhang），连读含混难辨。", "“张”“张”同音（zhang），连读含混难辨。",
         "四字同为阴平，声调平直，少起伏。", "末字平声，收音舒展响亮。"}},
   };

@@ -3,6 +3,7 @@
 
 #include <thread>
 
+#include "services/bazi_pages.h"
 #include "services/http_server.h"
 #include "services/page.h"
 #include "services/routes.h"
@@ -147,6 +148,75 @@ TEST(ServiceOverHttp, OversizedAndUnknownRequestsGetTheServicesPagesAndServingGo
   EXPECT_EQ(again->status, 404);
 }
 
+TEST(ServiceOverHttp, AnswersAreTheHandlersPagesByteForByteInGbk) {
+  RunningServer server;
+  httplib::Client client = server.Client();
+  const auto get = client.Get("/bazi/sizhu.asp?china95_year=1990&china95_month=5&china95_day=27&china95_time=11&sex=1");
+  ASSERT_TRUE(get);
+  EXPECT_EQ(get->status, 200);
+  EXPECT_EQ(get->get_header_value("Content-Type"), "text/html; charset=gbk");
+  const Page direct = SizhuPage(QueryOf({{"china95_year", "1990"}, {"china95_month", "5"}, {"china95_day", "27"},
+                                         {"china95_time", "11"}, {"sex", "1"}}),
+                                ProgramSources());
+  EXPECT_EQ(get->body, direct.body);
+  // A form posts its fields percent-encoded in GBK; the page names the host it was sent to.
+  const auto post = client.Post("/chest/bz/bazi.asp", "name=%D5%C5%C8%FD&sex=%C4%D0&y=1990&m=5&d=27&h=11",
+                                "application/x-www-form-urlencoded");
+  ASSERT_TRUE(post);
+  EXPECT_EQ(post->status, 200);
+  const std::string host = "127.0.0.1:" + std::to_string(server.Port());
+  EXPECT_EQ(post->body, BaziScorePage(QueryOf({{"name", "张三"}, {"sex", "男"}, {"y", "1990"}, {"m", "5"}, {"d", "27"},
+                                               {"h", "11"}},
+                                              host),
+                                      ProgramSources())
+                            .body);
+  const auto picture = client.Get("/chest/bz/images/wood.png");
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->get_header_value("Content-Type"), "image/png");
+  EXPECT_EQ(picture->body.substr(1, 3), "PNG");
+}
+
+TEST(ServiceOverHttp, HoroscopePagesArriveAsTheHandlersWriteThem) {
+  RunningServer server;
+  httplib::Client client = server.Client();
+  for (const std::string path : {"/yuncheng_xingzuo_new.php?type=w&xingzuo=12", "/birthday/2-29.htm"}) {
+    const auto answer = client.Get(path);
+    ASSERT_TRUE(answer) << path;
+    EXPECT_EQ(answer->status, 200) << path;
+    EXPECT_EQ(answer->get_header_value("Content-Type"), "text/html; charset=gbk");
+    const std::size_t query = path.find('?');
+    std::multimap<std::string, std::string> parameters;
+    if (query != std::string::npos) parameters = {{"type", "w"}, {"xingzuo", "12"}};
+    EXPECT_EQ(answer->body, Answer(path.substr(0, query), parameters, "127.0.0.1", ProgramSources()).body) << path;
+  }
+  const auto missing = client.Get("/birthday/2-30.htm");
+  ASSERT_TRUE(missing);
+  EXPECT_EQ(missing->status, 404);
+}
+
+TEST(ServiceOverHttp, NamingPagesComeAsTheDirectAnswersInGbk) {
+  RunningServer server;
+  httplib::Client client = server.Client();
+  const std::string form = "xing=%C1%F5&xingbie=%C5%AE&zishu=3";  // 刘, 女
+  const auto answer = client.Post("/chest/ming.asp", form, "application/x-www-form-urlencoded");
+  ASSERT_TRUE(answer);
+  EXPECT_EQ(answer->status, 200);
+  EXPECT_EQ(answer->get_header_value("Content-Type"), "text/html; charset=gbk");
+  const std::string host = "127.0.0.1:" + std::to_string(server.Port());
+  const Page direct = Answer("/chest/ming.asp", {{"xing", "刘"_gbk}, {"xingbie", "女"_gbk}, {"zishu", "3"}}, host,
+                             ProgramSources());
+  EXPECT_EQ(answer->body, direct.body);
+  const auto company = client.Get("/chest/gs.htm?xing=%D5%C5&zishu=2&hangye=%BD%CC%BF%C6%CE%C4%CE%C0%D0%D4%D0%D0%D2%B5");
+  ASSERT_TRUE(company);
+  EXPECT_EQ(company->status, 200);
+  EXPECT_EQ(company->body, Answer("/chest/gs.htm", {{"xing", "张"_gbk}, {"zishu", "2"}, {"hangye", "教科文卫性行业"_gbk}},
+                                  host, ProgramSources())
+                               .body);
+  const auto bad = client.Get("/chest/ming.asp?xing=12&xingbie=%C4%D0&zishu=3");
+  ASSERT_TRUE(bad);
+  EXPECT_EQ(bad->status, 400);
+}
+
 TEST(ServiceOverHttp, TheNamePagesAnswerOverHttpAsTheyDoDirectly) {
   RunningServer server;
   httplib::Client client = server.Client();
@@ -169,8 +239,8 @@ TEST(ServiceOverHttp, TheNamePagesAnswerOverHttpAsTheyDoDirectly) {
     ASSERT_TRUE(answer) << c.path;
     EXPECT_EQ(answer->status, 200) << c.path;
     EXPECT_EQ(answer->get_header_value("Content-Type"), "text/html; charset=gbk");
-    EXPECT_EQ(answer->body, Answer(c.path, c.parameters, "127.0.0.1:" + std::to_string(server.Port()), ProgramSources()).body)
-        << c.path;
+    const std::string host = "127.0.0.1:" + std::to_string(server.Port());
+    EXPECT_EQ(answer->body, Answer(c.path, c.parameters, host, ProgramSources()).body) << c.path;
   }
   const auto form = client.Post("/xingjia/test.asp", "R1=2&Name1=%86%CE&Name2=%CC%EF%B7%BC",
                                 "application/x-www-form-urlencoded");

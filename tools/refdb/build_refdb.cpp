@@ -25,6 +25,7 @@
 #include "tools/refdb/tsv.h"
 #include "tools/refdb/unicode_text.h"
 #include "tools/refdb/unihan.h"
+#include "tools/tool_main.h"
 
 namespace velmora::tools {
 namespace {
@@ -134,15 +135,7 @@ void Build(const std::string& unihanFolder, const std::string& sources, const st
 }  // namespace velmora::tools
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: build_refdb UNIHAN_FOLDER SOURCE_FOLDER OUTPUT_FOLDER\n";
-    return 2;
-  }
-  try {
-    velmora::tools::Build(argv[1], argv[2], argv[3]);
-  } catch (const std::exception& error) {
-    std::cerr << "build_refdb: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return velmora::tools::RunTool(argc, argv, "build_refdb", "UNIHAN_FOLDER SOURCE_FOLDER OUTPUT_FOLDER", [](const std::vector<std::string>& args) {
+    velmora::tools::Build(args[0], args[1], args[2]);
+  });
 }

@@ -9,6 +9,20 @@
 namespace velmora::tools {
 namespace {
 
+template <typename OnField>
+void ReadUnihanFile(const std::string& path, OnField onField) {
+  std::ifstream in(path);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string codePoint, field, values;
+    fields >> codePoint >> field;
+    std::getline(fields >> std::ws, values);
+    if (const char32_t c = ParseCodePoint(codePoint)) onField(c, field, values);
+  }
+}
+
 // "170.8" (or "120'.3" for a simplified radical form) -> {170, 8}
 std::optional<RadicalStroke> ParseRadicalStroke(const std::string& values) {
   const std::string first = values.substr(0, values.find(' '));
@@ -25,34 +39,20 @@ std::optional<RadicalStroke> ParseRadicalStroke(const std::string& values) {
 
 }  // namespace
 
-void ReadUnihanFields(const std::string& path,
-                      const std::function<void(char32_t, const std::string&, const std::string&)>& onField) {
-  std::ifstream in(path);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
-    std::string codePoint, field, values;
-    fields >> codePoint >> field;
-    std::getline(fields >> std::ws, values);
-    if (const char32_t c = ParseCodePoint(codePoint)) onField(c, field, values);
-  }
-}
-
 Unihan Unihan::Load(const std::string& folder) {
   Unihan unihan;
-  ReadUnihanFields(folder + "/Unihan_RadicalStrokeCounts.txt", [&](char32_t c, const std::string& field, const std::string& values) {
+  ReadUnihanFile(folder + "/Unihan_RadicalStrokeCounts.txt", [&](char32_t c, const std::string& field, const std::string& values) {
     if (field == "kRSKangXi") {
       if (auto parsed = ParseRadicalStroke(values)) unihan.kangxi_[c] = *parsed;
     }
   });
-  ReadUnihanFields(folder + "/Unihan_IRGSources.txt", [&](char32_t c, const std::string& field, const std::string& values) {
+  ReadUnihanFile(folder + "/Unihan_IRGSources.txt", [&](char32_t c, const std::string& field, const std::string& values) {
     if (field == "kTotalStrokes") unihan.totalStrokes_[c] = std::stoi(values);
     if (field == "kRSUnicode") {
       if (auto parsed = ParseRadicalStroke(values)) unihan.unicodeRadical_[c] = *parsed;
     }
   });
-  ReadUnihanFields(folder + "/Unihan_Variants.txt", [&](char32_t c, const std::string& field, const std::string& values) {
+  ReadUnihanFile(folder + "/Unihan_Variants.txt", [&](char32_t c, const std::string& field, const std::string& values) {
     if (field != "kTraditionalVariant") return;
     std::istringstream list(values);
     for (std::string item; list >> item;) {

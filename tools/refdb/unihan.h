@@ -1,19 +1,12 @@
 #pragma once
 // The few fields of the Unicode Han database that the stroke table needs.
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 namespace velmora::tools {
-
-// Calls onField(code point, field name, values) for every data line of a
-// Unihan file, such as (U+5F20, "kMandarin", "zhāng"); throws
-// std::runtime_error when the file cannot be read.
-void ReadUnihanFields(const std::string& path,
-                      const std::function<void(char32_t, const std::string&, const std::string&)>& onField);
 
 struct RadicalStroke {
   int radical = 0;   // Kangxi radical number 1..214

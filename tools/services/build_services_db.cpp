@@ -1,20 +1,22 @@
 // Builds the answering service's read-only database from the reference
 // databases the build has just written and the reviewed sources of the online
 // readings:
-//   build_services_db DATA_FOLDER SOURCE_FOLDER UNIHAN_FOLDER
+//   build_services_db DATA_FOLDER SOURCE_FOLDER UNIHAN_READINGS
 // copies every table of DATA_FOLDER/ssdb.db and DATA_FOLDER/ssdh.db, adds
 // one table per SOURCE_FOLDER/*.tsv (named after the file) and the table
-// "mandarin" (汉字, 拼音: the numbered reading of every GBK ideograph that
-// Unihan_Readings.txt reads), writing DATA_FOLDER/services.db. A text GBK
-// cannot hold, or a table name given twice, stops the build.
+// pinyin (汉字, 拼音: the first kMandarin reading of every GBK ideograph in
+// Unihan_Readings.txt, tone-marked), writing DATA_FOLDER/services.db. A text
+// GBK cannot hold, or a table name given twice, stops the build.
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
-#include <map>
+#include <sstream>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "refdb/connections.h"
@@ -24,7 +26,8 @@
 #include "tools/refdb/database_file.h"
 #include "tools/refdb/gbk_ideographs.h"
 #include "tools/refdb/tsv.h"
-#include "tools/services/mandarin_readings.h"
+#include "tools/refdb/unicode_text.h"
+#include "tools/tool_main.h"
 
 namespace velmora::tools {
 namespace {
@@ -79,20 +82,31 @@ std::vector<NamedTable> SourceTables(const std::string& sourceFolder) {
   return tables;
 }
 
-NamedTable MandarinTable(const std::string& unihanFolder) {
-  const std::map<char32_t, std::string> readings = ReadMandarinReadings(unihanFolder + "/Unihan_Readings.txt");
-  NamedTable table{"mandarin", {{"汉字", "拼音"}, {}}};
-  for (const char32_t c : GbkIdeographs()) {
-    if (const auto found = readings.find(c); found != readings.end()) table.table.rows.push_back({EncodeUtf8(c), found->second});
+// Lines "U+5F20<TAB>kMandarin<TAB>zhāng ..." give the first reading.
+NamedTable PinyinTable(const std::string& readingsFile) {
+  std::ifstream in(readingsFile);
+  if (!in) throw std::runtime_error("cannot read " + readingsFile);
+  std::unordered_map<char32_t, std::string> readings;
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream fields(line);
+    std::string codePoint, field, reading;
+    if (!(fields >> codePoint >> field >> reading) || field != "kMandarin") continue;
+    if (const char32_t c = ParseCodePoint(codePoint)) readings.emplace(c, reading);
   }
+  NamedTable table{"pinyin", {{"汉字", "拼音"}, {}}};
+  for (const char32_t c : GbkIdeographs()) {
+    const auto found = readings.find(c);
+    if (found != readings.end()) table.table.rows.push_back({EncodeUtf8(c), found->second});
+  }
+  if (table.table.rows.empty()) throw std::runtime_error(readingsFile + ": no kMandarin readings");
   return table;
 }
 
-void Build(const std::string& dataFolder, const std::string& sourceFolder, const std::string& unihanFolder) {
+void Build(const std::string& dataFolder, const std::string& sourceFolder, const std::string& readingsFile) {
   std::vector<NamedTable> tables = CopiedTables(ReferenceDatabase(), dataFolder);
   for (auto& table : CopiedTables(TraditionalFormsDatabase(), dataFolder)) tables.push_back(std::move(table));
   for (auto& table : SourceTables(sourceFolder)) tables.push_back(std::move(table));
-  tables.push_back(MandarinTable(unihanFolder));
+  tables.push_back(PinyinTable(readingsFile));
   std::set<std::string> names;
   DatabaseFile services(dataFolder + "/" + std::filesystem::path(ServicesDatabase().file).filename().string(),
                         ServicesDatabase().password);
@@ -110,15 +124,8 @@ void Build(const std::string& dataFolder, const std::string& sourceFolder, const
 }  // namespace velmora::tools
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: build_services_db DATA_FOLDER SOURCE_FOLDER UNIHAN_FOLDER\n";
-    return 2;
-  }
-  try {
-    velmora::tools::Build(argv[1], argv[2], argv[3]);
-  } catch (const std::exception& error) {
-    std::cerr << "build_services_db: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return velmora::tools::RunTool(argc, argv, "build_services_db", "DATA_FOLDER SOURCE_FOLDER UNIHAN_READINGS",
+                                 [](const std::vector<std::string>& args) {
+                                   velmora::tools::Build(args[0], args[1], args[2]);
+                                 });
 }

@@ -10,27 +10,11 @@
 #include "text/gbk.h"
 #include "text/utf8.h"
 #include "tools/refdb/gbk_ideographs.h"
-#include "tools/services/mandarin_readings.h"
 
 namespace velmora {
 namespace {
 
-TEST(MandarinReadings, MarksBecomeToneNumbers) {
-  struct Case {
-    const char* marked;
-    const char* numbered;
-  };
-  const Case cases[] = {
-      {"zhāng", "zhang1"}, {"lǚ", "lv3"}, {"lüè", "lve4"},  // the ü alone carries no tone
-      {"de", "de5"},       {"ḿ", "m2"},   {"ňg", "ng3"},   {"hm", "hm5"}, {"ér", "er2"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(tools::NumberedPinyin(c.marked), c.numbered) << c.marked;
-  for (const char* bad : {"", "zhāng1", "āá", "Zhang", "zh ang"}) {
-    EXPECT_THROW(tools::NumberedPinyin(bad), std::runtime_error) << bad;
-  }
-}
-
-// The tone of a kMandarin reading, read from its marks without the builder's table.
+// The tone of a kMandarin reading, read from its marks without the service's table.
 int ToneOfMarked(const std::string& reading) {
   static const std::string kTones[4] = {"āēīōūǖ", "áéíóúǘḿń", "ǎěǐǒǔǚň", "àèìòùǜǹ"};
   for (const char32_t c : DecodeUtf8(reading)) {
@@ -43,7 +27,7 @@ int ToneOfMarked(const std::string& reading) {
   return 5;
 }
 
-TEST(MandarinReadings, EveryGb2312CharacterHasItsUnihanTone) {
+TEST(NameReadings, EveryGb2312CharacterHasItsUnihanTone) {
   std::ifstream in(VELMORA_UNIHAN_FOLDER "/Unihan_Readings.txt");
   ASSERT_TRUE(in);
   std::map<char32_t, std::string> unihan;
@@ -67,7 +51,7 @@ TEST(MandarinReadings, EveryGb2312CharacterHasItsUnihanTone) {
   EXPECT_EQ(checked, kGb2312Characters);
 }
 
-TEST(MandarinReadings, ACharacterWithoutAReadingShowsAQuestionMark) {
+TEST(NameReadings, ACharacterWithoutAReadingShowsAQuestionMark) {
   const std::string character = Utf8ToGbk("兙");  // in GBK, without a kMandarin reading
   EXPECT_FALSE(services::ChartName("", character, services::testing::ProgramSources()).characters.at(0).reading);
   const services::Page page =
