@@ -176,6 +176,7 @@ int main(int argc, char** argv) {
   Wait(1500);
   Save("tform6_match", windows.TForm6->frameGeometry());
   windows.TForm6->hide();
+  windows.TForm13->hide();
 
   // The online name windows, and the name reading followed by its detail.
   window.flatedit1->setText(QString::fromUtf8("欧阳明月"));
