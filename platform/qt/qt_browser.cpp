@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int kScriptTimeoutMs = 5000;
 constexpr int kLateAnswerMs = 300;
+constexpr int kDeliverPostedMs = 2;
 constexpr int kScriptingAttempts = 100;
 constexpr int kScriptingAttemptMs = 20;
 
@@ -124,6 +126,11 @@ QVariant QtBrowser::RunScript(const QString& script) {
     connect(page_, &QWebEnginePage::loadFinished, &loop,
             [&loop] { QTimer::singleShot(kLateAnswerMs, &loop, &QEventLoop::quit); });
     QTimer::singleShot(kScriptTimeoutMs, &loop, &QEventLoop::quit);
+    // A loop started while a posted event is being handled leaves the events
+    // posted since (the answer among them) waiting: deliver them now and then.
+    QTimer deliver;
+    connect(&deliver, &QTimer::timeout, &loop, [] { QCoreApplication::sendPostedEvents(); });
+    deliver.start(kDeliverPostedMs);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
   }
   pending->loop = nullptr;
@@ -141,6 +148,7 @@ void QtBrowser::WaitForScripting() {
     QEventLoop loop;
     QTimer poll;
     connect(&poll, &QTimer::timeout, &loop, [&loop, answered] {
+      QCoreApplication::sendPostedEvents();
       if (*answered) loop.quit();
     });
     poll.start(5);
