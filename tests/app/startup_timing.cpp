@@ -49,7 +49,7 @@ long ProcessKilobytes(const QByteArray& program) {
   while (processes.hasNext()) {
     const QString pid = QFileInfo(processes.next()).fileName();
     QFile command("/proc/" + pid + "/cmdline");
-    command.open(QIODevice::ReadOnly);
+    if (!command.open(QIODevice::ReadOnly)) continue;
     if (command.readAll().contains(program)) total += ProportionalKilobytes(pid);
   }
   return total;
