@@ -8,7 +8,17 @@ namespace velmora {
 GradientProgress::GradientProgress(QWidget* parent) : QWidget(parent) {}
 
 void GradientProgress::SetPosition(int position) {
-  position_ = std::clamp(position, 0, 100);
+  position_.Set(position);
+  update();
+}
+
+void GradientProgress::SetMaximum(int maximum) {
+  position_.SetMaximum(maximum);
+  update();
+}
+
+void GradientProgress::Advance() {
+  position_.Advance();
   update();
 }
 
@@ -18,7 +28,8 @@ void GradientProgress::paintEvent(QPaintEvent*) {
   QLinearGradient fill(0, 0, width(), 0);
   fill.setColorAt(0, Qt::blue);
   fill.setColorAt(1, Qt::red);
-  painter.fillRect(QRect(0, 0, width() * position_ / 100, height()), fill);
+  const qint64 filled = static_cast<qint64>(width()) * Position() / Maximum();
+  painter.fillRect(QRect(0, 0, static_cast<int>(filled), height()), fill);
 }
 
 }  // namespace velmora

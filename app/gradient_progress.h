@@ -3,19 +3,25 @@
 
 #include <QWidget>
 
+#include "online/progress_position.h"
+
 namespace velmora {
 
 class GradientProgress : public QWidget {
  public:
   explicit GradientProgress(QWidget* parent = nullptr);
-  void SetPosition(int position);  // 0..100
-  int Position() const { return position_; }
+  void SetPosition(int position);
+  void SetMaximum(int maximum);
+  // One progress event of a browser.
+  void Advance();
+  int Position() const { return position_.Position(); }
+  int Maximum() const { return position_.Maximum(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  int position_ = 0;
+  ProgressPosition position_;
 };
 
 }  // namespace velmora

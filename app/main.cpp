@@ -6,6 +6,7 @@
 #include "app/application.h"
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
+#include "app/stop_signals.h"
 #include "app/tform1.h"
 #include "platform/qt/local_file_scheme.h"
 #include "refdb/connections.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   dialogs.SetParent(&mainWindow);
   const velmora::SecondaryWindows windows = velmora::CreateSecondaryWindows(&mainWindow);
   mainWindow.SetSecondaryWindows(&windows);
+  velmora::StopOnSignals([&mainWindow] { mainWindow.close(); });
   mainWindow.show();
   return application.exec();
 }

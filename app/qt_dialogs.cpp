@@ -9,11 +9,11 @@
 namespace velmora {
 
 void QtDialogs::ShowMessage(const std::string& text) {
-  QMessageBox::information(parent_, ApplicationTitle(), FromGbk(text));
+  QMessageBox::information(parent_, ApplicationTitle(), FromGbkMessage(text));
 }
 
 bool QtDialogs::Confirm(const std::string& text) {
-  return QMessageBox::question(parent_, ApplicationTitle(), FromGbk(text),
+  return QMessageBox::question(parent_, ApplicationTitle(), FromGbkMessage(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -1,6 +1,14 @@
 #include "app/secondary_windows.h"
 
+#include "app/tform1.h"
+#include "app/tform11.h"
+#include "app/tform12.h"
+#include "app/tform13.h"
+#include "app/tform6.h"
+#include "app/tform14.h"
+#include "app/tform3.h"
 #include "app/tform7.h"
+#include "app/tform9.h"
 
 
 namespace velmora {
@@ -20,19 +28,16 @@ void SecondaryWindow::ShowCentred() {
   activateWindow();
 }
 
-SecondaryWindows CreateSecondaryWindows(QWidget* mainWindow) {
-  auto make = [mainWindow](const char* name, const char* caption) {
-    return new SecondaryWindow(name, QString::fromUtf8(caption), mainWindow);
-  };
+SecondaryWindows CreateSecondaryWindows(TForm1* mainWindow) {
   SecondaryWindows windows{};
-  windows.TForm6 = make("TForm6", "姻缘注定");
+  windows.TForm6 = new TForm6(mainWindow, mainWindow->Folder());
   windows.TForm7 = new TForm7(mainWindow);
-  windows.TForm9 = make("TForm9", "Velmora");
-  windows.TForm11 = make("TForm11", "公司起名");
-  windows.TForm12 = make("TForm12", "本周星座运程");
-  windows.TForm13 = make("TForm13", "生日密码");
-  windows.TForm14 = make("TForm14", "在线姓名测试");
-  windows.TForm3 = make("TForm3", "在线姓名评分");
+  windows.TForm9 = new TForm9(*mainWindow);
+  windows.TForm11 = new TForm11(*mainWindow);
+  windows.TForm12 = new TForm12(*mainWindow);
+  windows.TForm13 = new TForm13(*mainWindow);
+  windows.TForm14 = new TForm14(*mainWindow);
+  windows.TForm3 = new TForm3(*mainWindow);
   return windows;
 }
 

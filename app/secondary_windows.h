@@ -16,21 +16,29 @@ class SecondaryWindow : public QWidget {
   QWidget* mainWindow_;
 };
 
+class TForm1;
+class TForm3;
+class TForm6;
 class TForm7;
+class TForm9;
+class TForm11;
+class TForm12;
+class TForm13;
+class TForm14;
 
 struct SecondaryWindows {
-  SecondaryWindow* TForm6;
+  velmora::TForm6* TForm6;
   velmora::TForm7* TForm7;
-  SecondaryWindow* TForm9;
-  SecondaryWindow* TForm11;
-  SecondaryWindow* TForm12;
-  SecondaryWindow* TForm13;
-  SecondaryWindow* TForm14;
-  SecondaryWindow* TForm3;
+  velmora::TForm9* TForm9;
+  velmora::TForm11* TForm11;
+  velmora::TForm12* TForm12;
+  velmora::TForm13* TForm13;
+  velmora::TForm14* TForm14;
+  velmora::TForm3* TForm3;
 };
 
 // In the start-up order: 姻缘注定, 生男生女, Velmora, 公司起名, 本周星座运程,
 // 生日密码, 在线姓名测试, 在线姓名评分.
-SecondaryWindows CreateSecondaryWindows(QWidget* mainWindow);
+SecondaryWindows CreateSecondaryWindows(TForm1* mainWindow);
 
 }  // namespace velmora

@@ -1,5 +1,7 @@
 #include "app/tform1.h"
 
+#include <tuple>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -18,10 +20,18 @@
 #include <QWebEngineView>
 
 #include "app/artwork.h"
+#include "app/bundled_service.h"
 #include "app/chn_calendar.h"
 #include "app/chn_calendar_picker.h"
 #include "app/gender_panel.h"
+#include "app/tform11.h"
+#include "app/tform12.h"
+#include "app/tform13.h"
+#include "app/tform14.h"
+#include "app/tform3.h"
+#include "app/tform6.h"
 #include "app/tform7.h"
+#include "app/tform9.h"
 #include "app/click_sound.h"
 #include "app/gradient_progress.h"
 #include "app/name_edit.h"
@@ -30,6 +40,12 @@
 #include "app/secondary_windows.h"
 #include "app/side_bar_menu.h"
 #include "calendar/startup_lunar.h"
+#include "online/bazi_readings.h"
+#include "online/browser_automation.h"
+#include "online/horoscope_readings.h"
+#include "online/name_detail.h"
+#include "online/online_check.h"
+#include "platform/qt/local_file_scheme.h"
 #include "readings/bone_weight.h"
 #include "readings/decimal_text.h"
 #include "readings/five_elements.h"
@@ -136,9 +152,9 @@ void TForm1::BuildMenus() {
   names->addSeparator();
   entry(names, "N41", "在线姓名评分", &TForm1::N41Click);
   QMenu* signs = group("星座查询");
-  entry(signs, "N39", "本周星座查询", nullptr);
+  entry(signs, "N39", "本周星座查询", &TForm1::N39Click);
   QMenu* extensions = group("神算扩展");
-  entry(extensions, "N44", "生日密码", nullptr);
+  entry(extensions, "N44", "生日密码", &TForm1::N44Click);
   extensions->addSeparator();
   entry(extensions, "N18", "半仙读心", &TForm1::N18Click);
   extensions->addSeparator();
@@ -160,20 +176,22 @@ void TForm1::BuildMenus() {
 
   PopupMenu2 = new SideBarMenu({}, this);
   PopupMenu2->setObjectName("PopupMenu2");
-  const char* const servers[][2] = {{"MenuItem3", "服务器一"},  {"N4324321", "服务器二"}, {"N67546451", "服务器三"},
-                                    {"N5435431", "服务器四"}, {"MenuItem5", "服务器五"}};
+  const std::tuple<const char*, const char*, void (TForm1::*)()> servers[] = {
+      {"MenuItem3", "服务器一", &TForm1::MenuItem3Click}, {"N4324321", "服务器二", &TForm1::N4324321Click},
+      {"N67546451", "服务器三", &TForm1::N67546451Click}, {"N5435431", "服务器四", &TForm1::N5435431Click},
+      {"MenuItem5", "服务器五", &TForm1::MenuItem5Click}};
   for (std::size_t i = 0; i < 5; ++i) {
     if (i) PopupMenu2->addSeparator();
-    entry(PopupMenu2, servers[i][0], servers[i][1], nullptr);
+    entry(PopupMenu2, std::get<0>(servers[i]), std::get<1>(servers[i]), std::get<2>(servers[i]));
   }
 
   popupmenu3 = new SideBarMenu({}, this);
   popupmenu3->setObjectName("popupmenu3");
   entry(popupmenu3, "N32", "命造简批", &TForm1::N32Click);
   popupmenu3->addSeparator();
-  entry(popupmenu3, "N4", "四柱批命", nullptr);
+  entry(popupmenu3, "N4", "四柱批命", &TForm1::N4Click);
   popupmenu3->addSeparator();
-  entry(popupmenu3, "N16", "八字批命", nullptr);
+  entry(popupmenu3, "N16", "八字批命", &TForm1::N16Click);
 }
 
 void TForm1::BuildCommandBar(QWidget* bar) {
@@ -268,7 +286,7 @@ void TForm1::BuildWorkArea(QWidget* area) {
   webbrowser1->setGeometry(0, 0, 583, 432);
   webbrowser1->setContextMenuPolicy(Qt::NoContextMenu);
   viewer_ = new QtBrowser(webbrowser1);
-  viewer_->OnDocumentComplete([this](bool) {
+  viewer_->OnDocumentComplete([this](BrowserWindow) {
     try {
       HandleViewerLoad(*viewer_, programFolder_);
     } catch (const std::exception& error) {
@@ -279,7 +297,11 @@ void TForm1::BuildWorkArea(QWidget* area) {
   for (std::size_t i = 0; i < hiddenBrowsers_.size(); ++i) {
     hiddenBrowsers_[i] = new QtBrowser(this);
     hiddenBrowsers_[i]->setObjectName(hiddenNames[i]);
+    hiddenBrowsers_[i]->OnProgress([this] { GradProgress1->Advance(); });
   }
+  HiddenBrowser(1).OnDocumentComplete([this](BrowserWindow window) { wb1DocumentComplete(window); });
+  HiddenBrowser(2).OnDocumentComplete([this](BrowserWindow window) { wb2DocumentComplete(window); });
+  HiddenBrowser(4).OnDocumentComplete([this](BrowserWindow window) { wb4DocumentComplete(window); });
 
   label21 = new QLabel(Panel(WorkPanel::NamePickerPanel));
   label21->setObjectName("label21");
@@ -298,6 +320,7 @@ void TForm1::BuildWorkArea(QWidget* area) {
   connect(namePicker_->suiStringGrid1, &QTableWidget::cellClicked, this, &TForm1::suitempsuiStringGrid1Click);
   connect(namePicker_->suiStringGrid2, &QTableWidget::cellClicked, this, &TForm1::suitempsuiStringGrid2Click);
   connect(flatedit1, &NameEdit::EnterPressed, this, &TForm1::XPButton14Click);
+  connect(flatedit1, &NameEdit::Left, this, [this] { flatedit1->setText(FromGbk(NameOnLeave(ToGbk(flatedit1->text())))); });
   label21->installEventFilter(this);
 
   calendarView = new TChnCalendar(Panel(WorkPanel::CalendarPanel));
@@ -317,8 +340,7 @@ void TForm1::FormCreate() {
   calendarView->SetDateTime(today);
   ShowWorkPanel(WorkPanel::ReportViewerPanel);
   viewer_->Navigate(programFolder_ + "logo.htm");
-  hiddenBrowsers_[0]->Navigate(programFolder_ + "data/ssda.db");
-  hiddenBrowsers_[1]->Navigate(programFolder_ + "data/ssdc.db");
+  StartServices();
   try {
     flatedit1->setText(
         FromGbk(SettingsFile(SettingsFilePath(programFolder_)).Read("setup", "name").value_or(std::string())));
@@ -335,7 +357,29 @@ void TForm1::FormCreate() {
   FlatMemo8_ = ReadTextLines(programFolder_ + "data/mind_reader.htm");
   FlatMemo4_ = ReadTextLines(programFolder_ + "data/past_life.htm");
   FlatMemo5_ = ReadTextLines(programFolder_ + "data/wedding_days.htm");
+  FlatMemo13_ = ReadTextLines(programFolder_ + "data/marriage_a.htm");
+  FlatMemo12_ = ReadTextLines(programFolder_ + "data/marriage_b.htm");
+  FlatMemo7_ = ReadTextLines(programFolder_ + "data/marriage_c.htm");
 }
+
+// The form pages send to the answering services, whose addresses are filled
+// in as the pages load; so they are loaded once the addresses are known.
+void TForm1::StartServices() {
+  try {
+    addresses_.Read(programFolder_);
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+  SetDataPageFilter([this](std::string page) { return addresses_.FillPlaceholders(std::move(page)); });
+  service_ = new BundledService(programFolder_, addresses_, this);
+  connect(service_, &BundledService::Ready, this, [this] {
+    HiddenBrowser(1).Navigate(FormPage("ssda.db"));
+    HiddenBrowser(2).Navigate(FormPage("ssdc.db"));
+  });
+  service_->Start();
+}
+
+std::string TForm1::FormPage(const char* name) const { return programFolder_ + "data/" + name; }
 
 void TForm1::SetSecondaryWindows(const SecondaryWindows* windows) {
   secondaryWindows_ = windows;
@@ -413,11 +457,74 @@ void TForm1::XPButton14Click() {
   btn3Click(profile.name);
 }
 
-// The online detailed name test arrives with the online features; until then its trigger does nothing.
-void TForm1::btn3Click(const std::string&) {}
+void TForm1::btn3Click(const std::string& name) {
+  GradProgress1->SetPosition(0);
+  service_->WaitUntilReady();
+  HiddenBrowser(4).Navigate(NameDetailAddress(addresses_.Base(Service::Search), name));
+}
+
+void TForm1::wb4DocumentComplete(BrowserWindow window) {
+  try {
+    if (!TakeNameDetail(HiddenBrowser(4), window, CurrentProfile().name, mmo1_, mmo2_, reportPage_)) return;
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  GradProgress1->SetPosition(100);
+  PublishPage("temp.htm1");
+}
 
 void TForm1::N32Click() {
   RunReportCommand([this] { BoneWeightReading(ADOQuery1_, CurrentProfile(), valueLabels_, reportPage_); });
+}
+
+void TForm1::N4Click() {
+  service_->WaitUntilReady();
+  GradProgress1->SetPosition(0);
+  try {
+    RequestSizhuReading(HiddenBrowser(1), CurrentProfile(), FormPage("ssda.db"));
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+}
+
+void TForm1::wb1DocumentComplete(BrowserWindow window) {
+  GradProgress1->SetPosition(100);
+  QtBrowser& wb1 = HiddenBrowser(1);
+  if (!IsTopLevelCompletion(wb1, window) || ReadTitle(wb1) != SizhuAnswerTitle()) return;
+  try {
+    TakeSizhuAnswer(wb1, Memo1_, Memo2_, reportPage_, FormPage("ssda.db"));
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  PublishPage();
+}
+
+void TForm1::N16Click() {
+  service_->WaitUntilReady();
+  GradProgress1->SetPosition(0);
+  try {
+    RequestBaziScore(HiddenBrowser(2), CurrentProfile());
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+}
+
+void TForm1::wb2DocumentComplete(BrowserWindow window) {
+  GradProgress1->SetPosition(100);
+  QtBrowser& wb2 = HiddenBrowser(2);
+  const std::string base = addresses_.Base(Service::Bazi);
+  const std::string domain = base.substr(base.find("//") + 2);
+  if (!IsTopLevelCompletion(wb2, window) || ReadTitle(wb2) != BaziScoreAnswerTitle(domain)) return;
+  try {
+    TakeBaziScoreAnswer(wb2, Memo1_, Memo2_, reportPage_, FormPage("ssdc.db"),
+                        {domain, std::string(kMakerDomain), base + "/chest/bz/images"});
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  PublishPage();
 }
 
 void TForm1::XPButton15Click() {
@@ -598,11 +705,61 @@ void TForm1::N59Click() {
   if (secondaryWindows_) secondaryWindows_->TForm14->ShowCentred();
 }
 
+void TForm1::N39Click() {
+  PlayClickSound();
+  if (OfflineForService(addresses_, Service::Forecast)) {
+    suiMSNPopForm1->ShowMessage(FromGbkMessage(OfflineMessage()));
+    return;
+  }
+  if (secondaryWindows_) secondaryWindows_->TForm12->ShowCentred();
+}
+
+void TForm1::N44Click() {
+  PlayClickSound();
+  if (OfflineForService(addresses_, Service::Birthday)) {
+    dialogs_.ShowMessage(OfflineMessage());
+    return;
+  }
+  if (secondaryWindows_) secondaryWindows_->TForm13->ShowCentred();
+}
+
 void TForm1::JAVA1Click() {
   PlayClickSound();
   if (dialogs_.Confirm(Utf8ToGbk("是否确认？\r\n\r\n访问JAVA下载网站？"))) {
     QDesktopServices::openUrl(QUrl(kJavaDownloadPage));
   }
+}
+
+void TForm1::MenuItem3Click() { ShowMarriagePage(MarriageServer::One); }
+
+void TForm1::N4324321Click() { ShowMarriagePage(MarriageServer::Two); }
+
+void TForm1::N67546451Click() { ShowMarriagePage(MarriageServer::Three); }
+
+void TForm1::N5435431Click() { ShowMarriagePage(MarriageServer::Four); }
+
+void TForm1::MenuItem5Click() { ShowMarriagePage(MarriageServer::Five); }
+
+void TForm1::ShowMarriagePage(MarriageServer server) {
+  TForm6* window = secondaryWindows_ ? secondaryWindows_->TForm6 : nullptr;
+  if (window) window->GradProgress1->SetPosition(0);
+  PlayClickSound();
+  service_->WaitUntilReady();
+  if (addresses_.IsRemote(MarriageService(server)) && !IsOnline()) {
+    suiMSNPopForm1->ShowMessage(Qt8("你的机器可能未联接到网络\n\n本功能需要实时在线！"));
+  }
+  std::string path;
+  try {
+    path = WriteMarriagePage(programFolder_, ComposeMarriagePage(server, {FlatMemo13_, FlatMemo12_, FlatMemo7_}, addresses_));
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  if (!window) return;
+  // The same file twice must show the new page too.
+  window->WebBrowser1View->stop();
+  window->WebBrowser1->Navigate(path);
+  window->ShowCentred();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,9 @@
 #include <array>
 #include <memory>
 
+#include "online/line_buffer.h"
+#include "online/marriage_pages.h"
+#include "online/service_addresses.h"
 #include "platform/dialogs.h"
 #include "readings/birth_profile.h"
 #include "readings/element_count_page.h"
@@ -26,6 +29,7 @@ class QWebEngineView;
 
 namespace velmora {
 
+class BundledService;
 class ClickSound;
 class GenderPanel;
 class GradientProgress;
@@ -55,6 +59,7 @@ class TForm1 : public QMainWindow {
   ReportPage& Page() { return reportPage_; }
   ReferenceDb& Database() { return ADOQuery1_; }
   const std::string& Folder() const { return programFolder_; }
+  Dialogs& UserDialogs() { return dialogs_; }
 
   void ShowWorkPanel(WorkPanel panel);
   WorkPanel VisiblePanel() const;
@@ -81,6 +86,11 @@ class TForm1 : public QMainWindow {
   std::array<QToolButton*, 12> commandButtons{};
 
   QtBrowser& Viewer() { return *viewer_; }
+  QtBrowser& HiddenBrowser(int number) { return *hiddenBrowsers_[number == 4 ? 2 : number - 1]; }  // wb1, wb2, wb4
+  // Where the online readings send their requests; the bundled service's
+  // address is known once it has started.
+  const ServiceAddresses& Addresses() const { return addresses_; }
+  BundledService& Service() { return *service_; }
   NamePickerPanel* NamePicker() { return namePicker_; }
 
   // Command handlers.
@@ -97,7 +107,12 @@ class TForm1 : public QMainWindow {
   void XPButton15Click();
   void XPButton6Click();
   void N32Click();
+  void N4Click();
+  void N16Click();
+  void wb1DocumentComplete(BrowserWindow window);
+  void wb2DocumentComplete(BrowserWindow window);
   void btn3Click(const std::string& name);
+  void wb4DocumentComplete(BrowserWindow window);
   void XPButton1Click();
   void XPButton4Click();
   void XPButton5Click();
@@ -111,7 +126,14 @@ class TForm1 : public QMainWindow {
   void HTM1Click();
   void N41Click();
   void N59Click();
+  void N39Click();
+  void N44Click();
   void JAVA1Click();
+  void MenuItem3Click();
+  void N4324321Click();
+  void N67546451Click();
+  void N5435431Click();
+  void MenuItem5Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -129,7 +151,10 @@ class TForm1 : public QMainWindow {
   bool RunReportCommand(Reading reading);
   void ShowFixedPage(const TextLines& page);
   void FillGridsFrom(const std::string& code);
+  void StartServices();
+  std::string FormPage(const char* name) const;
   void ComposePickedName();
+  void ShowMarriagePage(MarriageServer server);
 
   std::string programFolder_;
   Dialogs& dialogs_;
@@ -148,7 +173,16 @@ class TForm1 : public QMainWindow {
   TextLines FlatMemo8_;   // the mind-reader page
   TextLines FlatMemo4_;   // the past-life page
   TextLines FlatMemo5_;   // the wedding-days page
+  TextLines FlatMemo13_;  // marriage page A
+  TextLines FlatMemo12_;  // marriage page B
+  TextLines FlatMemo7_;   // marriage page C
   const SecondaryWindows* secondaryWindows_ = nullptr;
+  ServiceAddresses addresses_;
+  BundledService* service_ = nullptr;
+  LineBuffer Memo1_;  // the answer of the online chart readings
+  LineBuffer Memo2_;  // its cut
+  LineBuffer mmo1_;   // the text of the online name detail
+  LineBuffer mmo2_;   // the lines it adds to the name page
 };
 
 }  // namespace velmora

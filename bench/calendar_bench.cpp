@@ -1,5 +1,7 @@
 // Conversion speed of the lunar engine against ICU's Chinese calendar over the
-// same days, and the cost of filling one month grid of the calendar control.
+// same days, the cost of filling one month grid of the calendar control, and
+// the cost of the four pillars of one birth with the solar-term moments of
+// libnova (cached per year, and one year's 24 moments computed afresh).
 
 #include <benchmark/benchmark.h>
 #include <unicode/calendar.h>
@@ -14,6 +16,8 @@
 
 #include "calendar/day_facts.h"
 #include "calendar/day_number.h"
+#include "calendar/four_pillars.h"
+#include "calendar/term_moments.h"
 #include "calendar/lunar_conversion.h"
 
 namespace {
@@ -79,9 +83,22 @@ void BM_FillMonthGrid(benchmark::State& state) {
   }
 }
 
+// The four pillars of one birth, as 八字起名 and the bazi chart ask for them.
+void BM_FourPillarsOfOneBirth(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::FourPillarsOf({1990, 5, 27}, 11));
+}
+
+// 2200 lies outside the cached years, so every call solves the year's 24
+// moments anew: what the first chart of a year costs.
+void BM_TermMomentsOfAFreshYear(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::TermMoment(2200, 1));
+}
+
 BENCHMARK(BM_SolarToLunar)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IcuChineseCalendar)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FillMonthGrid)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FourPillarsOfOneBirth)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_TermMomentsOfAFreshYear)->Unit(benchmark::kMillisecond);
 
 // Keeps the conversion rates so that their ratio can be printed after the run.
 class RateReporter : public benchmark::ConsoleReporter {

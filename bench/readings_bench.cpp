@@ -1,11 +1,13 @@
 // The name reading from command to written page: strokes, grids, verdicts,
-// page, the report file and the settings write, on the built database.
+// page, the report file and the settings write, on the built database; and
+// the full bazi chart of one birth, as the answering service computes it.
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <unistd.h>
 
+#include "readings/bazi_chart.h"
 #include "readings/name_numerology.h"
 #include "refdb/settings_file.h"
 #include "text/gbk.h"
@@ -38,6 +40,11 @@ void BM_NameReadingToWrittenPage(benchmark::State& state) {
 }
 
 BENCHMARK(BM_NameReadingToWrittenPage)->Unit(benchmark::kMillisecond);
+
+void BM_BaziChartOfOneBirth(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf({1990, 5, 27}, 11, velmora::Sex::Female, 2025));
+}
+BENCHMARK(BM_BaziChartOfOneBirth)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,23 +1,14 @@
 #include "calendar/four_pillars.h"
 
-#include <cmath>
-
+#include "calendar/china_daylight_saving.h"
 #include "calendar/cycle_math.h"
 #include "calendar/day_number.h"
-#include "calendar/solar_terms.h"
+#include "calendar/term_moments.h"
 #include "text/gbk.h"
 
 namespace velmora {
 namespace {
 
-Pillar FromCycleIndex(int index) { return {FloorMod(index, 10), FloorMod(index, 12)}; }
-
-// The moment as a fractional day number, comparable with the solar terms.
-double MomentOf(const CivilDate& date, int hour) { return DayNumberOf(date) + hour / 24.0; }
-
-double TermMoment(int year, int n) { return DayNumberOf(year, 1, 0) + SolarTermMoment(year, n); }
-
-constexpr int kMinorCold = 1;   // 小寒, the 节 that opens the 丑 month
 constexpr int kSpringStart = 3;  // 立春
 
 }  // namespace
@@ -30,32 +21,38 @@ int Pillar::CycleIndex() const {
   return 0;
 }
 
+Pillar Pillar::OfCycleIndex(int index) { return {FloorMod(index, 10), FloorMod(index, 12)}; }
+
 Pillar DayPillarOf(const CivilDate& date) {
-  return FromCycleIndex(DayNumberOf(date) - DayNumberOf(1949, 10, 1));
+  return Pillar::OfCycleIndex(DayNumberOf(date) - DayNumberOf(1949, 10, 1));
 }
 
-FourPillars FourPillarsOf(const CivilDate& date, int hour) {
-  const double moment = MomentOf(date, hour);
+Pillar YearPillarOf(int year) { return Pillar::OfCycleIndex(year - 4); }
+
+FourPillars FourPillarsAt(const DateTime& time) {
+  const CivilDate& date = time.date;
+  const Moment moment = MomentOf(time);
   FourPillars pillars;
   const int year = date.year - (moment < TermMoment(date.year, kSpringStart) ? 1 : 0);
-  pillars.year = FromCycleIndex(year - 4);
+  pillars.year = YearPillarOf(year);
 
-  // The last 节 (odd term) at or before the moment; before 小寒 it is the 大雪
-  // of the year before, which opens the 子 month.
-  int monthBranch = 0;
-  for (int n = kMinorCold; n <= 23; n += 2) {
-    if (moment >= TermMoment(date.year, n)) monthBranch = (1 + (n - 1) / 2) % 12;
-  }
+  // The last 节 at or before the moment opens the month: 小寒 (n = 1) the 丑
+  // month, 立春 the 寅 month, … 大雪 (n = 23) the 子 month.
+  const int monthBranch = (1 + (JieAtOrBefore(moment).n - 1) / 2) % 12;
   const int firstMonthStem = (pillars.year.stem % 5) * 2 + 2;  // 五虎遁: the stem of the 寅 month
   pillars.month = {FloorMod(firstMonthStem + FloorMod(monthBranch - 2, 12), 10), monthBranch};
 
   // From 23:00 the day is the next one.
-  const CivilDate dayDate = hour >= 23 ? *DateOfDayNumber(DayNumberOf(date) + 1) : date;
+  const CivilDate dayDate = time.hour >= 23 ? *DateOfDayNumber(DayNumberOf(date) + 1) : date;
   pillars.day = DayPillarOf(dayDate);
-  const int hourBranch = (hour + 1) / 2 % 12;
+  const int hourBranch = (time.hour + 1) / 2 % 12;
   const int firstHourStem = (pillars.day.stem % 5) * 2;  // 五鼠遁: the stem of the 子 hour
   pillars.hour = {(firstHourStem + hourBranch) % 10, hourBranch};
   return pillars;
+}
+
+FourPillars FourPillarsOf(const CivilDate& date, int hour) {
+  return FourPillarsAt(ChinaStandardTimeOf(date, hour).time);
 }
 
 Element StemElement(int stem) {

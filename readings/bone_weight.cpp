@@ -7,7 +7,7 @@
 #include "calendar/shichen.h"
 #include "calendar/star_sign.h"
 #include "readings/decimal_text.h"
-#include "readings/html_text.h"
+#include "text/html_text.h"
 #include "text/gbk.h"
 #include "text/gbk_bytes.h"
 

@@ -1,11 +1,13 @@
 #include "readings/element_count_page.h"
 
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <vector>
 
 #include "calendar/four_pillars.h"
 #include "calendar/sexagenary.h"
+#include "readings/chart_notes.h"
 #include "text/gbk.h"
 
 namespace velmora {
@@ -28,6 +30,49 @@ std::string PillarElements(const Pillar& pillar) {
   return ElementName(StemElement(pillar.stem)) + ElementName(BranchElement(pillar.branch));
 }
 
+std::string DateText(const CivilDate& date) {
+  return std::to_string(date.year) + "年"_gbk + std::to_string(date.month) + "月"_gbk + std::to_string(date.day) +
+         "日"_gbk;
+}
+
+std::string MinuteText(const DateTime& time) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
+  return text;
+}
+
+std::string ChangedPillars(const ChartNote& note) {
+  std::string names;
+  for (PillarPosition position : note.changed) names += (names.empty() ? "" : "、"_gbk) + PillarPositionName(position);
+  return names;
+}
+
+std::string NoteText(const ChartNote& note) {
+  switch (note.kind) {
+    case NoteKind::DaylightSaving:
+      return "夏令时出生，按北京标准时间"_gbk + DateText(note.moment.date) + std::to_string(note.moment.hour) +
+             "时排盘"_gbk;
+    case NoteKind::SkippedClockHour:
+      return "夏令时拨快的这一钟点并不存在，按所填钟点作标准时间排盘"_gbk;
+    case NoteKind::RepeatedClockHour:
+      return "夏令时回拨的这一钟点出现两次，按所填钟点作标准时间排盘"_gbk;
+    case NoteKind::NearJie:
+      return "出生距"_gbk + TermName(note.jie) + "（"_gbk + DateText(note.moment.date) +
+             MinuteText(note.moment) + "交节）不足两小时，"_gbk +
+             ChangedPillars(note) + "以交节时刻为界，各家排法或有不同"_gbk;
+    case NoteKind::LateRatHour:
+      return "二十三时已入次日子时，日柱与时柱按次日排"_gbk;
+  }
+  return {};
+}
+
+// The notes of the chart in one line: daylight saving, a 节 within two hours, 23:00.
+std::string NotesLine(const CivilDate& birth, int hour) {
+  std::string line;
+  for (const ChartNote& note : ChartNotesOf(birth, hour)) line += (line.empty() ? "" : "；"_gbk) + NoteText(note);
+  return "注："_gbk + (line.empty() ? "时辰按北京时间整点计"_gbk : line) + "。"_gbk;
+}
+
 std::string Body(const std::vector<std::string>& lines) {
   std::string text;
   for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
@@ -45,6 +90,18 @@ std::string ElementCountPage::Title() { return "八字五行"_gbk; }
 
 void ElementCountPage::SetElementValue(int index, const std::string& value) {
   if (index >= 0 && index < static_cast<int>(elements_.size())) elements_[static_cast<std::size_t>(index)].value = value;
+}
+
+// The one form holds every element after the form element itself.
+std::vector<BrowserElement> ElementCountPage::FormControls(int form) {
+  if (form != 0) return {};
+  return {elements_.begin() + 1, elements_.end()};
+}
+
+bool ElementCountPage::SetFormControlValue(int form, int control, const std::string& value) {
+  if (form != 0 || control < 0 || control + 1 >= static_cast<int>(elements_.size())) return false;
+  SetElementValue(control + 1, value);
+  return true;
 }
 
 void ElementCountPage::ClickElement(int index) {
@@ -72,8 +129,7 @@ void ElementCountPage::Compute() {
     ++counts[static_cast<std::size_t>(StemElement(pillar.stem))];
     ++counts[static_cast<std::size_t>(BranchElement(pillar.branch))];
   }
-  lines[2] = "出生时间：公历"_gbk + std::to_string(*year) + "年"_gbk + std::to_string(*month) + "月"_gbk +
-             std::to_string(*day) + "日"_gbk + std::to_string(*hour) + "时（北京时间）"_gbk;
+  lines[2] = "出生时间：公历"_gbk + DateText(birth) + std::to_string(*hour) + "时（北京时间）"_gbk;
   lines[4] = "年柱以立春为界，月柱以节令为界，均取交节的时刻。"_gbk;
   std::string digits;
   for (int count : counts) digits += static_cast<char>('0' + count);
@@ -98,8 +154,7 @@ void ElementCountPage::Compute() {
                           "，五行个数："_gbk + "金"_gbk + std::to_string(counts[0]) + " 木"_gbk +
                           std::to_string(counts[1]) + " 水"_gbk + std::to_string(counts[2]) + " 火"_gbk +
                           std::to_string(counts[3]) + " 土"_gbk + std::to_string(counts[4]);
-  lines[kChartLine + 9] = *hour == 23 ? "注：二十三时已入次日子时，日柱与时柱按次日排。"_gbk
-                                      : "注：时辰按北京时间整点计。"_gbk;
+  lines[kChartLine + 9] = NotesLine(birth, *hour);
   bodyText_ = Body(lines);
 }
 

@@ -18,8 +18,9 @@ class ElementCountPage : public Browser {
 
   // The page is built in; there is nothing to load.
   void Navigate(const std::string&) override {}
-  void OnDocumentComplete(std::function<void(bool)>) override {}
-  void OnProgress(std::function<void(int)>) override {}
+  void OnDocumentComplete(std::function<void(BrowserWindow)>) override {}
+  void OnProgress(std::function<void()>) override {}
+  BrowserWindow TopLevelWindow() override { return 1; }
   std::string Title() override;
   std::string BodyText() override { return bodyText_; }
   std::string BodyHtml() override { return bodyText_; }
@@ -29,6 +30,8 @@ class ElementCountPage : public Browser {
   void SetElementChecked(int, bool) override {}
   void ClickElement(int index) override;
   int FormCount() override { return 1; }
+  std::vector<BrowserElement> FormControls(int form) override;
+  bool SetFormControlValue(int form, int control, const std::string& value) override;
   void SubmitForm(int) override {}
   void HideHorizontalOverflow() override {}
   void SetTextSizeStep(int) override {}

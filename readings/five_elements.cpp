@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "online/form_filling.h"
+#include "online/browser_automation.h"
 #include "readings/bone_weight.h"
 #include "readings/decimal_text.h"
 #include "text/gbk.h"

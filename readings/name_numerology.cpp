@@ -1,10 +1,11 @@
 #include "readings/name_numerology.h"
 
-#include <functional>
+#include <array>
 #include <optional>
 
 #include "readings/decimal_text.h"
-#include "readings/html_text.h"
+#include "readings/five_grids.h"
+#include "text/html_text.h"
 #include "readings/stroke_lookup.h"
 #include "text/gbk.h"
 #include "text/gbk_bytes.h"
@@ -21,17 +22,6 @@ constexpr const char* kEarth = "Label16";
 constexpr const char* kOuter = "Label17";
 constexpr const char* kTotal = "Label18";
 constexpr const char* kThreeTalents = "Label20";
-
-// The sum of the named counts plus a constant, or nothing when a count is missing.
-std::optional<int> Grid(const std::vector<std::string>& strokes, std::initializer_list<int> which, int plus = 0) {
-  int sum = plus;
-  for (int k : which) {
-    const std::string& count = strokes[static_cast<std::size_t>(k - 1)];
-    if (count.empty()) return std::nullopt;
-    sum += ParseDecimal(count);
-  }
-  return sum;
-}
 
 void Store(ValueLabels& labels, const char* label, const std::optional<int>& value) {
   if (value) labels.Set(label, std::to_string(*value));
@@ -64,41 +54,23 @@ std::string ElementOfDigit(char lastDigit) {
 std::vector<std::string> NameReading(ReferenceDb& db, const BirthProfile& profile, ValueLabels& labels) {
   const std::string& name = profile.name;
   const int length = static_cast<int>(name.size());
-  std::vector<std::string> strokes(4);
   for (int k = 1; k <= 4; ++k) {
     const std::string character = CharacterAt(name, k);
     labels.Set(kCharacterLabels[k - 1], character);
-    strokes[static_cast<std::size_t>(k - 1)] = LookupStrokeCount(db, character);
-    labels.Set(kStrokeLabels[k - 1], strokes[static_cast<std::size_t>(k - 1)]);
+    labels.Set(kStrokeLabels[k - 1], LookupStrokeCount(db, character));
+  }
+  std::array<std::optional<int>, 4> strokes;
+  for (std::size_t k = 0; k < strokes.size(); ++k) {
+    const std::string& count = labels.Get(kStrokeLabels[k]);
+    if (!count.empty()) strokes[k] = ParseDecimal(count);
   }
 
-  if (profile.surnameKind == "单姓"_gbk) {
-    Store(labels, kHeaven, Grid(strokes, {1}, 1));
-    Store(labels, kPerson, Grid(strokes, {1, 2}));
-    if (length == 4) {
-      Store(labels, kEarth, Grid(strokes, {2}, 1));
-      labels.Set(kOuter, "2");
-    } else if (length == 6) {
-      Store(labels, kEarth, Grid(strokes, {2, 3}));
-      Store(labels, kOuter, Grid(strokes, {3}, 1));
-    } else if (length == 8) {
-      Store(labels, kEarth, Grid(strokes, {2, 3, 4}));
-      Store(labels, kOuter, Grid(strokes, {4}, 1));
-    }
-  } else {
-    Store(labels, kHeaven, Grid(strokes, {1, 2}));
-    Store(labels, kPerson, Grid(strokes, {2, 3}));
-    if (length == 6) {
-      Store(labels, kEarth, Grid(strokes, {3}, 1));
-      Store(labels, kOuter, Grid(strokes, {1}, 1));
-    } else if (length == 8) {
-      Store(labels, kEarth, Grid(strokes, {3, 4}));
-      Store(labels, kOuter, Grid(strokes, {1, 4}));
-    }
-  }
-  if (length == 4) Store(labels, kTotal, Grid(strokes, {1, 2}));
-  if (length == 6) Store(labels, kTotal, Grid(strokes, {1, 2, 3}));
-  if (length == 8) Store(labels, kTotal, Grid(strokes, {1, 2, 3, 4}));
+  const FiveGrids grids = GridsOf(strokes, length, profile.surnameKind != "单姓"_gbk);
+  Store(labels, kHeaven, grids.heaven);
+  Store(labels, kPerson, grids.person);
+  Store(labels, kEarth, grids.earth);
+  Store(labels, kOuter, grids.outer);
+  Store(labels, kTotal, grids.total);
 
   auto lastDigit = [&](const char* label) {
     const std::string& grid = labels.Get(label);

@@ -17,6 +17,11 @@ const DatabaseConnection& TraditionalFormsDatabase() {
   return connection;
 }
 
+const DatabaseConnection& ServicesDatabase() {
+  static const DatabaseConnection connection{"data/services.db", "s7wq2hd9xk4rm6vt3cpa"};
+  return connection;
+}
+
 std::string ProgramWorkingFolder() {
   return WorkingFolder(ProgramFolder(),
                        {ReferenceDatabase().file, TraditionalFormsDatabase().file, SettingsFilePath(std::string())});

@@ -15,6 +15,9 @@ struct DatabaseConnection {
 const DatabaseConnection& ReferenceDatabase();
 // Simplified to traditional character pairs.
 const DatabaseConnection& TraditionalFormsDatabase();
+// The answering service's own read-only tables: copies of the two databases
+// above and the reviewed texts of the online readings.
+const DatabaseConnection& ServicesDatabase();
 
 // The folder the program works in (see WorkingFolder): the program folder,
 // or the user's data folder with copies of the two databases, which are held

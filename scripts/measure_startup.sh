@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up time of the main window with its start page, cold (file caches
-# dropped, where the machine allows it) and warm, under a virtual display.
+# dropped, where the machine allows it) and warm, under a virtual display;
+# then the online chart readings from command to published page.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
@@ -12,3 +13,5 @@ else
 fi
 echo "warm:"
 for _ in 1 2 3 4 5; do run; done
+echo "online chart readings:"
+xvfb-run -a -s "-screen 0 1100x800x24" build/tests/online_timing 2>/dev/null

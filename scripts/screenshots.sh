@@ -2,7 +2,10 @@
 # Takes screenshots of the running program under a virtual display:
 #   scripts/screenshots.sh OUTPUT_FOLDER
 # The main window at start-up, each work panel, the calendar drop-down, every
-# report page, the extra pages and the views of the 生男生女 window.
+# report page, the extra pages, the views of the 生男生女 window, the
+# answered 本周星座运程 and 生日密码 windows, the naming windows with their
+# proposals, the marriage window with a drawn match, the online name windows
+# and a name reading followed by its online detail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshots}")

@@ -7,12 +7,15 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libicu-dev
+  libnova-dev tzdata
   libsqlcipher-dev unicode-data bzip2
+  libgumbo-dev libcpp-httplib-dev libpng-dev
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
   xvfb xauth
   libxcb1-dev
   librsvg2-bin desktop-file-utils appstream dpkg-dev
   clang libfuzzer-14-dev libclang-rt-14-dev
+  nodejs
 )
 
 missing=()

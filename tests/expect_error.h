@@ -13,7 +13,7 @@ void ExpectErrorMessage(Action action, const std::string& message) {
   try {
     action();
     ADD_FAILURE() << "no error; expected: " << message;
-  } catch (const std::runtime_error& error) {
+  } catch (const std::exception& error) {
     EXPECT_EQ(error.what(), message);
   }
 }

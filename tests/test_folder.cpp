@@ -40,4 +40,9 @@ void CopyBuiltFiles(const TestFolder& folder, std::initializer_list<const char*>
 
 void CopyBuiltDatabases(const TestFolder& folder) { CopyBuiltFiles(folder, {"data/ssdb.db", "data/ssdh.db"}); }
 
+void CopyBuiltProgramFolder(const TestFolder& folder) {
+  std::filesystem::copy(BuiltProgramFolder(), folder.Path(),
+                        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+}
+
 }  // namespace velmora::testing

@@ -36,4 +36,9 @@ void CopyBuiltFiles(const TestFolder& folder, std::initializer_list<const char*>
 // exclusively, and tests run side by side.
 void CopyBuiltDatabases(const TestFolder& folder);
 
+// Copies the whole built program folder (executables, databases, pages, the
+// service's pictures and scripts) into a test folder, so that a window test
+// runs the program with its bundled service as an installation would.
+void CopyBuiltProgramFolder(const TestFolder& folder);
+
 }  // namespace velmora::testing

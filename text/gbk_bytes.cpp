@@ -15,4 +15,12 @@ std::string BytesAt(std::string_view text, int position, int count) {
 
 std::string CharacterAt(std::string_view text, int k) { return BytesAt(text, 2 * k - 1, 2); }
 
+std::size_t FindGbk(std::string_view text, std::string_view needle, std::size_t start) {
+  for (std::size_t i = start; i + needle.size() <= text.size();) {
+    if (text.compare(i, needle.size(), needle) == 0) return i;
+    i += IsGbkLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+  }
+  return std::string_view::npos;
+}
+
 }  // namespace velmora

@@ -14,4 +14,12 @@ std::string BytesAt(std::string_view text, int position, int count);
 // Character k (1-based) of a text of double-byte characters; empty past the end.
 std::string CharacterAt(std::string_view text, int k);
 
+// True for a byte that starts a double-byte character.
+inline bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
+// The first occurrence of `needle` at or after `start` (itself a character
+// boundary) that begins on a character boundary, never inside a double-byte
+// character; npos when none.
+std::size_t FindGbk(std::string_view text, std::string_view needle, std::size_t start = 0);
+
 }  // namespace velmora

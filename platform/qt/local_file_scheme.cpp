@@ -14,6 +14,11 @@ namespace {
 
 const QByteArray kScheme = "velmora";
 
+std::function<std::string(std::string)>& DataPageFilter() {
+  static std::function<std::string(std::string)> filter;
+  return filter;
+}
+
 class LocalFileHandler : public QWebEngineUrlSchemeHandler {
  public:
   using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
@@ -25,15 +30,19 @@ class LocalFileHandler : public QWebEngineUrlSchemeHandler {
       job->fail(QWebEngineUrlRequestJob::UrlNotFound);
       return;
     }
+    QByteArray content = file.readAll();
+    if (DataPageFilter() && QFileInfo(path).suffix().toLower() == "db") {
+      content = QByteArray::fromStdString(DataPageFilter()(content.toStdString()));
+    }
     auto* body = new QBuffer(job);
-    body->setData(file.readAll());
+    body->setData(content);
     job->reply(ContentType(path), body);
   }
 
  private:
   static QByteArray ContentType(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    static const QStringList kHtml = {"htm1", "htm", "html", "db"};
+    static const QStringList kHtml = {"htm1", "htm", "html", "db", "tmp"};
     if (kHtml.contains(suffix)) return "text/html;charset=GBK";
     if (suffix == "js") return "text/javascript;charset=GBK";
     return QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toLatin1();
@@ -54,6 +63,8 @@ void InstallLocalFileScheme(QWebEngineProfile* profile) {
   if (profile->urlSchemeHandler(kScheme)) return;
   profile->installUrlSchemeHandler(kScheme, new LocalFileHandler(profile));
 }
+
+void SetDataPageFilter(std::function<std::string(std::string)> filter) { DataPageFilter() = std::move(filter); }
 
 QUrl BrowserAddress(const QString& address) {
   if (address.contains("://")) return QUrl(address);

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+#include <string>
+
 class QWebEngineProfile;
 
 namespace velmora {
@@ -14,6 +17,10 @@ namespace velmora {
 void RegisterLocalFileScheme();
 // Serves the scheme for every page of the profile.
 void InstallLocalFileScheme(QWebEngineProfile* profile);
+
+// Every data page (".db") passes this function on its way to a browser, so
+// that addresses known only at run time can be filled in; GBK bytes in and out.
+void SetDataPageFilter(std::function<std::string(std::string page)> filter);
 
 // The address of a local file; web addresses stay as they are.
 QUrl BrowserAddress(const QString& address);

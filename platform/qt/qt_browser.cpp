@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +11,9 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "platform/qt/gbk_qstring.h"
@@ -19,6 +23,16 @@ namespace velmora {
 namespace {
 
 constexpr int kScriptTimeoutMs = 5000;
+constexpr int kLateAnswerMs = 300;
+constexpr int kDeliverPostedMs = 2;
+constexpr int kScriptingAttempts = 100;
+constexpr int kScriptingAttemptMs = 20;
+
+// The engine ends lines with LF; the program's texts end them with CR LF.
+std::string WithCrLf(QString text) {
+  text.replace("\r\n", "\n").replace('\n', "\r\n");
+  return ToGbk(text);
+}
 
 // A JavaScript string literal holding the text, whatever it contains.
 QString ScriptString(const std::string& gbk) {
@@ -26,28 +40,67 @@ QString ScriptString(const std::string& gbk) {
   return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
 
+const QString kFrameCompleteMessage = QStringLiteral("velmora:frame-complete");
+
+// WebEngine tells only of the top-level document's load; a frame reports its
+// own through the console, from a script the page cannot see or change.
+class FramePage : public QWebEnginePage {
+ public:
+  explicit FramePage(QObject* parent) : QWebEnginePage(parent) {
+    QWebEngineScript script;
+    script.setName("velmora-frame-complete");
+    script.setSourceCode(QString("if (window !== window.top) console.info('%1');").arg(kFrameCompleteMessage));
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(true);
+    scripts().insert(script);
+  }
+  std::function<void()> frameComplete;
+
+ protected:
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int, const QString&) override {
+    if (message == kFrameCompleteMessage && frameComplete) frameComplete();
+  }
+};
+
+// A page of the browser's own kind, installed in the view when it has one.
+FramePage* NewPage(QObject* parent, QWebEngineView* view) {
+  auto* page = new FramePage(parent);
+  if (view) view->setPage(page);
+  return page;
+}
+
 }  // namespace
 
-QtBrowser::QtBrowser(QWebEngineView* view) : QObject(view), page_(view->page()) { Connect(); }
+QtBrowser::QtBrowser(QWebEngineView* view) : QObject(view), page_(NewPage(view, view)) { Connect(); }
 
-QtBrowser::QtBrowser(QObject* parent) : QObject(parent), page_(new QWebEnginePage(this)) { Connect(); }
+QtBrowser::QtBrowser(QObject* parent) : QObject(parent), page_(NewPage(this, nullptr)) { Connect(); }
 
 void QtBrowser::Connect() {
   InstallLocalFileScheme(page_->profile());
+  // The program's own pages send forms to the answering service and show its
+  // pictures; local pages are otherwise kept off the network.
+  page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+  static_cast<FramePage*>(page_)->frameComplete = [this] {
+    if (documentComplete_) documentComplete_(kFrameWindow);
+  };
   connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
-    // WebEngine reports the top-level document only; frames load within it.
-    if (documentComplete_) documentComplete_(true);
+    if (!documentComplete_) return;
+    WaitForScripting();
+    documentComplete_(kTopLevelWindow);
   });
-  connect(page_, &QWebEnginePage::loadProgress, this, [this](int percent) {
-    if (progress_) progress_(percent);
+  connect(page_, &QWebEnginePage::loadProgress, this, [this](int) {
+    if (progress_) progress_();
   });
 }
 
 void QtBrowser::Navigate(const std::string& address) { page_->load(BrowserAddress(QString::fromStdString(address))); }
 
-void QtBrowser::OnDocumentComplete(std::function<void(bool)> handler) { documentComplete_ = std::move(handler); }
+void QtBrowser::OnDocumentComplete(std::function<void(BrowserWindow)> handler) {
+  documentComplete_ = std::move(handler);
+}
 
-void QtBrowser::OnProgress(std::function<void(int)> handler) { progress_ = std::move(handler); }
+void QtBrowser::OnProgress(std::function<void()> handler) { progress_ = std::move(handler); }
 
 QVariant QtBrowser::RunScript(const QString& script) {
   // The answer may come after a time-out, or after this call returned: the
@@ -68,32 +121,67 @@ QVariant QtBrowser::RunScript(const QString& script) {
   if (!pending->answered) {
     // A script sent while a document is being replaced gets no answer.
     connect(page_, &QWebEnginePage::loadStarted, &loop, &QEventLoop::quit);
-    connect(page_, &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit);
+    // A script sent while the page was still loading is answered just after
+    // the load ends; one sent into a document being replaced never is.
+    connect(page_, &QWebEnginePage::loadFinished, &loop,
+            [&loop] { QTimer::singleShot(kLateAnswerMs, &loop, &QEventLoop::quit); });
     QTimer::singleShot(kScriptTimeoutMs, &loop, &QEventLoop::quit);
+    // A loop started while a posted event is being handled leaves the events
+    // posted since (the answer among them) waiting: deliver them now and then.
+    QTimer deliver;
+    connect(&deliver, &QTimer::timeout, &loop, [] { QCoreApplication::sendPostedEvents(); });
+    deliver.start(kDeliverPostedMs);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
   }
   pending->loop = nullptr;
   return pending->result;
 }
 
-std::string QtBrowser::Title() { return ToGbk(page_->title()); }
-
-std::string QtBrowser::BodyText() {
-  QString text = RunScript("document.body ? document.body.innerText : ''").toString();
-  text.replace("\r\n", "\n").replace('\n', "\r\n");
-  return ToGbk(text);
+void QtBrowser::WaitForScripting() {
+  // Right after a navigation that changed the page's process, the first
+  // scripts can go to the frame that is being torn down and never come back;
+  // a harmless script is sent until one is answered.
+  const QUrl url = page_->url();
+  for (int attempt = 0; attempt < kScriptingAttempts && page_->url() == url; ++attempt) {
+    auto answered = std::make_shared<bool>(false);
+    page_->runJavaScript("0", [answered](const QVariant&) { *answered = true; });
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&loop, answered] {
+      QCoreApplication::sendPostedEvents();
+      if (*answered) loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(kScriptingAttemptMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (*answered) return;
+  }
 }
 
-std::string QtBrowser::BodyHtml() { return ToGbk(RunScript("document.body ? document.body.innerHTML : ''").toString()); }
+std::string QtBrowser::Title() { return ToGbk(page_->title()); }
+
+std::string QtBrowser::BodyText() { return WithCrLf(RunScript("document.body ? document.body.innerText : ''").toString()); }
+
+std::string QtBrowser::BodyHtml() { return WithCrLf(RunScript("document.body ? document.body.outerHTML : ''").toString()); }
 
 std::string QtBrowser::DocumentHtml() {
   return ToGbk(RunScript("document.documentElement ? document.documentElement.outerHTML : ''").toString());
 }
 
-std::vector<BrowserElement> QtBrowser::Elements() {
+std::vector<BrowserElement> QtBrowser::Elements() { return ElementsOf("document.all"); }
+
+std::vector<BrowserElement> QtBrowser::FormControls(int form) {
+  return ElementsOf(QString("(f => f ? f.elements : [])(document.forms[%1])").arg(form));
+}
+
+std::vector<BrowserElement> QtBrowser::ElementsOf(const QString& collection) {
+  // Attributes are read with getAttribute where a control could shadow a
+  // property of its form (a control named "name", say).
   const QVariantList rows =
-      RunScript("Array.from(document.all).map(e => [e.tagName || '', e.type || '', e.name || '', "
-                "e.value === undefined || e.value === null ? '' : String(e.value)])")
+      RunScript(QString("Array.from(%1).map(e => [e.tagName || '', typeof e.type === 'string' ? e.type : '', "
+                        "e.getAttribute('name') || '', "
+                        "e.value === undefined || e.value === null ? '' : String(e.value)])")
+                    .arg(collection))
           .toList();
   std::vector<BrowserElement> elements;
   for (const QVariant& row : rows) {
@@ -106,7 +194,8 @@ std::vector<BrowserElement> QtBrowser::Elements() {
 }
 
 void QtBrowser::SetElementValue(int index, const std::string& value) {
-  RunScript(QString("(e => { if (e) e.value = %1; })(document.all[%2])").arg(ScriptString(value)).arg(index));
+  // One pass of arg(): a value holding "%1" must not be read as a placeholder.
+  RunScript(QString("(e => { if (e) e.value = %1; })(document.all[%2])").arg(ScriptString(value), QString::number(index)));
 }
 
 void QtBrowser::SetElementChecked(int index, bool checked) {
@@ -114,13 +203,23 @@ void QtBrowser::SetElementChecked(int index, bool checked) {
 }
 
 void QtBrowser::ClickElement(int index) {
-  RunScript(QString("(e => { if (e && e.click) e.click(); })(document.all[%1])").arg(index));
+  RunScript(QString("(e => { if (e instanceof HTMLElement) HTMLElement.prototype.click.call(e); })(document.all[%1])")
+                .arg(index));
 }
 
 int QtBrowser::FormCount() { return RunScript("document.forms.length").toInt(); }
 
-void QtBrowser::SubmitForm(int index) {
-  RunScript(QString("(f => { if (f) f.submit(); })(document.forms[%1])").arg(index));
+bool QtBrowser::SetFormControlValue(int form, int control, const std::string& value) {
+  return RunScript(QString("(c => { if (!c || !('value' in c)) return false;"
+                           " try { c.value = %1; return true; } catch (e) { return false; } })"
+                           "((f => f && f.elements[%2])(document.forms[%3]))")
+                       .arg(ScriptString(value), QString::number(control), QString::number(form)))
+      .toBool();
+}
+
+void QtBrowser::SubmitForm(int form) {
+  // A control named "submit" hides the form's own method; the prototype's is used.
+  RunScript(QString("(f => { if (f) HTMLFormElement.prototype.submit.call(f); })(document.forms[%1])").arg(form));
 }
 
 void QtBrowser::HideHorizontalOverflow() { RunScript("if (document.body) document.body.style.overflowX = 'hidden'"); }

@@ -24,8 +24,9 @@ class QtBrowser : public QObject, public Browser {
   QWebEnginePage* Page() const { return page_; }
 
   void Navigate(const std::string& address) override;
-  void OnDocumentComplete(std::function<void(bool topLevel)> handler) override;
-  void OnProgress(std::function<void(int percent)> handler) override;
+  void OnDocumentComplete(std::function<void(BrowserWindow window)> handler) override;
+  void OnProgress(std::function<void()> handler) override;
+  BrowserWindow TopLevelWindow() override { return kTopLevelWindow; }
   std::string Title() override;
   std::string BodyText() override;
   std::string BodyHtml() override;
@@ -35,17 +36,26 @@ class QtBrowser : public QObject, public Browser {
   void SetElementChecked(int index, bool checked) override;
   void ClickElement(int index) override;
   int FormCount() override;
-  void SubmitForm(int index) override;
+  std::vector<BrowserElement> FormControls(int form) override;
+  bool SetFormControlValue(int form, int control, const std::string& value) override;
+  void SubmitForm(int form) override;
   void HideHorizontalOverflow() override;
   void SetTextSizeStep(int step) override;
 
  private:
+  // What completion events carry: the document itself, or any of its frames.
+  static constexpr BrowserWindow kTopLevelWindow = 1;
+  static constexpr BrowserWindow kFrameWindow = 2;
+
   void Connect();
   QVariant RunScript(const QString& script);
+  // Returns once the current document answers scripts (or gives up after a while).
+  void WaitForScripting();
+  std::vector<BrowserElement> ElementsOf(const QString& collection);
 
   QWebEnginePage* page_;
-  std::function<void(bool)> documentComplete_;
-  std::function<void(int)> progress_;
+  std::function<void(BrowserWindow)> documentComplete_;
+  std::function<void()> progress_;
 };
 
 }  // namespace velmora

@@ -10,25 +10,16 @@
 
 #include "app/gender_panel.h"
 #include "app/tform7.h"
+#include "tests/app/recording_dialogs.h"
 #include "text/gbk.h"
 
 using namespace velmora;
 
 namespace {
 
-class RecordingDialogs : public Dialogs {
- public:
-  std::vector<std::string> messages;
-  void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
-  bool Confirm(const std::string&) override { return false; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
-
 struct Fixture {
   Fixture() { mainWindow.show(); }
-  RecordingDialogs dialogs;
+  testing::RecordingDialogs dialogs;
   int clicks = 0;
   QWidget mainWindow;
   TForm7 form7{&mainWindow};

@@ -1,6 +1,8 @@
 // Measures start-up as a user sees it: from process start to the main window
-// painted with the start page loaded; then the memory of the program and of
-// its browser processes. Run by scripts/measure_startup.sh.
+// painted with the start page loaded; then, once the bundled service listens,
+// the memory of the program, its browser processes and the service
+// (proportional set size, so shared pages are counted once). Run by
+// scripts/measure_startup.sh.
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "app/bundled_service.h"
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
 #include "app/tform1.h"
@@ -30,24 +33,24 @@ double MillisecondsSinceProcessStart() {
   return (now.tv_sec + now.tv_nsec / 1e9 - startTicks / sysconf(_SC_CLK_TCK)) * 1000.0;
 }
 
-long ResidentKilobytes(const QString& pid) {
-  QFile status("/proc/" + pid + "/status");
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+long ProportionalKilobytes(const QString& pid) {
+  QFile rollup("/proc/" + pid + "/smaps_rollup");
+  if (!rollup.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : rollup.readAll().split('\n')) {
+    if (line.startsWith("Pss:")) return line.mid(4).trimmed().split(' ').value(0).toLong();
   }
   return 0;
 }
 
-// Resident memory of the browser processes this program started.
-long BrowserProcessKilobytes() {
+// The memory of the processes whose command line names the program.
+long ProcessKilobytes(const QByteArray& program) {
   long total = 0;
   QDirIterator processes("/proc", QDir::Dirs | QDir::NoDotAndDotDot);
   while (processes.hasNext()) {
     const QString pid = QFileInfo(processes.next()).fileName();
     QFile command("/proc/" + pid + "/cmdline");
-    command.open(QIODevice::ReadOnly);
-    if (command.readAll().contains("QtWebEngineProcess")) total += ResidentKilobytes(pid);
+    if (!command.open(QIODevice::ReadOnly)) continue;
+    if (command.readAll().contains(program)) total += ProportionalKilobytes(pid);
   }
   return total;
 }
@@ -69,8 +72,9 @@ int main(int argc, char** argv) {
   application.processEvents();  // the first paint with the page
   const double elapsed = MillisecondsSinceProcessStart();
   std::printf("start page loaded in the painted main window after %.0f ms\n", elapsed);
-  std::printf("resident memory: program %ld MB, browser processes %ld MB\n",
-              ResidentKilobytes(QString::number(QCoreApplication::applicationPid())) / 1024,
-              BrowserProcessKilobytes() / 1024);
+  window.Service().WaitUntilReady();
+  std::printf("memory (PSS): program %ld MB, browser processes %ld MB, answering service %ld MB\n",
+              ProportionalKilobytes(QString::number(QCoreApplication::applicationPid())) / 1024,
+              ProcessKilobytes("QtWebEngineProcess") / 1024, ProcessKilobytes("velmora-services") / 1024);
   return 0;
 }

@@ -34,6 +34,8 @@
 #include "platform/qt/qt_browser.h"
 #include "platform/qt/local_file_scheme.h"
 #include "refdb/settings_file.h"
+#include "tests/app/window_test_main.h"
+#include "tests/app/recording_dialogs.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
@@ -41,21 +43,7 @@ using namespace velmora;
 
 namespace {
 
-class RecordingDialogs : public Dialogs {
- public:
-  std::vector<std::string> messages;
-  std::optional<std::string> input;  // what the next input box answers (UTF-8)
-  std::string inputCaption;
-  void ShowMessage(const std::string& text) override { messages.push_back(GbkToUtf8(text)); }
-  bool Confirm(const std::string&) override { return false; }
-  std::optional<std::string> InputBox(const std::string& caption, const std::string&, const std::string&) override {
-    inputCaption = GbkToUtf8(caption);
-    if (!input) return std::nullopt;
-    return Utf8ToGbk(*input);
-  }
-};
-
-// A program folder with the built databases, texts and pages.
+// A program folder with the built databases and pages.
 void FillProgramFolder(const testing::TestFolder& folder) {
   testing::CopyBuiltDatabases(folder);
   testing::CopyBuiltFiles(folder, {"logo.htm", "sound.wav", "data/animal_year.txt", "data/sign_year.txt",
@@ -102,7 +90,7 @@ class TForm1Test : public QObject {
   void StartsWithTheViewerShowingTheStartPage() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Velmora  V2014 build 01.01"));
@@ -124,7 +112,7 @@ class TForm1Test : public QObject {
   void RestoresTheLastNameAndReportsAMissingDatabase() {
     testing::TestFolder folder;
     SettingsFile(SettingsFilePath(folder.Path())).Write("setup", "name", Utf8ToGbk("欧阳娜娜"));
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);  // no database in this folder
     QCOMPARE(window.flatedit1->text(), QString::fromUtf8("欧阳娜娜"));
     QCOMPARE(window.label21->text(), QString::fromUtf8("欧阳娜娜"));
@@ -139,7 +127,7 @@ class TForm1Test : public QObject {
     testing::TestFolder folder;
     FillProgramFolder(folder);
     std::filesystem::create_directories(SettingsFilePath(folder.Path()) + "/kept");
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QCOMPARE(dialogs.messages.size(), std::size_t{1});
     QCOMPARE(dialogs.messages[0], "Cannot read " + SettingsFilePath(folder.Path()) + ": Is a directory");
@@ -153,7 +141,7 @@ class TForm1Test : public QObject {
   void AMissingOutlookFileIsShownInsteadOfAnEmptyPage() {
     testing::TestFolder folder;
     testing::CopyBuiltDatabases(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.chnclndrpckr1->ChnCalendar()->SetDateTime({{1990, 5, 27}});
     window.XPButton6Click();
@@ -166,7 +154,7 @@ class TForm1Test : public QObject {
   void EveryPanelCommandLeavesOnePanelVisible() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const std::pair<void (TForm1::*)(), WorkPanel> commands[] = {
         {&TForm1::XPButton1Click, WorkPanel::GenderPanel},
@@ -186,7 +174,7 @@ class TForm1Test : public QObject {
   void PopupMenusOpenAtFixedOffsetsFromTheWindow() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     for (const QPoint& at : {QPoint(0, 0), QPoint(150, 10)}) {
@@ -204,7 +192,7 @@ class TForm1Test : public QObject {
   void NameBoxFiltersTypedKeysButNotPastedText() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     NameEdit* box = window.flatedit1;
     Type(box, "ab 12Z");
@@ -220,7 +208,7 @@ class TForm1Test : public QObject {
   void LeavingTheNameBoxCutsOrRejectsTheName() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     const std::pair<const char*, const char*> cases[] = {
@@ -240,7 +228,7 @@ class TForm1Test : public QObject {
   void TogglesFlipTheirCaptions() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTest::mouseClick(window.FlatButton1, Qt::LeftButton);
     QCOMPARE(window.FlatButton1->text(), QString::fromUtf8("女"));
@@ -274,7 +262,7 @@ class TForm1Test : public QObject {
   void PublishedPagesRenderAsHtmlDecodedAsGbk() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     for (const char* text : {"第一页：姓名测算", "第二页：同一文件再次发布"}) {
@@ -293,7 +281,7 @@ class TForm1Test : public QObject {
   void NameCommandPublishesRemembersTheNameAndRunsFromEveryTrigger() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
@@ -322,7 +310,7 @@ class TForm1Test : public QObject {
   void BoneWeightAndYearlyCommandsShowTheirPages() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.chnclndrpckr1->ChnCalendar()->SetDateTime({{1990, 5, 27}});
@@ -345,7 +333,7 @@ class TForm1Test : public QObject {
   void NamePickerFillsGridsAndComposesTheName() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     NamePickerPanel* picker = window.NamePicker();
     QCOMPARE(picker->suiListBox1->count(), 6);  // the start-up entries
@@ -374,7 +362,7 @@ class TForm1Test : public QObject {
   void ThePickersCurrentCellIsPaintedLikeTheOthers() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     window.XPButton4Click();
@@ -394,7 +382,7 @@ class TForm1Test : public QObject {
   void ClickingTheCurrentStartUpEntryFillsTheGrids() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     window.flatedit1->setText(QString::fromUtf8("李四"));
@@ -414,7 +402,7 @@ class TForm1Test : public QObject {
   void PhoneNumerologyAnswersInAMessageBox() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const std::pair<std::optional<std::string>, std::vector<std::string>> cases[] = {
         {std::string("1234567"), {"手机号码：1234567\r\r吉凶预测：和气致祥，必获成功　吉"}},
@@ -437,7 +425,7 @@ class TForm1Test : public QObject {
   void ThePastLifePageOpensItsResultWindow() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
@@ -469,7 +457,7 @@ class TForm1Test : public QObject {
   void ExtraPagesReplaceTheReportFileButNotTheBuffer() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.Page().BeginPage("kept", "page");
@@ -494,7 +482,7 @@ class TForm1Test : public QObject {
   void FiveElementNamingPublishesItsPage() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.chnclndrpckr1->ChnCalendar()->SetDateTime({{2000, 1, 1}});
@@ -513,7 +501,7 @@ class TForm1Test : public QObject {
     const std::string folder = root.Path() + "命理 文件夹/";
     std::filesystem::create_directories(folder + "data");
     std::filesystem::copy_file(testing::BuiltProgramFolder() + "logo.htm", folder + "logo.htm");
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder, dialogs);
     QTRY_COMPARE_WITH_TIMEOUT(window.webbrowser1->title(), QString("Velmora"), 15000);
     window.Page().BeginPage("t", "s");
@@ -528,7 +516,7 @@ class TForm1Test : public QObject {
   void ACommandClickLeavesTheNameBoxFirst() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -543,7 +531,7 @@ class TForm1Test : public QObject {
   void InputMethodTextIsFilteredLikeTypedText() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("zhang 3张三"));
@@ -584,7 +572,7 @@ class TForm1Test : public QObject {
   void APublishThatCannotWriteKeepsTheViewerWhereItWas() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     TForm1 window(folder.Path(), dialogs);
     const QUrl before = window.webbrowser1->url();
     std::filesystem::create_directories(folder.Path() + "ssbx.htm1/taken");  // the file cannot be written
@@ -599,7 +587,7 @@ class TForm1Test : public QObject {
   void ClosingDeletesTheTemporaryFilesOnly() {
     testing::TestFolder folder;
     FillProgramFolder(folder);
-    RecordingDialogs dialogs;
+    testing::RecordingDialogs dialogs;
     {
       TForm1 window(folder.Path(), dialogs);
       window.show();
@@ -613,13 +601,8 @@ class TForm1Test : public QObject {
 };
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  RegisterLocalFileScheme();
-  QApplication application(argc, argv);
   TForm1Test test;
-  return QTest::qExec(&test, argc, argv);
+  return velmora::testing::RunWindowTest(test, argc, argv);
 }
 
 #include "tform1_test.moc"

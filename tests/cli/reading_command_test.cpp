@@ -68,6 +68,7 @@ TEST_F(ReadingCommandTest, FiveElementsPhoneAndGender) {
   };
   const Case cases[] = {
       {{"elements", "--birth", "2000-01-01", "--hour", "0"}, "在你的五行中，水(3)盛"},
+      {{"elements", "--birth", "1988-07-01", "--hour", "13"}, "八字：　戊辰　戊午　丁巳　丙午"},  // daylight saving
       {{"phone", "1234567"}, "手机号码：1234567\r\r吉凶预测：和气致祥，必获成功　吉\n"},
       {{"phone", "123456"}, "手机号码输入错误，测算失败！\n"},
       {{"phone", "abc1234"}, ""},

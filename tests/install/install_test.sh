@@ -27,7 +27,9 @@ fail() {
 
 DESTDIR=$dest "$cmake" --install "$build" --prefix /usr >/dev/null
 
-for file in opt/velmora/velmora opt/velmora/velmora-cli opt/velmora/logo.htm opt/velmora/data/ssdb.db \
+for file in opt/velmora/velmora opt/velmora/velmora-cli opt/velmora/velmora-services opt/velmora/logo.htm \
+  opt/velmora/data/ssdb.db opt/velmora/data/services.db opt/velmora/data/services.ini \
+  usr/lib/systemd/system/velmora-services.service \
   usr/bin/velmora usr/bin/velmora-cli usr/share/applications/org.velmora.Velmora.desktop \
   usr/share/metainfo/org.velmora.Velmora.metainfo.xml \
   usr/share/icons/hicolor/scalable/apps/org.velmora.Velmora.svg \
@@ -61,6 +63,19 @@ line=$("${as_user[@]}" "$dest/usr/bin/velmora-cli" calendar 2027-01-01)
 grep -q '李明亮' "$user_folder/data/ssdi.db" 2>/dev/null || iconv -f GBK -t UTF-8 "$user_folder/data/ssdi.db" |
   grep -q '李明亮' || fail "the settings file is not in the user's data folder"
 
+# The installed service answers from the installed, read-only program folder.
+coproc service { "${as_user[@]}" "$program/velmora-services" --listen 127.0.0.1:0 --folder "$program" 2>/dev/null; }
+started=$service_PID
+read -r -t 10 listening <&"${service[0]}" || fail "the installed service did not start"
+port=${listening##*:}
+exec 3<>"/dev/tcp/127.0.0.1/$port"
+printf 'GET /birthday/2-29.htm HTTP/1.0\r\n\r\n' >&3
+[[ "$(head -n 1 <&3)" == "HTTP/1.1 200"* ]] || fail "the installed service did not answer"
+exec 3<&-
+kill "$started"
+wait "$started" 2>/dev/null || true
+started=
+
 # The desktop program, offscreen: its start page loads and the viewer's copy
 # of it is written into the user's data folder.
 "${as_user[@]}" QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu \
@@ -72,6 +87,12 @@ for _ in $(seq 600); do
   sleep 0.1
 done
 [[ -s "$user_folder/temp.html" ]] || { cat "$root/velmora.log" >&2; fail "velmora did not show its start page"; }
+# ... and it has started its bundled service from the user's data folder.
+for _ in $(seq 100); do
+  pgrep -P "$started" -f velmora-services >/dev/null && break
+  sleep 0.1
+done
+pgrep -P "$started" -f velmora-services >/dev/null || fail "velmora did not start its bundled service"
 kill "$started"
 wait "$started" 2>/dev/null || true
 started=

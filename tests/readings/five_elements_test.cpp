@@ -60,6 +60,41 @@ TEST(ElementCountPage, CountsAtBytesThirteenToSeventeenOfLineEighteen) {
   EXPECT_EQ(SplitLines(page.BodyText())[18].substr(12), "-----");
 }
 
+// The chart's note line (39) names the 节 moment to the minute within two
+// hours of it, and the standard time of a daylight-saving birth.
+TEST(ElementCountPage, NotesNameTheJieMomentAndTheStandardTime) {
+  struct Case {
+    const char* date[3];
+    const char* hour;
+    const char* chart;  // line 31
+    const char* note;   // line 39
+  };
+  const Case cases[] = {
+      // 立春 2020-02-04 17:03:11 (golden file): 17:00 is still the old year
+      {{"2020", "2", "4"}, "17", "八字：　己亥　丁丑　丁丑　己酉",
+       "注：出生距立春（2020年2月4日17:03交节）不足两小时，年柱、月柱以交节时刻为界，各家排法或有不同。"},
+      // 13:00 of a daylight-saving summer is 12:00 standard: the 午 hour
+      {{"1988", "7", "1"}, "13", "八字：　戊辰　戊午　丁巳　丙午", "注：夏令时出生，按北京标准时间1988年7月1日12时排盘。"},
+      // 惊蛰 2008-03-05 12:58:43: at 23:00 only the late 子 hour is noted, at 14:00 the 节
+      {{"2008", "3", "5"}, "23", "八字：　戊子　乙卯　乙巳　丙子",
+       "注：二十三时已入次日子时，日柱与时柱按次日排。"},
+      {{"2008", "3", "5"}, "14", "八字：　戊子　乙卯　甲辰　辛未",
+       "注：出生距惊蛰（2008年3月5日12:58交节）不足两小时，月柱以交节时刻为界，各家排法或有不同。"},
+  };
+  for (const Case& c : cases) {
+    ElementCountPage page;
+    page.SetElementValue(1, c.date[0]);
+    page.SetElementValue(2, c.date[1]);
+    page.SetElementValue(3, c.date[2]);
+    page.SetElementValue(4, c.hour);
+    page.ClickElement(5);
+    const std::vector<std::string> lines = SplitLines(page.BodyText());
+    ASSERT_GE(lines.size(), 40u);
+    EXPECT_EQ(GbkToUtf8(lines[31]), c.chart);
+    EXPECT_EQ(GbkToUtf8(lines[39]), c.note);
+  }
+}
+
 class FiveElementReadingTest : public ::testing::Test {
  protected:
   void SetUp() override {

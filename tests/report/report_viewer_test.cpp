@@ -1,43 +1,19 @@
 #include <gtest/gtest.h>
 
-
 #include "report/report_viewer.h"
+#include "tests/online/fake_browser.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
 
 namespace velmora {
 namespace {
 
-// A browser holding one fixed document, recording what is done to it.
-class FakeBrowser : public Browser {
- public:
-  std::string html = "<html><head><title>t</title></head><body>正文</body></html>";
-  std::string text;
-  bool overflowHidden = false;
-  int textSize = -1;
-
-  void Navigate(const std::string&) override {}
-  void OnDocumentComplete(std::function<void(bool)>) override {}
-  void OnProgress(std::function<void(int)>) override {}
-  std::string Title() override { return "t"; }
-  std::string BodyText() override { return text; }
-  std::string BodyHtml() override { return {}; }
-  std::string DocumentHtml() override { return html; }
-  std::vector<BrowserElement> Elements() override { return {}; }
-  void SetElementValue(int, const std::string&) override {}
-  void SetElementChecked(int, bool) override {}
-  void ClickElement(int) override {}
-  int FormCount() override { return 0; }
-  void SubmitForm(int) override {}
-  void HideHorizontalOverflow() override { overflowHidden = true; }
-  void SetTextSizeStep(int step) override { textSize = step; }
-};
-
 
 TEST(ReportViewer, EveryLoadHidesOverflowSavesACopyAndSetsTheMiddleTextSize) {
   testing::TestFolder folder;
   FakeBrowser viewer;
-  viewer.html = Utf8ToGbk(viewer.html);
+  viewer.title = "t";
+  viewer.documentHtml = Utf8ToGbk("<html><head><title>t</title></head><body>正文</body></html>");
   HandleViewerLoad(viewer, folder.Path());
   EXPECT_TRUE(viewer.overflowHidden);
   EXPECT_EQ(viewer.textSize, 2);
@@ -58,7 +34,7 @@ TEST(ReportViewer, TextExportIsNamedAfterThePerson) {
       {"a/../b", "y", "a_.._b.txt", "y\r\n"},  // never leaves the program folder
   };
   for (const Case& c : cases) {
-    viewer.text = Utf8ToGbk(c.text);
+    viewer.bodyText = Utf8ToGbk(c.text);
     const std::string path = ExportViewerText(viewer, folder.Path(), Utf8ToGbk(c.name));
     EXPECT_EQ(path, folder.Path() + c.file);
     EXPECT_EQ(testing::ReadFile(path), Utf8ToGbk(c.content)) << c.file;

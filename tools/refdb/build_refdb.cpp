@@ -17,6 +17,7 @@
 #include "refdb/sqlcipher_database.h"
 #include "refdb/statement.h"
 #include "text/gbk.h"
+#include "tools/refdb/database_file.h"
 #include "tools/refdb/gbk_ideographs.h"
 #include "tools/refdb/name_strokes.h"
 #include "tools/refdb/reference_sources.h"
@@ -24,6 +25,7 @@
 #include "tools/refdb/tsv.h"
 #include "tools/refdb/unicode_text.h"
 #include "tools/refdb/unihan.h"
+#include "tools/tool_main.h"
 
 namespace velmora::tools {
 namespace {
@@ -56,42 +58,12 @@ std::vector<char32_t> LoadCharacterList(const std::string& path) {
   return characters;
 }
 
-// A writer that fills one new database file and moves it into place only when
-// everything is written, so a failed build never leaves half a database.
-class DatabaseFile {
- public:
-  DatabaseFile(std::string path, const std::string& password)
-      : path_(std::move(path)), temporary_(path_ + ".new") {
-    std::filesystem::remove(temporary_);
-    db_ = std::make_unique<SqlCipherDatabase>(temporary_, password, SqlCipherDatabase::Mode::Create);
-    db_->Execute("BEGIN");
-  }
-  void AddTable(const std::string& table, const std::vector<std::string>& columns,
-                const std::vector<std::vector<std::string>>& rows) {
-    std::string create = "CREATE TABLE " + QuoteIdentifier(table) + " (";
-    std::string insert = "INSERT INTO " + QuoteIdentifier(table) + " VALUES (";
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-      create += (c ? ", " : "") + QuoteIdentifier(columns[c]) + " TEXT";
-      insert += (c ? ", ?" : "?") + std::to_string(c + 1);
-    }
-    db_->Execute(create + ")");
-    for (const auto& row : rows) db_->Query(insert + ")", row);
-  }
-  void Finish() {
-    db_->Execute("COMMIT");
-    db_.reset();
-    std::filesystem::rename(temporary_, path_);
-  }
-
- private:
-  std::string path_, temporary_;
-  std::unique_ptr<SqlCipherDatabase> db_;
-};
-
 struct StrokeTable {
   std::map<int, std::vector<char32_t>> byCount;
   std::map<int, int> nameCharacters;  // given-name characters per count
-  std::map<char32_t, char32_t> traditional;  // only where the form differs
+  // Every ideograph's form in names: the table the name-test window converts
+  // through drops a character that has no row.
+  std::map<char32_t, char32_t> traditional;
 };
 
 StrokeTable BuildStrokeTable(const NameStrokes& strokes, const std::vector<char32_t>& preferred) {
@@ -112,7 +84,7 @@ StrokeTable BuildStrokeTable(const NameStrokes& strokes, const std::vector<char3
     table.byCount[*count].push_back(c);
     if (preferredSet.count(c)) ++table.nameCharacters[*count];
     const char32_t form = strokes.TraditionalForm(c);
-    if (form != c && inGbk.count(form)) table.traditional[c] = form;
+    table.traditional[c] = inGbk.count(form) ? form : c;
   }
   return table;
 }
@@ -163,15 +135,7 @@ void Build(const std::string& unihanFolder, const std::string& sources, const st
 }  // namespace velmora::tools
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: build_refdb UNIHAN_FOLDER SOURCE_FOLDER OUTPUT_FOLDER\n";
-    return 2;
-  }
-  try {
-    velmora::tools::Build(argv[1], argv[2], argv[3]);
-  } catch (const std::exception& error) {
-    std::cerr << "build_refdb: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return velmora::tools::RunTool(argc, argv, "build_refdb", "UNIHAN_FOLDER SOURCE_FOLDER OUTPUT_FOLDER", [](const std::vector<std::string>& args) {
+    velmora::tools::Build(args[0], args[1], args[2]);
+  });
 }

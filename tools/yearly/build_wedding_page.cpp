@@ -10,6 +10,7 @@
 #include "report/report_page.h"
 #include "text/gbk.h"
 #include "tools/yearly/wedding_days.h"
+#include "tools/tool_main.h"
 
 namespace {
 
@@ -59,17 +60,9 @@ std::vector<std::string> WeddingPage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: build_wedding_page OUTPUT_FILE\n";
-    return 2;
-  }
-  try {
+  return velmora::tools::RunTool(argc, argv, "build_wedding_page", "OUTPUT_FILE", [](const std::vector<std::string>& args) {
     std::vector<std::string> gbk;
     for (const std::string& line : WeddingPage()) gbk.push_back(velmora::Utf8ToGbk(line));
-    velmora::ReplaceFile(argv[1], velmora::FileForm(gbk));
-  } catch (const std::exception& error) {
-    std::cerr << "build_wedding_page: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+    velmora::ReplaceFile(args[0], velmora::FileForm(gbk));
+  });
 }

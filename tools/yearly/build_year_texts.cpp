@@ -20,6 +20,7 @@
 #include "text/gbk.h"
 #include "tools/refdb/tsv.h"
 #include "tools/yearly/year_facts.h"
+#include "tools/tool_main.h"
 
 namespace velmora::tools {
 namespace {
@@ -151,15 +152,7 @@ void Build(const std::string& sources, const std::string& output) {
 }  // namespace velmora::tools
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: build_year_texts SOURCE_FOLDER OUTPUT_FOLDER\n";
-    return 2;
-  }
-  try {
-    velmora::tools::Build(argv[1], argv[2]);
-  } catch (const std::exception& error) {
-    std::cerr << "build_year_texts: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return velmora::tools::RunTool(argc, argv, "build_year_texts", "SOURCE_FOLDER OUTPUT_FOLDER", [](const std::vector<std::string>& args) {
+    velmora::tools::Build(args[0], args[1]);
+  });
 }

@@ -1,4 +1,4 @@
-#include "readings/html_text.h"
+#include "text/html_text.h"
 
 namespace velmora {
 

@@ -1,0 +1,99 @@
+#include "online/bazi_readings.h"
+
+#include <algorithm>
+
+#include "online/browser_automation.h"
+#include "online/html_filter.h"
+#include "text/gbk.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kScoreFirstLine = 5;
+constexpr int kScoreFirstRangeEnd = 108;
+constexpr int kScoreSecondLine = 113;
+constexpr int kScoreDroppedTail = 28;
+
+// The cut as it may enter a local page: parsed and written out without
+// anything that could run.
+void Filter(LineBuffer& cut) {
+  if (cut.Count() == 0) return;
+  cut.SetText(FilterAnswerHtml(cut.Text()));
+}
+
+}  // namespace
+
+const std::string& SizhuFormTitle() { return "周易八卦四柱八字算命在线免费算命"_gbk; }
+const std::string& SizhuAnswerTitle() { return "四柱八字在线免费算命系统"_gbk; }
+const std::string& SizhuStartMarker() { return "元亨利贞网四柱八字在线免费算命系统 - 免费在线八字算命 "_gbk; }
+const std::string& SizhuEndMarker() {
+  return "声明：本系统批示的结果仅供参考！点此在线详批八字算命！ - 进入元亨利贞网免费在线算命预测论坛"_gbk;
+}
+
+std::string BaziScoreAnswerTitle(const std::string& serviceDomain) {
+  return "■八字准确测试打分■-vu姓名("_gbk + serviceDomain + ")";
+}
+
+int SizhuYear(int year) { return std::clamp(year, 1924, 2020); }
+int BaziScoreYear(int year) { return std::clamp(year, 1930, 2030); }
+
+void RequestSizhuReading(Browser& page, const BirthProfile& profile, const std::string& formPage) {
+  if (ReadTitle(page) != SizhuFormTitle()) page.Navigate(formPage);
+  const CivilDate& date = profile.birthDate.date;
+  SetFormField(page, "china95_year", std::to_string(SizhuYear(date.year)));
+  SetFormField(page, "china95_month", std::to_string(date.month));
+  SetFormField(page, "china95_day", std::to_string(date.day));
+  SetFormField(page, "china95_time", std::to_string(profile.birthHourIndex));
+  SetFormField(page, "sex", profile.sex == "男"_gbk ? "1" : "0");
+  SubmitAllForms(&page);
+}
+
+void TakeSizhuAnswer(Browser& page, LineBuffer& text, LineBuffer& cut, ReportPage& report, const std::string& formPage) {
+  text.Clear();
+  cut.Clear();
+  text.Append(ReadBodyText(page));
+  const int first = text.Find(SizhuStartMarker()) + 2;
+  const int end = text.Find(SizhuEndMarker());
+  cut.AppendLines(text, first, end - 1);
+  page.Navigate(formPage);
+  Filter(cut);
+  for (const std::string& line : cut.Lines()) {
+    report.AddRaw("<p align=\"left\">");
+    report.AddRaw(line);
+    report.AddRaw("</p>");
+  }
+}
+
+void RequestBaziScore(Browser& page, const BirthProfile& profile) {
+  const CivilDate& date = profile.birthDate.date;
+  SetFormField(page, "name", profile.name);
+  SetFormField(page, "sex", profile.sex);
+  SetFormField(page, "y", std::to_string(BaziScoreYear(date.year)));
+  SetFormField(page, "m", std::to_string(date.month));
+  SetFormField(page, "d", std::to_string(date.day));
+  SetFormField(page, "h", std::to_string(profile.birthHourIndex));
+  ClickFirstSubmit(page);
+}
+
+void TakeBaziScoreAnswer(Browser& page, LineBuffer& html, LineBuffer& cut, ReportPage& report,
+                         const std::string& formPage, const BaziScoreAddresses& addresses) {
+  html.Clear();
+  cut.Clear();
+  html.Append(ReadBodyHtml(page));
+  cut.AppendLines(html, kScoreFirstLine, kScoreFirstRangeEnd);
+  const int last = html.Count() - kScoreDroppedTail;
+  if (last >= kScoreSecondLine) cut.AppendLines(html, kScoreSecondLine, last);
+  cut.ReplaceAll(addresses.serviceDomain, addresses.makerDomain);
+  // The browser writes markup in lower case with quoted attributes.
+  cut.ReplaceAll("<td>", "<td><font size=\"2\">");
+  cut.ReplaceAll("vu", "Oskarn");
+  cut.ReplaceAll("images", addresses.imageFolder);
+  cut.ReplaceAll("本站提供专业准确的“剖腹产择日”服务"_gbk, "");
+  cut.ReplaceAll("[点击查看“剖腹产择日”内容]"_gbk, "");
+  page.Navigate(formPage);
+  Filter(cut);
+  for (const std::string& line : cut.Lines()) report.AddParagraph(line);
+  report.ClosePage();
+}
+
+}  // namespace velmora

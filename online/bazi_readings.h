@@ -1,0 +1,55 @@
+#pragma once
+// The two online readings of the birth chart: 四柱批命 fills the form page of
+// a hidden browser with the birth profile and submits it; when its answer
+// page arrives, the reading is cut out between two marker lines and appended
+// to the report page. 八字批命 does the same with another form and keeps two
+// fixed ranges of the answer's HTML lines. Texts are GBK.
+
+#include <string>
+
+#include "online/line_buffer.h"
+#include "platform/browser.h"
+#include "readings/birth_profile.h"
+#include "report/report_page.h"
+
+namespace velmora {
+
+const std::string& SizhuFormTitle();    // 周易八卦四柱八字算命在线免费算命
+const std::string& SizhuAnswerTitle();  // 四柱八字在线免费算命系统
+const std::string& SizhuStartMarker();  // the line two lines above the reading (ends in a blank)
+const std::string& SizhuEndMarker();    // the line just below the reading
+// "■八字准确测试打分■-vu姓名(" + the answering service's domain + ")".
+std::string BaziScoreAnswerTitle(const std::string& serviceDomain);
+
+// The years the two services chart: 1924..2020 and 1930..2030.
+int SizhuYear(int year);
+int BaziScoreYear(int year);
+
+// 四柱批命: reloads the form page when the browser is not on it (without
+// waiting: the fields then go to the page being replaced), fills the fields
+// and submits every form.
+void RequestSizhuReading(Browser& page, const BirthProfile& profile, const std::string& formPage);
+
+// The answer of 四柱批命: the lines between the markers, filtered, each
+// appended to the report as a left-aligned paragraph; the browser goes back
+// to the form page. The two buffers are cleared first.
+void TakeSizhuAnswer(Browser& page, LineBuffer& text, LineBuffer& cut, ReportPage& report, const std::string& formPage);
+
+// 八字批命: fills the fields of the page the browser holds and clicks its
+// first submit control.
+void RequestBaziScore(Browser& page, const BirthProfile& profile);
+
+// Where 八字批命's answer came from and what its addresses become.
+struct BaziScoreAddresses {
+  std::string serviceDomain;  // host[:port] of the answering service
+  std::string makerDomain;    // put in place of the service's domain in the text
+  std::string imageFolder;    // absolute address of the service's "/chest/bz/images"
+};
+
+// The answer of 八字批命: HTML lines 5..108 and 113..count-28, with the
+// replacements of the answer's names and addresses, filtered, appended as
+// paragraphs and closed; the browser goes back to the form page.
+void TakeBaziScoreAnswer(Browser& page, LineBuffer& html, LineBuffer& cut, ReportPage& report,
+                         const std::string& formPage, const BaziScoreAddresses& addresses);
+
+}  // namespace velmora

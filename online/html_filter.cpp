@@ -1,0 +1,192 @@
+#include "online/html_filter.h"
+
+#include <gumbo.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <memory>
+
+#include "text/gbk.h"
+#include "text/utf8.h"
+
+namespace velmora {
+namespace {
+
+// Elements dropped with everything inside them.
+constexpr std::array kDroppedTags = {
+    GUMBO_TAG_SCRIPT, GUMBO_TAG_STYLE,  GUMBO_TAG_IFRAME, GUMBO_TAG_FRAME,    GUMBO_TAG_FRAMESET,
+    GUMBO_TAG_OBJECT, GUMBO_TAG_EMBED,  GUMBO_TAG_APPLET, GUMBO_TAG_PARAM,    GUMBO_TAG_BASE,
+    GUMBO_TAG_LINK,   GUMBO_TAG_META,   GUMBO_TAG_TITLE,  GUMBO_TAG_NOSCRIPT, GUMBO_TAG_TEMPLATE,
+    GUMBO_TAG_SVG,    GUMBO_TAG_MATH,   GUMBO_TAG_NOFRAMES};
+
+constexpr std::array kVoidTags = {GUMBO_TAG_AREA, GUMBO_TAG_BR,    GUMBO_TAG_COL,   GUMBO_TAG_HR,
+                                  GUMBO_TAG_IMG,  GUMBO_TAG_INPUT, GUMBO_TAG_SOURCE, GUMBO_TAG_TRACK,
+                                  GUMBO_TAG_WBR,  GUMBO_TAG_KEYGEN};
+
+// Attributes whose value is an address the browser would follow or load.
+constexpr std::array<std::string_view, 14> kAddressAttributes = {
+    "href", "src", "action", "formaction", "background", "lowsrc", "dynsrc",
+    "data", "codebase", "cite", "poster", "xlink:href", "ping", "longdesc"};
+
+template <typename List, typename Value>
+bool Contains(const List& list, const Value& value) {
+  return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  return lower;
+}
+
+// The address as a browser reads its scheme: blanks and control characters
+// inside it are skipped, letters compared without case.
+std::string SchemeForm(std::string_view value) {
+  std::string compact;
+  for (const char c : value) {
+    if (static_cast<unsigned char>(c) > ' ') compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return compact;
+}
+
+bool IsSafeAddress(std::string_view value) {
+  const std::string scheme = SchemeForm(value);
+  if (scheme.starts_with("javascript:") || scheme.starts_with("vbscript:") || scheme.starts_with("livescript:")) {
+    return false;
+  }
+  if (scheme.starts_with("data:")) return scheme.starts_with("data:image/") && !scheme.starts_with("data:image/svg");
+  return true;
+}
+
+bool IsSafeStyle(std::string_view value) {
+  const std::string style = SchemeForm(value);
+  for (const std::string_view bad : {"expression(", "javascript:", "vbscript:", "behavior:", "-moz-binding"}) {
+    if (style.find(bad) != std::string::npos) return false;
+  }
+  return true;
+}
+
+// Names the filter writes back: plain letters, digits and a few joiners.
+bool IsPlainName(std::string_view name) {
+  if (name.empty() || !std::isalpha(static_cast<unsigned char>(name.front()))) return false;
+  return std::all_of(name.begin(), name.end(), [](unsigned char c) {
+    return std::isalnum(c) || c == '-' || c == '_' || c == ':' || c == '.';
+  });
+}
+
+bool IsSafeAttribute(const GumboAttribute& attribute) {
+  const std::string name = Lower(attribute.name);
+  if (!IsPlainName(name) || name.starts_with("on") || name == "srcdoc" || name == "http-equiv") return false;
+  if (Contains(kAddressAttributes, name)) return IsSafeAddress(attribute.value);
+  if (name == "style") return IsSafeStyle(attribute.value);
+  return true;
+}
+
+void Escape(std::string_view text, bool inAttribute, std::string& out) {
+  for (const char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += inAttribute ? "&quot;" : "\""; break;
+      default: out += c;
+    }
+  }
+}
+
+std::string TagName(const GumboElement& element) {
+  if (element.tag != GUMBO_TAG_UNKNOWN) return gumbo_normalized_tagname(element.tag);
+  GumboStringPiece name = element.original_tag;
+  gumbo_tag_from_original_text(&name);
+  return Lower(std::string_view(name.data, name.length));
+}
+
+bool WasWritten(const GumboNode& node) { return (node.parse_flags & GUMBO_INSERTION_IMPLIED) == 0; }
+
+class Writer {
+ public:
+  void Node(const GumboNode& node) {
+    switch (node.type) {
+      case GUMBO_NODE_DOCUMENT: Children(node.v.document.children); break;
+      case GUMBO_NODE_ELEMENT:
+      case GUMBO_NODE_TEMPLATE: Element(node); break;
+      case GUMBO_NODE_TEXT:
+      case GUMBO_NODE_WHITESPACE:
+      case GUMBO_NODE_CDATA: Text(node.v.text.text); break;
+      case GUMBO_NODE_COMMENT: break;  // old browsers ran code in conditional comments
+    }
+  }
+
+  std::string Take() { return std::move(out_); }
+
+ private:
+  // The parser reads every line end as LF; the program's texts break lines with CR LF.
+  void Text(std::string_view text) {
+    for (std::size_t start = 0;;) {
+      const std::size_t end = text.find('\n', start);
+      Escape(text.substr(start, end - start), false, out_);
+      if (end == std::string_view::npos) return;
+      out_ += "\r\n";
+      start = end + 1;
+    }
+  }
+
+  void Children(const GumboVector& children) {
+    for (unsigned i = 0; i < children.length; ++i) Node(*static_cast<const GumboNode*>(children.data[i]));
+  }
+
+  void Element(const GumboNode& node) {
+    const GumboElement& element = node.v.element;
+    if (Contains(kDroppedTags, element.tag)) return;
+    const std::string name = TagName(element);
+    const bool structural =
+        element.tag == GUMBO_TAG_HTML || element.tag == GUMBO_TAG_HEAD || element.tag == GUMBO_TAG_BODY;
+    // Implied structure was not in the answer; a name that is no plain tag
+    // name is not written, only what it holds.
+    const bool writeTags = IsPlainName(name) && (!structural || WasWritten(node));
+    if (writeTags) {
+      out_ += '<' + name;
+      for (unsigned i = 0; i < element.attributes.length; ++i) {
+        const auto& attribute = *static_cast<const GumboAttribute*>(element.attributes.data[i]);
+        if (!IsSafeAttribute(attribute)) continue;
+        out_ += ' ' + Lower(attribute.name) + "=\"";
+        Escape(attribute.value, true, out_);
+        out_ += '"';
+      }
+      out_ += '>';
+    }
+    if (Contains(kVoidTags, element.tag)) return;
+    Children(element.children);
+    if (writeTags) out_ += "</" + name + '>';
+  }
+
+  std::string out_;
+};
+
+// UTF-8 to GBK where every character GBK cannot hold becomes a character
+// reference instead of a question mark.
+std::string ToGbkMarkup(std::string_view utf8) {
+  std::string gbk = Utf8ToGbk(utf8);
+  if (std::count(gbk.begin(), gbk.end(), '?') == std::count(utf8.begin(), utf8.end(), '?')) return gbk;
+  gbk.clear();
+  for (const char32_t codePoint : DecodeUtf8(utf8)) {
+    const std::string one = Utf8ToGbk(EncodeUtf8(codePoint));
+    gbk += one == "?" && codePoint != U'?' ? "&#" + std::to_string(static_cast<unsigned long>(codePoint)) + ';' : one;
+  }
+  return gbk;
+}
+
+}  // namespace
+
+std::string FilterAnswerHtml(std::string_view gbkHtml) {
+  const std::string utf8 = GbkToUtf8(gbkHtml);
+  const std::unique_ptr<GumboOutput, void (*)(GumboOutput*)> parsed(
+      gumbo_parse_with_options(&kGumboDefaultOptions, utf8.data(), utf8.size()),
+      [](GumboOutput* output) { gumbo_destroy_output(&kGumboDefaultOptions, output); });
+  Writer writer;
+  writer.Node(*parsed->document);
+  return ToGbkMarkup(writer.Take());
+}
+
+}  // namespace velmora

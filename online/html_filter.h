@@ -1,0 +1,19 @@
+#pragma once
+// The filter every answer page passes before it enters a local file: the
+// answer is parsed as a browser would parse it (gumbo) and written out again
+// without what could run code or pull in other documents. Scripts, style
+// sheets, frames, objects, applets, refresh and base tags, comments, event
+// handler attributes and script addresses are dropped; text, tables, fonts,
+// links and pictures stay, in their places.
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// GBK markup (a whole page or a piece of one) in, GBK markup out, lines ending
+// in CR LF. The html, head and body tags are written only where the input has
+// them; a character GBK cannot hold is written as a numeric character reference.
+std::string FilterAnswerHtml(std::string_view gbkHtml);
+
+}  // namespace velmora

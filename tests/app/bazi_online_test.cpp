@@ -1,0 +1,219 @@
+// The two online chart readings end to end: the real main window (offscreen)
+// with the real bundled service on 127.0.0.1, a service that is down, one that
+// answers with another page, and one whose answers carry hostile markup.
+
+#include <httplib.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "app/bundled_service.h"
+#include "app/chn_calendar_picker.h"
+#include "app/gradient_progress.h"
+#include "app/tform1.h"
+#include "online/bazi_readings.h"
+#include "online/browser_automation.h"
+#include "platform/qt/qt_browser.h"
+#include "tests/app/window_test_main.h"
+#include "tests/app/recording_dialogs.h"
+#include "tests/test_folder.h"
+#include "text/gbk.h"
+
+using namespace velmora;
+
+namespace {
+
+constexpr int kAnswerTimeoutMs = 20000;
+
+std::string ViewerText(TForm1& window) { return GbkToUtf8(window.Viewer().BodyText()); }
+
+QVariant RunInViewer(TForm1& window, const QString& script) {
+  QVariant result;
+  bool answered = false;
+  window.webbrowser1->page()->runJavaScript(script, [&](const QVariant& value) {
+    result = value;
+    answered = true;
+  });
+  if (!QTest::qWaitFor([&answered] { return answered; }, 5000)) qWarning("the viewer did not answer the script");
+  return result;
+}
+
+// A copy of the program folder whose chart service is at the base given
+// (empty: the bundled one); its path.
+std::string ProgramFolderWithBaziAt(const testing::TestFolder& folder, const std::string& baziBase) {
+  testing::CopyBuiltProgramFolder(folder);
+  if (!baziBase.empty()) {
+    std::ofstream(folder.Path() + "data/services.ini", std::ios::trunc) << "[bazi]\r\nbase=" << baziBase << "\r\n";
+  }
+  return folder.Path();
+}
+
+// The main window on such a folder, its chart form loaded, and the birth
+// 1990-05-27 at 11 o'clock entered.
+struct OnlineWindow {
+  explicit OnlineWindow(const std::string& baziBase = {}) : window(ProgramFolderWithBaziAt(folder, baziBase), dialogs) {
+    window.show();
+    formLoaded = QTest::qWaitFor([this] { return ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(); }, 10000);
+    window.chnclndrpckr1->SetDateTime({{1990, 5, 27}, 11, 0, 0});
+    window.cbb1->setCurrentIndex(11);
+  }
+  bool Published() const { return QFile::exists(QString::fromStdString(folder.Path() + "ssbx.htm1")); }
+
+  testing::TestFolder folder;
+  testing::RecordingDialogs dialogs;
+  TForm1 window;
+  bool formLoaded = false;
+};
+
+// A stand-in for a chart service on a free port, answering both addresses
+// with the pages the test gives it.
+class StandInService {
+ public:
+  StandInService(std::string sizhu, std::string score) {
+    server_.Post("/bazi/sizhu.asp", [sizhu](const httplib::Request&, httplib::Response& response) {
+      response.set_content(sizhu, "text/html; charset=gbk");
+    });
+    server_.Post("/chest/bz/bazi.asp", [score](const httplib::Request& request, httplib::Response& response) {
+      std::string page = score;
+      const std::size_t host = page.find("HOST");
+      if (host != std::string::npos) page.replace(host, 4, request.get_header_value("Host"));
+      response.set_content(page, "text/html; charset=gbk");
+    });
+    port_ = server_.bind_to_any_port("127.0.0.1");
+    thread_ = std::thread([this] { server_.listen_after_bind(); });
+  }
+  ~StandInService() {
+    server_.stop();
+    thread_.join();
+  }
+  std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+
+ private:
+  httplib::Server server_;
+  int port_ = 0;
+  std::thread thread_;
+};
+
+// A page titled as the 四柱批命 answer whose reading is the text given.
+std::string SizhuAnswerWith(const std::string& utf8Reading) {
+  return Utf8ToGbk("<html><head><title>四柱八字在线免费算命系统</title></head><body><pre>元亨利贞网四柱八字在线免费算命系统 - 免费在线八字算命 \n"
+                   "ours\n") +
+         Utf8ToGbk(utf8Reading) +
+         Utf8ToGbk("\n声明：本系统批示的结果仅供参考！点此在线详批八字算命！ - 进入元亨利贞网免费在线算命预测论坛</pre></body></html>");
+}
+
+// A page titled as the 八字批命 answer whose body lines 5 and on are the markup given.
+std::string ScoreAnswerWith(const std::string& utf8Markup) {
+  std::string page = Utf8ToGbk("<html><head><title>■八字准确测试打分■-vu姓名(HOST)</title></head><body>\n1\n2\n3\n4\n");
+  page += Utf8ToGbk(utf8Markup);
+  for (int i = 0; i < 200; ++i) page += "\n";
+  return page + "</body></html>";
+}
+
+}  // namespace
+
+class BaziOnlineTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void BothReadingsArePublishedAfterTheLocalOne() {
+    OnlineWindow online;
+    QVERIFY(online.formLoaded);
+    TForm1& window = online.window;
+    QVERIFY(window.Service().IsReady());
+    QVERIFY(window.Addresses().Base(Service::Bazi).starts_with("http://127.0.0.1:"));
+    window.N32Click();  // 命造简批 first: the answer is appended to its page
+    window.N4Click();
+    QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("【四柱】庚午 辛巳 壬辰 乙巳") != std::string::npos, kAnswerTimeoutMs);
+    QVERIFY(ViewerText(window).find("命骨重量") != std::string::npos);
+    QCOMPARE(window.GradProgress1->Position(), 100);
+    // 四柱批命 navigated its browser back to the form; 八字批命 next.
+    QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(), 10000);
+    window.N16Click();
+    QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("八字评分") != std::string::npos, kAnswerTimeoutMs);
+    QVERIFY(ViewerText(window).find("【四柱】庚午") != std::string::npos);  // still there: appended
+    // The element bars come from the service and are shown.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        RunInViewer(window, "Array.from(document.images).filter(i => i.src.includes('/chest/bz/images/') && "
+                            "i.complete && i.naturalWidth > 0).length")
+            .toInt(),
+        5, 10000);
+  }
+
+  void AServiceThatIsDownLeavesTheViewerAsItWas() {
+    OnlineWindow online("http://127.0.0.1:9");
+    QVERIFY(online.formLoaded);
+    TForm1& window = online.window;
+    QTRY_VERIFY_WITH_TIMEOUT(window.webbrowser1->title() == "Velmora", 10000);
+    window.N4Click();
+    window.N16Click();
+    QTest::qWait(4000);
+    QCOMPARE(window.webbrowser1->title(), QString("Velmora"));  // still the start page
+    QVERIFY(!online.Published());
+    QVERIFY(online.dialogs.messages.empty());
+  }
+
+  void AnAnswerWithAnotherTitleIsIgnored() {
+    StandInService service("<html><head><title>Service Unavailable</title></head><body>busy</body></html>",
+                           "<html><head><title>Error</title></head><body>busy</body></html>");
+    OnlineWindow online(service.Base());
+    QVERIFY(online.formLoaded);
+    TForm1& window = online.window;
+    window.N4Click();
+    QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == "Service Unavailable", 10000);
+    QTest::qWait(1000);
+    QVERIFY(!online.Published());
+  }
+
+  void FramesReportTheirOwnCompletions() {
+    testing::TestFolder folder;
+    std::ofstream(folder.Path() + "frame.htm") << "<html><body>frame</body></html>";
+    std::ofstream(folder.Path() + "page.htm") << "<html><head><title>t</title></head><body>"
+                                                 "<iframe src=\"frame.htm\"></iframe></body></html>";
+    QtBrowser browser(static_cast<QObject*>(nullptr));
+    std::vector<BrowserWindow> windows;
+    browser.OnDocumentComplete([&windows](BrowserWindow window) { windows.push_back(window); });
+    browser.Navigate(folder.Path() + "page.htm");
+    QTRY_COMPARE_WITH_TIMEOUT(windows.size(), std::size_t{2}, 10000);
+    QVERIFY(!IsTopLevelCompletion(browser, windows.front()));  // the frame completes first
+    QVERIFY(IsTopLevelCompletion(browser, windows.back()));
+  }
+
+  void HostileAnswersRunNoScriptInTheReport() {
+    // Text that reads as markup once it is taken from the page's text.
+    const std::string hostileText =
+        "<script>window.pwned = 1</script>\n<img src=x onerror=\"window.pwned = 2\">\n"
+        "<iframe srcdoc=\"<script>parent.pwned = 3</script>\"></iframe>\n<a href=\"javascript:window.pwned = 4\">甲</a>";
+    std::string escaped;
+    for (const char c : hostileText) escaped += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
+    StandInService service(SizhuAnswerWith(escaped),
+                           ScoreAnswerWith("<table><tr><td><script>window.pwned = 5</script>乙</td></tr>\n"
+                                           "<tr><td><img src=\"images/none.png\" onerror=\"window.pwned = 6\"></td></tr>\n"
+                                           "<tr><td><a href=\"javascript:window.pwned = 7\">丙</a>"
+                                           "<iframe src=\"javascript:parent.pwned = 8\"></iframe></td></tr></table>"));
+    OnlineWindow online(service.Base());
+    QVERIFY(online.formLoaded);
+    TForm1& window = online.window;
+    window.N4Click();
+    QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("甲") != std::string::npos, kAnswerTimeoutMs);
+    window.N16Click();
+    QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("丙") != std::string::npos, kAnswerTimeoutMs);
+    QTest::qWait(1500);  // time for any handler that got through to run
+    QCOMPARE(RunInViewer(window, "String(window.pwned)").toString(), QString("undefined"));
+    QCOMPARE(RunInViewer(window, "document.querySelectorAll('iframe, [onerror], a[href^=\"javascript\"]').length").toInt(),
+             0);
+    QVERIFY(online.dialogs.messages.empty());
+  }
+};
+
+int main(int argc, char** argv) {
+  BaziOnlineTest test;
+  return velmora::testing::RunWindowTest(test, argc, argv);
+}
+#include "bazi_online_test.moc"

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include "calendar/four_pillars.h"
+#include "online/bazi_readings.h"
+#include "services/bazi_pages.h"
+#include "services/chart_text.h"
+#include "tests/services/service_fixture.h"
+#include "text/gbk.h"
+#include "text/text_lines.h"
+
+namespace velmora::services {
+namespace {
+
+using testing::ProgramSources;
+using testing::QueryOf;
+
+std::string Utf8Body(const Page& page) { return GbkToUtf8(page.body); }
+
+Page Sizhu(const std::string& year, const std::string& month, const std::string& day, const std::string& hour,
+           const std::string& sex = "1") {
+  return SizhuPage(QueryOf({{"china95_year", year}, {"china95_month", month}, {"china95_day", day},
+                            {"china95_time", hour}, {"sex", sex}}),
+                   ProgramSources());
+}
+
+// The text between the page's two marker lines, one entry per line, tags removed.
+std::vector<std::string> ReadingLines(const Page& page) {
+  std::vector<std::string> lines;
+  bool inside = false;
+  for (const std::string& line : SplitLines(page.body)) {
+    std::string text;
+    for (bool tag = false; const char c : line) {
+      if (c == '<') tag = true;
+      else if (c == '>') tag = false;
+      else if (!tag) text += c;
+    }
+    if (text == SizhuEndMarker()) break;
+    if (inside) lines.push_back(GbkToUtf8(text));
+    if (text == SizhuStartMarker()) inside = true;
+  }
+  return lines;
+}
+
+// "a=1&b=2" as the service decodes a query.
+std::multimap<std::string, std::string> Fields(const std::string& query) {
+  std::multimap<std::string, std::string> fields;
+  std::size_t start = 0;
+  for (bool last = false; !last; start = query.find('&', start) + 1) {
+    const std::size_t end = query.find('&', start);
+    last = end == std::string::npos;
+    const std::string pair = query.substr(start, last ? std::string::npos : end - start);
+    const std::size_t equals = pair.find('=');
+    fields.emplace(pair.substr(0, equals), equals == std::string::npos ? "" : pair.substr(equals + 1));
+  }
+  return fields;
+}
+
+std::string LineStarting(const std::vector<std::string>& lines, const std::string& start) {
+  for (const std::string& line : lines) {
+    if (line.rfind(start, 0) == 0) return line;
+  }
+  return "(none)";
+}
+
+TEST(BaziPages, TheSizhuReadingStandsBetweenTheMarkers) {
+  const Page page = Sizhu("1990", "5", "27", "11");
+  EXPECT_EQ(page.status, 200);
+  EXPECT_NE(Utf8Body(page).find("<title>四柱八字在线免费算命系统</title>"), std::string::npos);
+  const std::vector<std::string> lines = ReadingLines(page);
+  ASSERT_GT(lines.size(), 40u);
+  EXPECT_EQ(lines[1], "【命主】乾造（男）");  // the first line after the marker is ours and never copied
+  EXPECT_EQ(LineStarting(lines, "农历"), "农历：庚午年 五月初四 巳时");
+  EXPECT_EQ(LineStarting(lines, "生肖"), "生肖：属马　星座：双子座");
+  // A summer of daylight saving: charted at 10:00 standard time.
+  EXPECT_EQ(LineStarting(lines, "排盘时间"), "排盘时间（北京标准时间）：1990年5月27日 10:00");
+  EXPECT_EQ(LineStarting(lines, "【四柱】"), "【四柱】庚午 辛巳 壬辰 乙巳　日主：壬水");
+  EXPECT_EQ(LineStarting(lines, "年柱"), "年柱：庚午　天干十神：偏印　纳音：路旁土");
+  EXPECT_EQ(LineStarting(lines, "　藏干：丙火偏财"), "　藏干：丙火偏财 庚金偏印 戊土七杀　日主在此：绝");
+  EXPECT_EQ(LineStarting(lines, "旬空"), "旬空：午未（日柱壬辰所在之旬）");
+  EXPECT_EQ(LineStarting(lines, "【月令】"), "【月令】生于巳月：火旺 土相 木休 水囚 金死");
+  EXPECT_EQ(LineStarting(lines, "起运"),
+            "起运：按三天折一年、一天折四个月、两小时折十天，于3岁3个月13天起运，即公历1993年9月9日（年龄按周岁计）");
+  EXPECT_EQ(LineStarting(lines, "一运"), "一运 壬午（比肩） 1993年起　3岁");
+  EXPECT_EQ(LineStarting(lines, "2026年"), "2026年 丙午 偏财 36岁");  // the years ahead start in the year of the clock
+  EXPECT_EQ(LineStarting(lines, "出生于夏令时期间"),
+            "出生于夏令时期间：钟表时间比北京标准时间快一小时，本盘按标准时间1990年5月27日 10:00排出；若按钟表时间排，时柱丙午。");
+}
+
+TEST(BaziPages, FragileBirthsSayWhichPillarWouldChange) {
+  struct Case {
+    const char *year, *month, *day, *hour;
+    const char* note;  // the start of the note line
+  };
+  const Case cases[] = {
+      // 立春 2024 fell at 16:27 on 4 February: 15:00 lies within two hours of it.
+      {"2024", "2", "4", "15", "出生时刻距立春（2024年2月4日 16:2"},
+      {"2000", "1", "1", "23", "出生于二十三点（夜子时）"},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> lines = ReadingLines(Sizhu(c.year, c.month, c.day, c.hour));
+    EXPECT_NE(LineStarting(lines, c.note), "(none)") << c.year;
+  }
+  EXPECT_EQ(LineStarting(ReadingLines(Sizhu("1985", "3", "1", "12")), "【排盘提示】"), "(none)");
+}
+
+TEST(BaziPages, ThePillarsAreTheOnesOfTheFiveElementReading) {
+  struct Case {
+    CivilDate date;
+    int hour;
+  };
+  const Case cases[] = {{{1990, 5, 27}, 11}, {{1988, 7, 1}, 0},   {{2024, 2, 4}, 15}, {{2024, 2, 4}, 17},
+                        {{2024, 3, 5}, 9},   {{2024, 3, 5}, 11},  {{2000, 1, 1}, 23}, {{1949, 10, 1}, 15},
+                        {{2100, 12, 31}, 23}, {{1901, 1, 1}, 0}};
+  for (const Case& c : cases) {
+    const FourPillars pillars = FourPillarsOf(c.date, c.hour);
+    const std::string expected = "【四柱】" + GbkToUtf8(PillarText(pillars.year) + " " + PillarText(pillars.month) + " " +
+                                                      PillarText(pillars.day) + " " + PillarText(pillars.hour));
+    const std::vector<std::string> lines = ReadingLines(Sizhu(std::to_string(c.date.year), std::to_string(c.date.month),
+                                                              std::to_string(c.date.day), std::to_string(c.hour)));
+    EXPECT_EQ(LineStarting(lines, "【四柱】").substr(0, expected.size()), expected) << FormatDate(c.date);
+  }
+}
+
+TEST(BaziPages, BadRequestsGetThe400PageNamingTheField) {
+  struct Case {
+    const char* path;
+    std::string query;  // GBK bytes, as the service decodes them
+    const char* message;
+  };
+  const std::string sizhu = "china95_month=5&china95_day=27&china95_time=11&sex=1";
+  const std::string score = "&sex=" + Utf8ToGbk("男") + "&y=1990&m=5&d=27&h=11";
+  const Case cases[] = {
+      {"/bazi/sizhu.asp", sizhu, "缺少参数 china95_year"},
+      {"/bazi/sizhu.asp", "china95_year=0&" + sizhu, "参数 china95_year 应为 1 到 2100 之间的整数"},
+      {"/bazi/sizhu.asp", "china95_year=99999&" + sizhu, "参数 china95_year 应为 1 到 2100 之间的整数"},
+      {"/bazi/sizhu.asp", "china95_year=1990&china95_month=13&china95_day=1&china95_time=1&sex=1",
+       "参数 china95_month 应为 1 到 12 之间的整数"},
+      {"/bazi/sizhu.asp", "china95_year=1990&china95_month=2&china95_day=30&china95_time=1&sex=1",
+       "出生日期 1990-02-30 不存在"},
+      {"/bazi/sizhu.asp", "china95_year=1990&china95_month=2&china95_day=3&china95_time=24&sex=1",
+       "参数 china95_time 应为 0 到 23 之间的整数"},
+      {"/bazi/sizhu.asp", "china95_year=1990&" + sizhu.substr(0, sizhu.size() - 1) + "2", "参数 sex 应为 1（男）或 0（女）"},
+      {"/chest/bz/bazi.asp", "name=\xB0" + score, "参数 name 不是 GBK 文字"},
+      {"/chest/bz/bazi.asp", score.substr(1), "缺少参数 name"},
+      {"/chest/bz/bazi.asp", "name=a&sex=x&y=1990&m=5&d=27&h=11", "参数 sex 应为“男”或“女”"},
+  };
+  for (const Case& c : cases) {
+    const Page page = Answer(c.path, Fields(c.query), "127.0.0.1:8000", ProgramSources());
+    EXPECT_EQ(page.status, 400) << c.message;
+    EXPECT_NE(Utf8Body(page).find(c.message), std::string::npos) << c.message;
+  }
+}
+
+TEST(BaziPages, TheScorePageKeepsItsChartAndBarsWhereTheProgramCutsThem) {
+  const Page page = Answer("/chest/bz/bazi.asp", Fields("name=" + Utf8ToGbk("张三") + "&sex=" + Utf8ToGbk("男") +
+                                                         "&y=1990&m=5&d=27&h=11"),
+                           "127.0.0.1:8123", ProgramSources());
+  ASSERT_EQ(page.status, 200);
+  const std::vector<std::string> lines = SplitLines(GbkToUtf8(page.body));
+  EXPECT_EQ(lines[3], "<title>■八字准确测试打分■-vu姓名(127.0.0.1:8123)</title>");
+  // The body as the browser writes it out starts at the body tag.
+  const auto body = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("<body", 0) == 0; });
+  ASSERT_NE(body, lines.end());
+  const std::vector<std::string> bodyLines(body, lines.end() - 1);  // the last, empty piece after the final CR LF
+  const int count = static_cast<int>(bodyLines.size());
+  EXPECT_EQ(bodyLines[5].rfind("<table", 0), 0u);
+  EXPECT_EQ(bodyLines[108], "</table>");
+  EXPECT_EQ(bodyLines[113].rfind("<table", 0), 0u);
+  EXPECT_EQ(bodyLines[count - 28], "</table>");
+  std::string kept;
+  for (int i = 5; i <= 108; ++i) kept += bodyLines[i];
+  for (int i = 113; i <= count - 28; ++i) kept += bodyLines[i];
+  EXPECT_NE(kept.find("<tr><td>天干</td><td>庚金</td><td>辛金</td><td>壬水</td><td>乙木</td></tr>"), std::string::npos);
+  EXPECT_NE(kept.find("八字评分："), std::string::npos);
+  EXPECT_NE(kept.find("<img src=\"images/metal.png\" width=\"212\""), std::string::npos);  // 金 2.6
+  EXPECT_EQ(kept.find("vu"), std::string::npos);  // the brand stays outside the kept lines
+  EXPECT_EQ(kept.find("剖腹产"), std::string::npos);
+}
+
+TEST(BaziPages, TheScoreIsTheSumOfItsFourParts) {
+  for (int hour : {0, 5, 11, 17, 23}) {
+    const Page page = Answer("/chest/bz/bazi.asp", Fields("name=&sex=" + Utf8ToGbk("女") + "&y=1977&m=8&d=" +
+                                                           std::to_string(hour + 1) + "&h=" + std::to_string(hour)),
+                             "h", ProgramSources());
+    ASSERT_EQ(page.status, 200);
+    int total = -1, sum = 0, parts = 0;
+    for (const std::string& line : SplitLines(GbkToUtf8(page.body))) {
+      if (line.find("八字评分：") != std::string::npos) total = std::stoi(line.substr(line.find("：") + 3));
+      for (const char* part : {"五行平衡", "日主强弱", "用神", "地支关系"}) {
+        const std::string start = std::string("<tr><td>") + part + "</td><td>";
+        if (line.rfind(start, 0) == 0) {
+          sum += std::stoi(line.substr(start.size()));
+          ++parts;
+        }
+      }
+    }
+    EXPECT_EQ(parts, 4);
+    EXPECT_EQ(sum, total) << hour;
+    EXPECT_GE(total, 0);
+    EXPECT_LE(total, 100);
+  }
+}
+
+}  // namespace
+}  // namespace velmora::services

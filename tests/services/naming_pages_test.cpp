@@ -1,0 +1,464 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <regex>
+#include <set>
+
+#include "online/company_naming.h"
+#include "online/personal_naming.h"
+#include "readings/name_numerology.h"
+#include "services/company_names.h"
+#include "services/name_proposals.h"
+#include "services/name_verdicts.h"
+#include "services/naming_pages.h"
+#include "services/routes.h"
+#include "tests/services/service_fixture.h"
+#include "tests/test_folder.h"
+#include "text/gbk.h"
+#include "text/utf8.h"
+
+namespace velmora::services {
+namespace {
+
+using testing::ProgramSources;
+using testing::QueryOf;
+
+constexpr const char* kHost = "127.0.0.1:8000";
+
+std::string Utf8(const std::string& gbk) { return GbkToUtf8(gbk); }
+
+// The text lines of a page as a browser shows them: one per <div>, <h3> or
+// form row, tags dropped, entities left alone.
+std::vector<std::string> TextLines(const Page& page) {
+  std::vector<std::string> lines;
+  const std::string html = Utf8(page.body);
+  static const std::regex kLine("<(div|h3)[^>]*>(.*?)</(div|h3)>");
+  static const std::regex kTag("<[^>]*>");
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), kLine); it != std::sregex_iterator(); ++it) {
+    lines.push_back(std::regex_replace((*it)[2].str(), kTag, ""));
+  }
+  return lines;
+}
+
+std::string Title(const Page& page) {
+  const std::string html = Utf8(page.body);
+  const std::size_t from = html.find("<title>") + 7;
+  return html.substr(from, html.find("</title>") - from);
+}
+
+Page PersonalAnswer(const std::string& surname, const std::string& sex = "男", const std::string& length = "3") {
+  return PersonalNamingAnswer(QueryOf({{"xing", surname}, {"xingbie", sex}, {"zishu", length}}, kHost),
+                              ProgramSources());
+}
+
+// The proposal lines between the answer's markers.
+std::vector<std::string> ProposalLines(const Page& page, const std::string& start, const std::string& end) {
+  const std::vector<std::string> lines = TextLines(page);
+  const auto first = std::find(lines.begin(), lines.end(), start);
+  const auto last = std::find(lines.begin(), lines.end(), end);
+  if (first == lines.end() || last == lines.end() || last < first) return {};
+  return {first + 1, last};
+}
+
+// The numbered lines between the personal answer's markers.
+std::vector<std::string> PersonalProposals(const Page& page) {
+  std::vector<std::string> names;
+  for (const std::string& line : ProposalLines(page, Utf8(PersonalNamingStartMarker()), Utf8(PersonalNamingEndMarker()))) {
+    if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) names.push_back(line);
+  }
+  return names;
+}
+
+// "12. 刘宇轩　天格..." -> 刘宇轩
+std::string NameOf(const std::string& line) {
+  const std::size_t from = line.find(". ") + 2;
+  return line.substr(from, line.find("　", from) - from);
+}
+
+std::size_t Characters(const std::string& utf8) { return DecodeUtf8(utf8).size(); }
+
+TEST(PersonalNamingPages, FormCarriesTheControlsTheWindowDrivesUnderTheTitleOfTheHost) {
+  const Page page = PersonalNamingForm(QueryOf({}, "example.org:81"), ProgramSources());
+  EXPECT_EQ(page.status, 200);
+  EXPECT_EQ(Title(page), "五格数理起名,在线宝宝取名-[vu姓名网]example.org:81");
+  const std::string html = Utf8(page.body);
+  for (const char* control : {
+           R"(<input type="radio" name="xingbie" value="男" checked>)", R"(<input type="radio" name="xingbie" value="女">)",
+           R"(<input type="radio" name="zishu" value="3" checked>)", R"(<input type="radio" name="zishu" value="2">)",
+           R"(<input type="text" name="xing")", R"(<input type="submit" value="开始起名">)",
+           R"(<input type="button" name="qingkong")",  // named, but no submit control
+           R"(<form name="qiming" action="/chest/ming.asp" method="post">)"}) {
+    EXPECT_NE(html.find(control), std::string::npos) << control;
+  }
+  // a named submit control comes first, so only the rule "first unnamed" finds the right one
+  EXPECT_LT(html.find(R"(type="submit" name="gongsi")"), html.find(R"(<input type="submit" value="开始起名">)"));
+}
+
+TEST(PersonalNamingPages, AnswerHoldsTheIntroductionTheHomeAddressAndTwentyOrMoreNamesBetweenTheMarkers) {
+  const Page page = PersonalAnswer("刘");
+  EXPECT_EQ(Title(page), "三才五格起名,在线宝宝取名-[vu起名网]127.0.0.1:8000");
+  const std::vector<std::string> lines = TextLines(page);
+  const auto home = std::find(lines.begin(), lines.end(), "http://127.0.0.1:8000");
+  ASSERT_NE(home, lines.end());
+  EXPECT_GE(home - lines.begin(), 2);  // line 0 is the heading, the introduction follows it
+  EXPECT_EQ(lines[1], "为刘姓男孩取的三字姓名 24 个。");
+  EXPECT_EQ(*(home + 1), "三才五格起名返回");
+  const std::vector<std::string> names = PersonalProposals(page);
+  ASSERT_EQ(names.size(), std::size_t{kNameProposals});
+  // (a Chinese character is three bytes of UTF-8 here)
+  const std::regex kLine(R"(\d+\. 刘.{6}　天格\d+ 人格\d+（吉） 地格\d+（吉） 外格\d+(（(吉|半吉|中吉|凶|吉带凶|凶带吉)）)? 总格\d+（吉）　三才.{9}（大?吉）　评分\d+　.{3}：.+；.{3}：.+)");
+  for (const std::string& line : names) EXPECT_TRUE(std::regex_match(line, kLine)) << line;
+}
+
+// The grids, three talents and verdicts of a name as the name reading of the
+// program computes them from the reference database.
+struct Reading {
+  std::string grids;  // 天 人 地 外 总 三才
+  std::string person, earth, total, talents;  // verdicts
+};
+
+class NameReadingCheck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    velmora::testing::CopyBuiltDatabases(folder_);
+    db_.Open();
+  }
+  std::string Verdict(const std::string& table, const std::string& key, const std::string& keyColumn,
+                      const std::string& textColumn) {
+    db_.Lookup(Utf8ToGbk("select * from " + table + " where " + keyColumn + " = \"") + key + "\"");
+    const std::string text = Utf8(db_.FieldText(Utf8ToGbk(textColumn)));
+    const std::size_t open = text.rfind("（");
+    return open == std::string::npos ? "" : text.substr(open + 3, text.size() - open - 6);
+  }
+  Reading Read(const std::string& utf8Name) {
+    BirthProfile profile;
+    profile.name = Utf8ToGbk(utf8Name);
+    profile.sex = "男"_gbk;
+    profile.surnameKind = "单姓"_gbk;
+    profile.birthDate = {{1990, 5, 27}};
+    ValueLabels labels;
+    NameReading(db_, profile, labels);
+    Reading reading;
+    for (const char* label : {"Label14", "Label15", "Label16", "Label17", "Label18"}) reading.grids += labels.Get(label) + " ";
+    reading.grids += Utf8(labels.Get("Label20"));
+    reading.person = Verdict("八十一划", labels.Get("Label15"), "数字", "内容");
+    reading.earth = Verdict("八十一划", labels.Get("Label16"), "数字", "内容");
+    reading.total = Verdict("八十一划", labels.Get("Label18"), "数字", "内容");
+    reading.talents = Verdict("三才吉凶", labels.Get("Label20"), "三才", "吉凶");
+    return reading;
+  }
+
+ private:
+  velmora::testing::TestFolder folder_;
+  ReferenceDb db_{folder_.Path(), ReferenceDatabase()};
+};
+
+TEST_F(NameReadingCheck, EveryProposedNameReadsAsThePageSaysInTheProgramsOwnNameReading) {
+  // single surnames, and the first characters of the compound ones (欧阳, 司马, 诸葛, 上官)
+  const std::regex kGrids(R"(天格(\d+) 人格(\d+)（吉） 地格(\d+)（吉） 外格(\d+)(?:（.+?）)? 总格(\d+)（吉）　三才(.{9})（(大吉|吉)）)");
+  for (const char* surname : {"刘", "王", "张", "李", "陈", "欧", "司", "诸", "上"}) {
+    for (const char* sex : {"男", "女"}) {
+      for (const char* length : {"3", "2"}) {
+        for (const std::string& line : PersonalProposals(PersonalAnswer(surname, sex, length))) {
+          const std::string name = NameOf(line);
+          ASSERT_EQ(name.rfind(surname, 0), 0u) << line;
+          ASSERT_EQ(Characters(name), std::string(length) == "3" ? 3u : 2u) << line;
+          std::smatch grids;
+          ASSERT_TRUE(std::regex_search(line, grids, kGrids)) << line;
+          const Reading reading = Read(name);
+          EXPECT_EQ(reading.grids, grids[1].str() + " " + grids[2].str() + " " + grids[3].str() + " " + grids[4].str() +
+                                       " " + grids[5].str() + " " + grids[6].str())
+              << line;
+          EXPECT_EQ(reading.person, "吉") << line;
+          EXPECT_EQ(reading.earth, "吉") << line;
+          EXPECT_EQ(reading.total, "吉") << line;
+          EXPECT_EQ(reading.talents, grids[7].str()) << line;
+        }
+      }
+    }
+  }
+}
+
+TEST(PersonalNamingProposals, KeepTheRulesOfCharactersAndTones) {
+  const Sources& sources = ProgramSources();
+  for (const char* surname : {"刘", "赵", "欧", "龚"}) {
+    for (const bool girl : {false, true}) {
+      const std::vector<ProposedName> names = ProposeNames(sources, {Utf8ToGbk(surname), girl, 3});
+      ASSERT_GE(names.size(), 20u) << surname;
+      std::map<std::string, int> uses;
+      for (const ProposedName& name : names) {
+        std::set<std::string> characters;
+        std::set<int> tones;
+        for (std::size_t i = 0; i < name.name.size(); i += 2) {
+          const std::string character = name.name.substr(i, 2);
+          characters.insert(character);
+          tones.insert(ToneOf(sources, character).value_or(0));
+          if (i > 0) {
+            EXPECT_TRUE(IsCommonCharacter(character)) << Utf8(name.name);
+            ++uses[character];
+          }
+        }
+        EXPECT_EQ(characters.size(), 3u) << Utf8(name.name);  // no character twice
+        EXPECT_GE(tones.size(), 2u) << Utf8(name.name);       // the tones are not all the same
+        EXPECT_GE(name.score, 87);
+        EXPECT_LE(name.score, 100);
+      }
+      for (const auto& [character, count] : uses) EXPECT_LE(count, 2) << Utf8(character);
+      EXPECT_TRUE(std::is_sorted(names.begin(), names.end(),
+                                 [](const ProposedName& a, const ProposedName& b) { return a.score > b.score; }));
+    }
+  }
+}
+
+TEST(PersonalNamingProposals, AreTheSameForTheSameRequestAndDifferForTwentySurnames) {
+  EXPECT_EQ(PersonalAnswer("刘").body, PersonalAnswer("刘").body);
+  std::set<std::vector<std::string>> lists;
+  const char* const surnames[] = {"王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周",
+                                  "徐", "孙", "马", "朱", "胡", "郭", "何", "高", "林", "罗"};
+  for (const char* surname : surnames) {
+    std::vector<std::string> given;  // the names without their surname
+    for (const ProposedName& name : ProposeNames(ProgramSources(), {Utf8ToGbk(surname), false, 3})) {
+      given.push_back(name.name.substr(2));
+    }
+    EXPECT_GE(given.size(), 20u) << surname;
+    EXPECT_TRUE(lists.insert(given).second) << surname;
+  }
+}
+
+TEST(PersonalNamingProposals, ScoreAddsTheOuterGridTheThreeTalentsAndTheTones) {
+  struct Case {
+    const char* outer;
+    const char* talents;
+    std::vector<int> tones;
+    int score;
+  };
+  const Case cases[] = {
+      {"吉", "大吉", {2, 4, 1}, 100},   // everything
+      {"吉", "吉", {2, 4, 1}, 97},      // 三才 吉 only
+      {"半吉", "大吉", {2, 4, 1}, 97},  // a half-good outer grid
+      {"吉带凶", "吉", {1, 3}, 94},
+      {"凶", "大吉", {2, 4, 1}, 94},    // a bad outer grid adds nothing
+      {"吉", "大吉", {1, 2, 1}, 96},    // level tones only
+      {"吉", "大吉", {3, 4, 5}, 96},    // oblique and neutral only
+      {"凶", "吉", {5, 5, 1}, 87},      // the least a proposed name scores
+  };
+  for (const Case& c : cases) {
+    ProposedName name;
+    name.outerVerdict = Utf8ToGbk(c.outer);
+    name.talentsVerdict = Utf8ToGbk(c.talents);
+    EXPECT_EQ(NameScore(name, c.tones), c.score) << c.outer << " " << c.talents;
+  }
+}
+
+TEST(NamingVerdicts, ReadTheTablesAsTheNameReadingDoes) {
+  const Sources& sources = ProgramSources();
+  EXPECT_EQ(Utf8(NumberVerdict(sources, 1)), "吉");
+  EXPECT_EQ(Utf8(NumberVerdict(sources, 2)), "凶");
+  EXPECT_EQ(Utf8(NumberVerdict(sources, 82)), "吉");  // 82 reads as 1
+  EXPECT_EQ(NumberVerdict(sources, 0), "");
+  EXPECT_EQ(NumberVerdict(sources, 163), "");  // still above 81
+  EXPECT_EQ(Utf8(NumberMotto(sources, 1)), "太极之数，万物开泰");
+  EXPECT_EQ(Utf8(TalentsVerdict(sources, "木木木"_gbk)), "吉");
+  EXPECT_EQ(TalentsVerdict(sources, "木木"_gbk), "");
+  struct Case {
+    const char* character;
+    int tone;
+  };
+  for (const Case& c : {Case{"张", 1}, Case{"刘", 2}, Case{"李", 3}, Case{"赵", 4}, Case{"吗", 5}, Case{"绿", 4}}) {
+    EXPECT_EQ(ToneOf(sources, Utf8ToGbk(c.character)), c.tone) << c.character;
+  }
+  EXPECT_FALSE(ToneOf(sources, "ab"));
+  EXPECT_TRUE(IsCommonCharacter("啊"_gbk));   // the first of level 1
+  EXPECT_TRUE(IsCommonCharacter("座"_gbk));   // the last of level 1
+  EXPECT_FALSE(IsCommonCharacter("亍"_gbk));  // the first of level 2
+  EXPECT_FALSE(IsCommonCharacter("琪"_gbk));
+  EXPECT_FALSE(IsCommonCharacter("a"));
+  EXPECT_EQ(Utf8(ElementBornOf("水"_gbk)), "木");
+  EXPECT_EQ(Utf8(ElementOfNumber(20)), "水");
+}
+
+TEST(NamingPages, BadRequestsGetTheServicesErrorPageWithAClearMessage) {
+  const Sources& sources = ProgramSources();
+  const std::string trade = "农林牧渔相关业";
+  struct Case {
+    std::multimap<std::string, std::string> fields;
+    bool company;
+    const char* message;
+  };
+  const std::string big(1 << 20, 'x');
+  const Case cases[] = {
+      {{{"xingbie", "男"}, {"zishu", "3"}}, false, "缺少参数 xing"},
+      {{{"xing", ""}, {"xingbie", "男"}, {"zishu", "3"}}, false, "参数 xing 应为一个汉字的姓（复姓只填第一个字）"},
+      {{{"xing", "12"}, {"xingbie", "男"}, {"zishu", "3"}}, false, "参数 xing 应为一个汉字的姓（复姓只填第一个字）"},
+      {{{"xing", "欧阳"}, {"xingbie", "男"}, {"zishu", "3"}}, false, "参数 xing 应为一个汉字的姓（复姓只填第一个字）"},
+      {{{"xing", "，"}, {"xingbie", "男"}, {"zishu", "3"}}, false, "参数 xing 应为一个汉字的姓（复姓只填第一个字）"},
+      {{{"xing", big}, {"xingbie", "男"}, {"zishu", "3"}}, false, "参数 xing 应为一个汉字的姓（复姓只填第一个字）"},
+      {{{"xing", "刘"}, {"xingbie", "男孩"}, {"zishu", "3"}}, false, "参数 xingbie 应为 男 或 女"},
+      {{{"xing", "刘"}, {"xingbie", "女"}, {"zishu", "4"}}, false, "参数 zishu 应为 2 到 3 之间的整数"},
+      {{{"xing", "刘"}, {"hangye", trade}, {"zishu", "1"}}, true, "参数 zishu 应为 2 到 3 之间的整数"},
+      {{{"xing", "刘"}, {"zishu", "2"}}, true, "缺少参数 hangye"},
+      {{{"xing", "刘"}, {"hangye", "赌场"}, {"zishu", "2"}}, true, "参数 hangye 应为所列十二个行业之一"},
+      {{{"hangye", trade}, {"zishu", "2"}}, true, "缺少参数 xing"},
+      {{{"xing", "欧阳锋"}, {"hangye", trade}, {"zishu", "2"}}, true, "参数 xing 应为一到两个汉字的姓"},
+      {{{"xing", "Li"}, {"hangye", trade}, {"zishu", "2"}}, true, "参数 xing 应为一到两个汉字的姓"},
+  };
+  for (const Case& c : cases) {
+    std::multimap<std::string, std::string> gbk;
+    for (const auto& [name, value] : c.fields) gbk.emplace(name, Utf8ToGbk(value));
+    const Page page = Answer(c.company ? "/chest/gs.htm" : "/chest/ming.asp", gbk, kHost, sources);
+    EXPECT_EQ(page.status, 400) << c.message;
+    EXPECT_NE(Utf8(page.body).find(c.message), std::string::npos) << Utf8(page.body);
+  }
+  // bytes that are no GBK text
+  const Page broken = Answer("/chest/ming.asp", {{"xing", "\x81"}, {"xingbie", "男"_gbk}, {"zishu", "3"}}, kHost, sources);
+  EXPECT_EQ(broken.status, 400);
+  EXPECT_NE(Utf8(broken.body).find("参数 xing 不是 GBK 文字"), std::string::npos);
+}
+
+Page CompanyAnswer(const std::string& surname, const std::string& trade, const std::string& length) {
+  return CompanyNamingPage(QueryOf({{"xing", surname}, {"hangye", trade}, {"zishu", length}}, kHost), ProgramSources());
+}
+
+TEST(CompanyNamingPages, WithoutFieldsTheFormWithRadiosTwoAndThreeAndTheTwelveTrades) {
+  const Page page = CompanyNamingPage(QueryOf({}, kHost), ProgramSources());
+  EXPECT_EQ(Title(page), "vu在线神算127.0.0.1:8000--公司起名");
+  const std::string html = Utf8(page.body);
+  EXPECT_NE(html.find(R"(<input type="radio" name="zishu" value="2" checked>)"), std::string::npos);
+  EXPECT_NE(html.find(R"(<input type="radio" name="zishu" value="3">)"), std::string::npos);
+  EXPECT_NE(html.find(R"(<input type="text" name="xing")"), std::string::npos);
+  // the page offers exactly the trades of the window's list
+  std::vector<std::string> offered;
+  const std::regex kOption(R"re(<option value="([^"]+)")re");
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), kOption); it != std::sregex_iterator(); ++it) {
+    offered.push_back((*it)[1].str());
+  }
+  std::vector<std::string> listed;
+  for (const std::string& trade : CompanyTradeNames()) listed.push_back(Utf8(trade));
+  EXPECT_EQ(offered, listed);
+}
+
+TEST(CompanyNamingPages, AnswerHoldsTwentyOrMoreNamesTwoLinesBelowTheFirstMarker) {
+  for (const char* length : {"2", "3"}) {
+    for (const std::string& trade : CompanyTradeNames()) {
+      const Page page = CompanyAnswer("刘", Utf8(trade), length);
+      ASSERT_EQ(Title(page), "vu在线神算127.0.0.1:8000--公司字号产生器");
+      const std::vector<std::string> lines = TextLines(page);
+      const auto start = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingStartMarker()));
+      const auto end = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingEndMarker()));
+      ASSERT_NE(start, lines.end());
+      ASSERT_NE(end, lines.end());
+      ASSERT_GE(end - start, 2 + 20) << Utf8(trade) << " " << length;
+      const std::regex kLine(R"((\d+)\. (.+?)　笔划(\d+)（吉）　总笔划\d+，.+。字号五行.+。.{3}：.+。)");
+      int number = 1;
+      for (auto line = start + 2; line != end; ++line) {
+        std::smatch parts;
+        ASSERT_TRUE(std::regex_match(*line, parts, kLine)) << *line;
+        EXPECT_EQ(std::stoi(parts[1].str()), number++);
+        EXPECT_EQ(Characters(parts[2].str()), std::stoul(length)) << *line;
+      }
+    }
+  }
+}
+
+TEST(CompanyNamingProposals, FollowTheSurnamesElementAndTheTradeAndCountTheirStrokes) {
+  const Sources& sources = ProgramSources();
+  const Table& characters = sources.TableNamed("company_name_characters");
+  // 欧阳: the element of both characters' strokes (15 + 17 = 32, 木)
+  EXPECT_EQ(Utf8(SurnameElement(sources, "欧阳"_gbk)), "木");
+  EXPECT_EQ(CompanyAnswer("欧阳", "技术服务性行业", "2").status, 200);
+  for (const char* surname : {"刘", "王", "张", "欧", "钱", "欧阳"}) {
+    const std::string own = SurnameElement(sources, Utf8ToGbk(surname));
+    const std::string born = ElementBornOf(own);
+    for (const int length : {2, 3}) {
+      const std::vector<ProposedCompanyName> names =
+          ProposeCompanyNames(sources, {Utf8ToGbk(surname), "技术服务性行业"_gbk, length});
+      ASSERT_EQ(names.size(), std::size_t{kCompanyProposals});
+      bool allBornSeen = false;
+      for (const ProposedCompanyName& name : names) {
+        int strokes = 0;
+        bool allBorn = true;
+        std::set<std::string> seen;
+        for (std::size_t i = 0; i < name.name.size(); i += 2) {
+          const std::string character = name.name.substr(i, 2);
+          seen.insert(character);
+          strokes += sources.StrokeCount(character).value();
+          allBorn = allBorn && characters.Text(character, "五行"_gbk) == born;
+          const std::string& trades = characters.Text(character, "行业"_gbk);
+          EXPECT_TRUE(trades.find("技术"_gbk) != std::string::npos || trades.find("各业"_gbk) != std::string::npos);
+        }
+        EXPECT_EQ(seen.size(), static_cast<std::size_t>(length));
+        EXPECT_EQ(name.strokes, strokes);
+        EXPECT_EQ(Utf8(name.verdict), "吉");
+        EXPECT_EQ(Utf8(NumberVerdict(sources, strokes)), "吉");
+        // names wholly of the element born of the surname's come first
+        if (!allBorn) allBornSeen = true;
+        EXPECT_FALSE(allBorn && allBornSeen) << Utf8(name.name);
+      }
+      EXPECT_TRUE(names.front().reason.find("所生"_gbk) != std::string::npos) << Utf8(names.front().reason);
+    }
+  }
+}
+
+TEST(CompanyNamingProposals, AreTheSameForTheSameRequestAndDifferForOtherSurnames) {
+  const std::string trade = "商品产品销售业";
+  EXPECT_EQ(CompanyAnswer("刘", trade, "2").body, CompanyAnswer("刘", trade, "2").body);
+  std::set<std::vector<std::string>> lists;
+  for (const char* surname : {"王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周"}) {
+    std::vector<std::string> names;
+    for (const ProposedCompanyName& name : ProposeCompanyNames(ProgramSources(), {Utf8ToGbk(surname), Utf8ToGbk(trade), 2})) {
+      names.push_back(name.name);
+    }
+    EXPECT_TRUE(lists.insert(names).second) << surname;
+  }
+}
+
+TEST(NamingSources, ListsAreLongEnoughAndEveryRowCanBeUsed) {
+  const Sources& sources = ProgramSources();
+  const Table& personal = sources.TableNamed("personal_name_characters");
+  EXPECT_EQ(personal.Columns(), (std::vector<std::string>{"汉字"_gbk, "性别"_gbk, "字义"_gbk}));
+  EXPECT_GE(personal.Rows().size(), 800u);
+  std::set<std::string> seen;
+  for (const auto& row : personal.Rows()) {
+    EXPECT_TRUE(seen.insert(row[0]).second) << Utf8(row[0]) << " twice";
+    EXPECT_TRUE(IsCommonCharacter(row[0])) << Utf8(row[0]);
+    EXPECT_TRUE(row[1] == "男"_gbk || row[1] == "女"_gbk || row[1] == "通"_gbk) << Utf8(row[0]);
+    EXPECT_GE(row[2].size(), 8u) << Utf8(row[0]);
+    EXPECT_TRUE(sources.StrokeCount(row[0])) << Utf8(row[0]);
+    EXPECT_TRUE(ToneOf(sources, row[0])) << Utf8(row[0]);
+  }
+  const Table& company = sources.TableNamed("company_name_characters");
+  EXPECT_EQ(company.Columns(), (std::vector<std::string>{"汉字"_gbk, "五行"_gbk, "行业"_gbk, "字义"_gbk}));
+  EXPECT_GE(company.Rows().size(), 300u);
+  std::set<std::string> shortNames = {"各业"_gbk};
+  for (const auto& row : sources.TableNamed("company_trades").Rows()) shortNames.insert(row[1]);
+  EXPECT_EQ(shortNames.size(), 13u);
+  seen.clear();
+  const std::set<std::string> elements = {"金"_gbk, "木"_gbk, "水"_gbk, "火"_gbk, "土"_gbk};
+  for (const auto& row : company.Rows()) {
+    EXPECT_TRUE(seen.insert(row[0]).second) << Utf8(row[0]) << " twice";
+    EXPECT_TRUE(elements.count(row[1])) << Utf8(row[0]);
+    EXPECT_TRUE(sources.StrokeCount(row[0])) << Utf8(row[0]);
+    std::string trades = row[2];
+    for (std::size_t at; (at = trades.find("、"_gbk)) != std::string::npos;) {
+      EXPECT_TRUE(shortNames.count(trades.substr(0, at))) << Utf8(row[0]);
+      trades = trades.substr(at + 2);
+    }
+    EXPECT_TRUE(shortNames.count(trades)) << Utf8(row[0]);
+  }
+  const Table& pinyin = sources.TableNamed("pinyin");
+  EXPECT_EQ(pinyin.Columns(), (std::vector<std::string>{"汉字"_gbk, "拼音"_gbk}));
+  EXPECT_EQ(Utf8(pinyin.Text("张"_gbk, "拼音"_gbk)), "zhāng");
+  EXPECT_EQ(Utf8(pinyin.Text("绿"_gbk, "拼音"_gbk)), "lǜ");
+}
+
+TEST(NamingRoutes, AnswerTheirThreeAddresses) {
+  const Sources& sources = ProgramSources();
+  EXPECT_EQ(Title(Answer("/chest/ming.htm", {}, "h:1", sources)), "五格数理起名,在线宝宝取名-[vu姓名网]h:1");
+  EXPECT_EQ(Title(Answer("/chest/gs.htm", {}, "h:1", sources)), "vu在线神算h:1--公司起名");
+  EXPECT_EQ(Answer("/chest/ming.asp", {}, "h:1", sources).status, 400);
+}
+
+}  // namespace
+}  // namespace velmora::services

@@ -1,0 +1,22 @@
+#pragma once
+// What the tests of the answering service share: the sources of the built
+// program folder (loaded once) and requests made of a few fields.
+
+#include <map>
+#include <string>
+
+#include "services/query.h"
+#include "services/sources.h"
+
+namespace velmora::services::testing {
+
+// The program folder's services.db, as the service loads it; the clock is fixed
+// at 2026-12-09 12:00 UTC+8 (a Wednesday) so that dated answers repeat.
+const Sources& ProgramSources();
+inline constexpr std::time_t kFixedNow = 1796788800;
+
+// A request with UTF-8 parameter values (sent as GBK) to the host.
+Query QueryOf(const std::multimap<std::string, std::string>& utf8Parameters,
+              const std::string& host = "127.0.0.1:8000", const std::string& capture = "");
+
+}  // namespace velmora::services::testing
