@@ -90,6 +90,9 @@ void Escape(std::string_view text, bool inAttribute, std::string& out) {
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
       case '"': out += inAttribute ? "&quot;" : "\""; break;
+      // A line break inside a value would end an output line without CR LF.
+      case '\n': out += inAttribute ? "&#10;" : "\n"; break;
+      case '\r': out += inAttribute ? "&#13;" : "\r"; break;
       default: out += c;
     }
   }

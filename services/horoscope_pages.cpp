@@ -339,7 +339,7 @@ std::vector<Route> HoroscopeRoutes() {
 Page ForecastPage(const Query& query, const Sources& sources) {
   if (query.Text("type") != "w") throw BadRequest("参数 type 应为 w");
   const int sign = query.Integer("xingzuo", 1, kConstellationCount) - 1;
-  const WeekSky sky = SkyOfWeek(WeekStart(sources.Now()));
+  const WeekSky sky = RememberedSkyOfWeek(WeekStart(sources.Now()));
   const WeekForecast week = ForecastOfWeek(sky, sign);
   std::vector<std::string> lines = PageStart(SignName(sign) + "本周运程 - Velmora 星座运程"_gbk);
   lines.push_back(Div("Velmora 星座运程"_gbk, "top"));

@@ -335,10 +335,11 @@ Page XingjiaTestPage(const Query& query, const Sources& sources) {
       "<img src=\"1.jpg\" width=\"680\" height=\"115\">",
       "<table width=\"700\" border=\"0\" cellspacing=\"0\" cellpadding=\"8\" "
       "style=\"font-family:'Noto Serif CJK TC',serif;font-size:14px;line-height:1.8;color:#3b2a1a;text-align:left\">",
-      "<tr><td align=\"center\"><font size=\"5\" color=\"#7a1f1f\"><b>超準形家姓名學論斷</b></font></td></tr>"_gbk,
-      "<tr><td>姓名：<b>"_gbk + HtmlEscape(chart.name) + "</b>（"_gbk + (male ? "乾造，男"_gbk : "坤造，女"_gbk) +
-          "）　姓："_gbk + HtmlEscape(surname) + "　名："_gbk + HtmlEscape(given) + "</td></tr>",
   };
+  // Pushed one by one: clang 14 crashes on GBK literals inside the braced list.
+  lines.push_back("<tr><td align=\"center\"><font size=\"5\" color=\"#7a1f1f\"><b>超準形家姓名學論斷</b></font></td></tr>"_gbk);
+  lines.push_back("<tr><td>姓名：<b>"_gbk + HtmlEscape(chart.name) + "</b>（"_gbk + (male ? "乾造，男"_gbk : "坤造，女"_gbk) +
+                  "）　姓："_gbk + HtmlEscape(surname) + "　名："_gbk + HtmlEscape(given) + "</td></tr>");
   if (chart.Complete()) {
     AddXingjiaReading(lines, chart, sources);
   } else {
@@ -384,11 +385,12 @@ Page NameDetailPage(const Query& query, const Sources& sources) {
                            "五行：列于五行取名字表者依字义，其余依笔画尾数。"_gbk,
                            "常用字指国标一级字库的3755字，次常用字指国标二级字库，其余为生僻字。"_gbk, "Velmora 应答服务"_gbk});
 
+  const std::string title = "<title>" + HtmlEscape(name) + "的姓名测试结果</title>"_gbk;
   std::vector<std::string> lines = {
       "<html>",
       "<head>",
       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gbk\">",
-      "<title>" + HtmlEscape(name) + "的姓名测试结果</title>"_gbk,
+      title,
       "</head>",
       "<body style=\"margin:0;background:#fbf8f1\">",
       // One preformatted block: the reader counts the body's text lines, and

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <mutex>
+#include <optional>
 
 #include "calendar/apparent_longitudes.h"
 #include "calendar/delta_t.h"
@@ -122,6 +123,14 @@ WeekSky SkyOfWeek(std::time_t weekStart) {
     sky.lunations.push_back({change.at, static_cast<LunarPhase>(change.value), MoonSignAt(sky, change.at)});
   }
   return sky;
+}
+
+WeekSky RememberedSkyOfWeek(std::time_t weekStart) {
+  static std::mutex mutex;
+  static std::optional<WeekSky> remembered;
+  const std::lock_guard lock(mutex);
+  if (!remembered || remembered->start != weekStart) remembered = SkyOfWeek(weekStart);
+  return *remembered;
 }
 
 int MoonSignAt(const WeekSky& sky, std::time_t moment) {

@@ -66,6 +66,11 @@ int SignOfLongitude(double degrees);
 // the same facts, whatever was computed before.
 WeekSky SkyOfWeek(std::time_t weekStart);
 
+// SkyOfWeek, remembered for the last week asked: every forecast of a week
+// reads the same sky, and computing it takes tens of milliseconds. Safe from
+// any thread.
+WeekSky RememberedSkyOfWeek(std::time_t weekStart);
+
 // The Moon's sign at a moment of the week, read from the week's facts.
 int MoonSignAt(const WeekSky& sky, std::time_t moment);
 

@@ -31,6 +31,8 @@ TEST(HtmlFilter, DropsWhatRunsCodeAndKeepsTextTablesFontsAndPictures) {
       {"<form action=\"javascript:x()\"><input type=\"submit\" formaction=\"javascript:y()\"></form>",
        "<form><input type=\"submit\"></form>"},
       {"<x-y onclick=\"z\">癸</x-y>", "<x-y>癸</x-y>"},
+      // A line break inside a value stays in the value without breaking an output line.
+      {"<p title=\"a\nb\r\nc\">子</p>", "<p title=\"a&#10;b&#10;c\">子</p>"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(GbkToUtf8(FilterAnswerHtml(Utf8ToGbk(c.in))), c.out) << c.in;

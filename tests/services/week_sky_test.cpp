@@ -192,5 +192,14 @@ TEST(WeekSky, AWeekGivesTheSameFactsWhateverWasComputedBefore) {
   EXPECT_NE(SkyOfWeek(week + kSecondsPerWeek).moonEntries, first.moonEntries);
 }
 
+TEST(WeekSky, TheRememberedSkyIsAlwaysTheWeekAsked) {
+  const std::time_t week = WeekStart(1796788800);
+  const WeekSky first = SkyOfWeek(week);
+  const WeekSky next = SkyOfWeek(week + kSecondsPerWeek);
+  for (const WeekSky* expected : {&first, &first, &next, &first}) {
+    EXPECT_EQ(RememberedSkyOfWeek(expected->start), *expected);
+  }
+}
+
 }  // namespace
 }  // namespace velmora::services
