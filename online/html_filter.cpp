@@ -98,11 +98,14 @@ void Escape(std::string_view text, bool inAttribute, std::string& out) {
   }
 }
 
+// An unknown tag's name exactly as the tokenizer read it: up to the first
+// HTML blank, "/" or ">". (The library's own helper also stops at a vertical
+// tab, which is part of the name: "<script\v>" would come out as "<script>".)
 std::string TagName(const GumboElement& element) {
   if (element.tag != GUMBO_TAG_UNKNOWN) return gumbo_normalized_tagname(element.tag);
-  GumboStringPiece name = element.original_tag;
-  gumbo_tag_from_original_text(&name);
-  return Lower(std::string_view(name.data, name.length));
+  std::string_view text(element.original_tag.data, element.original_tag.length);
+  text.remove_prefix(std::min(text.size(), text.starts_with("</") ? std::size_t{2} : std::size_t{1}));
+  return Lower(text.substr(0, text.find_first_of("\t\n\f\r />")));
 }
 
 bool WasWritten(const GumboNode& node) { return (node.parse_flags & GUMBO_INSERTION_IMPLIED) == 0; }
@@ -143,6 +146,7 @@ class Writer {
     const GumboElement& element = node.v.element;
     if (Contains(kDroppedTags, element.tag)) return;
     const std::string name = TagName(element);
+    if (Contains(kDroppedTags, gumbo_tag_enum(name.c_str()))) return;
     const bool structural =
         element.tag == GUMBO_TAG_HTML || element.tag == GUMBO_TAG_HEAD || element.tag == GUMBO_TAG_BODY;
     // Implied structure was not in the answer; a name that is no plain tag

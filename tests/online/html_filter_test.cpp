@@ -31,6 +31,9 @@ TEST(HtmlFilter, DropsWhatRunsCodeAndKeepsTextTablesFontsAndPictures) {
       {"<form action=\"javascript:x()\"><input type=\"submit\" formaction=\"javascript:y()\"></form>",
        "<form><input type=\"submit\"></form>"},
       {"<x-y onclick=\"z\">癸</x-y>", "<x-y>癸</x-y>"},
+      // A vertical tab belongs to the tag's name: these are no script and no meta.
+      {"<script\v>alert(1)</script\v>子", "alert(1)子"},
+      {"<meta\vx content=\"1\">丑", "丑"},
       // A line break inside a value stays in the value without breaking an output line.
       {"<p title=\"a\nb\r\nc\">子</p>", "<p title=\"a&#10;b&#10;c\">子</p>"},
   };
