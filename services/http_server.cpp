@@ -2,8 +2,10 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <cstdio>
 #include <stdexcept>
+#include <thread>
 
 #include "services/routes.h"
 
@@ -107,8 +109,17 @@ int HttpServer::Bind(const std::string& host, int port) {
   throw std::runtime_error("cannot listen on " + host + ":" + std::to_string(port));
 }
 
-bool HttpServer::Run() { return server_->listen_after_bind(); }
+bool HttpServer::Run() {
+  const bool served = server_->listen_after_bind();
+  ended_ = true;
+  return served;
+}
 
-void HttpServer::Stop() { server_->stop(); }
+void HttpServer::Stop() {
+  // The library ignores a stop that comes before it listens (a program killed
+  // right after starting its service sends one then), so wait until it does.
+  while (!server_->is_running() && !ended_) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  server_->stop();
+}
 
 }  // namespace velmora::services

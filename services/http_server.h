@@ -5,6 +5,7 @@
 // unreadable request gets the 400 page, an unknown address the 404 page, and
 // a fault inside a handler a 500 page that tells nothing of the inside.
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,11 +31,13 @@ class HttpServer {
   int Bind(const std::string& host, int port);
   // Serves until Stop; returns false when serving failed.
   bool Run();
-  // Safe from another thread; Run returns once the requests in progress end.
+  // Safe from another thread, also before Run has begun; Run returns once the
+  // requests in progress end.
   void Stop();
 
  private:
   std::unique_ptr<httplib::Server> server_;
+  std::atomic<bool> ended_ = false;
 };
 
 }  // namespace velmora::services

@@ -4,6 +4,7 @@
 
 #include <pthread.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <ctime>
 #include <iostream>
@@ -34,6 +35,9 @@ std::string Timestamp() {
 
 int main(int argc, char** argv) {
   using namespace velmora::services;
+  // Descriptors the starting program left open (its browser's sockets among
+  // them) are not ours to hold: keeping them would keep its helpers alive.
+  close_range(3, ~0U, 0);
   std::string error;
   const std::optional<ServiceOptions> options = ParseServiceOptions({argv + 1, argv + argc}, error);
   if (!options) {

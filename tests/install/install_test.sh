@@ -64,7 +64,7 @@ grep -q '李明亮' "$user_folder/data/ssdi.db" 2>/dev/null || iconv -f GBK -t U
   grep -q '李明亮' || fail "the settings file is not in the user's data folder"
 
 # The installed service answers from the installed, read-only program folder.
-coproc service { "${as_user[@]}" "$program/velmora-services" --listen 127.0.0.1:0 --folder "$program" 2>/dev/null; }
+coproc service { exec "${as_user[@]}" "$program/velmora-services" --listen 127.0.0.1:0 --folder "$program" 2>/dev/null; }
 started=$service_PID
 read -r -t 10 listening <&"${service[0]}" || fail "the installed service did not start"
 port=${listening##*:}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <future>
 #include <thread>
 
 #include "services/bazi_pages.h"
@@ -121,6 +122,18 @@ class RunningServer {
   int port_ = 0;
   std::thread thread_;
 };
+
+TEST(ServiceOverHttp, AStopAskedBeforeServingBeginsIsNotLost) {
+  HttpServer server(ProgramSources(), [](const std::string&) {});
+  server.Bind("127.0.0.1", 0);
+  std::thread stopper([&server] { server.Stop(); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  std::future<bool> served = std::async(std::launch::async, [&server] { return server.Run(); });
+  const bool stopped = served.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+  if (!stopped) server.Stop();  // so that the test ends when it fails
+  stopper.join();
+  EXPECT_TRUE(stopped);
+}
 
 TEST(ServiceOverHttp, OversizedAndUnknownRequestsGetTheServicesPagesAndServingGoesOn) {
   RunningServer server;
