@@ -172,14 +172,26 @@ class Writer {
 };
 
 // UTF-8 to GBK where every character GBK cannot hold becomes a character
-// reference instead of a question mark.
+// reference instead of a question mark. The parser's text is not always
+// well-formed (a numeric reference too large for any character comes out as
+// a stray byte): a byte that starts no character becomes "?".
 std::string ToGbkMarkup(std::string_view utf8) {
   std::string gbk = Utf8ToGbk(utf8);
   if (std::count(gbk.begin(), gbk.end(), '?') == std::count(utf8.begin(), utf8.end(), '?')) return gbk;
   gbk.clear();
-  for (const char32_t codePoint : DecodeUtf8(utf8)) {
-    const std::string one = Utf8ToGbk(EncodeUtf8(codePoint));
-    gbk += one == "?" && codePoint != U'?' ? "&#" + std::to_string(static_cast<unsigned long>(codePoint)) + ';' : one;
+  for (std::size_t at = 0; at < utf8.size();) {
+    const std::size_t length = Utf8CharacterLength(utf8.substr(at));
+    if (length == 0) {
+      gbk += '?';
+      ++at;
+      continue;
+    }
+    const std::string_view character = utf8.substr(at, length);
+    const std::string one = Utf8ToGbk(character);
+    gbk += one == "?" && character != "?"
+               ? "&#" + std::to_string(static_cast<unsigned long>(DecodeUtf8(character).front())) + ';'
+               : one;
+    at += length;
   }
   return gbk;
 }
