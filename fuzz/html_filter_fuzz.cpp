@@ -11,6 +11,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "online/html_filter.h"
+#include "text/gbk.h"
 
 namespace velmora::fuzz {
 namespace {
@@ -64,8 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t at = out.find('\n'); at != std::string::npos; at = out.find('\n', at + 1)) {
     Check(at > 0 && out[at - 1] == '\r', "every line ends in CR LF");
   }
+  // Read again as the viewer reads it: GBK.
+  const std::string utf8 = velmora::GbkToUtf8(out);
   const std::unique_ptr<GumboOutput, void (*)(GumboOutput*)> tree(
-      gumbo_parse_with_options(&kGumboDefaultOptions, out.data(), out.size()),
+      gumbo_parse_with_options(&kGumboDefaultOptions, utf8.data(), utf8.size()),
       [](GumboOutput* parsed) { gumbo_destroy_output(&kGumboDefaultOptions, parsed); });
   CheckTree(*tree->document);
   return 0;
