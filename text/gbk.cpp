@@ -61,10 +61,28 @@ std::size_t GbkSkipLength(std::string_view rest) {
 
 std::size_t Utf8SkipLength(std::string_view rest) { return std::max<std::size_t>(1, Utf8CharacterLength(rest)); }
 
+// iconv drops the Unicode tag characters U+E0000..U+E007F without a word;
+// like every other character GBK lacks, each becomes "?" instead.
+std::string WithTagCharactersMarked(std::string_view utf8) {
+  std::string marked;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t length = Utf8SkipLength(utf8.substr(i));
+    const std::string_view character = utf8.substr(i, length);
+    const bool tag = length == 4 && character.starts_with("\xF3\xA0") &&
+                     (character[2] == '\x80' || character[2] == '\x81');
+    marked += tag ? std::string_view("?") : character;
+    i += length;
+  }
+  return marked;
+}
+
 }  // namespace
 
 std::string Utf8ToGbk(std::string_view utf8) {
   thread_local Converter converter("GBK", "UTF-8");
+  if (utf8.find("\xF3\xA0") != std::string_view::npos) {
+    return converter.Convert(WithTagCharactersMarked(utf8), Utf8SkipLength);
+  }
   return converter.Convert(utf8, Utf8SkipLength);
 }
 

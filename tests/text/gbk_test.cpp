@@ -37,6 +37,8 @@ TEST(Gbk, UnmappableAndBrokenCharactersBecomeQuestionMarks) {
       {"surrogate half", "\xED\xA0\x80z", "???z", true},
       {"five-byte form", "\xF8\x88\x80\x80\x80", "?????", true},
       {"past U+10FFFF", "\xF4\x90\x80\x80", "????", true},
+      {"tag characters, which the converter would drop", "a\xF3\xA0\x80\x81" "b\xF3\xA0\x81\xBF", "a?b?", true},
+      {"the plane's other characters stay marks too", "\xF3\xA0\x84\x80", "?", true},
       {"GBK lead byte without trail at the end", "\xD5\xFD\xD5", "正?", false},
       {"invalid GBK pair in the middle", "\xD5\xFD\xFF\xFF\xD4\xC2", "正??月", false},
       {"GBK lead byte before ASCII keeps the ASCII", "\xD5" "12", "?12", false},
