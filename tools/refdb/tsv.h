@@ -1,6 +1,7 @@
 #pragma once
 // The reviewed text sources of the reference tables: UTF-8, a header line
 // naming the columns, one TAB between fields, "\n" for a line break in a text.
+// Lines opening with "#" are comments (a file may describe its rows above them).
 
 #include <string>
 #include <vector>
