@@ -1,6 +1,7 @@
 // The name reading from command to written page: strokes, grids, verdicts,
-// page, the report file and the settings write, on the built database; and
-// the full bazi chart of one birth, as the answering service computes it.
+// page, the report file and the settings write, on the built database; the
+// full bazi chart of one birth, as the answering service computes it; and the
+// judgement of its pillars (strength, 格局, 用神).
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include "readings/bazi_chart.h"
+#include "readings/judgement.h"
 #include "readings/name_numerology.h"
 #include "refdb/settings_file.h"
 #include "text/gbk.h"
@@ -45,6 +47,12 @@ void BM_BaziChartOfOneBirth(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf({1990, 5, 27}, 11, velmora::Sex::Female, 2025));
 }
 BENCHMARK(BM_BaziChartOfOneBirth)->Unit(benchmark::kMicrosecond);
+
+void BM_JudgementOfOneChart(benchmark::State& state) {
+  const velmora::FourPillars pillars = velmora::FourPillarsOf({1990, 5, 27}, 11);
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::JudgementOf(pillars));
+}
+BENCHMARK(BM_JudgementOfOneChart)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

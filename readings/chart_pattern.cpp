@@ -106,14 +106,17 @@ void TakeSpecial(const FourPillars& pillars, const ChartStrength& strength, Char
           RuleWhere([&](const PatternRule& r) { return r.method == PatternMethod::Dominant && r.element == self; });
       pattern.special = rule.kind;
       pattern.specialReason = "日主"_gbk + selfText + "生于"_gbk + EarthlyBranch(pillars.month.branch) +
-                              "月，帮身之力占全局"_gbk + score + "，比劫多于印星，"_gbk + ElementName(*rule.feared) +
-                              "不见于天干及地支本气、中气，成"_gbk + Text(rule.name) + "。"_gbk + Gist(rule);
+                              "月，帮身之力占全局"_gbk + score +
+                              (weight(ElementRelation::Resource) ? "，比劫多于印星，"_gbk : "，全是比劫，"_gbk) +
+                              ElementName(*rule.feared) + "为破格之忌神，不见于天干及地支本气、中气，成"_gbk + Text(rule.name) + "。"_gbk + Gist(rule);
       return;
     }
     case StrengthVerdict::FollowStrong: {
       const PatternRule& rule = PatternRuleOf(PatternKind::FollowStrong);
       pattern.special = rule.kind;
-      pattern.specialReason = "印比占全局"_gbk + score + "，印星不少于比劫，财星、官杀不见于天干及地支本气、中气，成"_gbk +
+      pattern.specialReason = "印比占全局"_gbk + score +
+                              (weight(ElementRelation::Same) ? "，印星不少于比劫"_gbk : "，全是印星"_gbk) +
+                              "，财官之气不见于天干及地支本气、中气，成"_gbk +
                               Text(rule.name) + "。"_gbk + Gist(rule);
       return;
     }

@@ -71,14 +71,9 @@ std::optional<Element> SeasonRemedy(int monthBranch) {
   return std::nullopt;
 }
 
-std::string StemsText(const ClimateRule& rule) {
-  std::vector<std::string> stems;
-  for (int i = 0; i < rule.count; ++i) stems.push_back(HeavenlyStem(rule.stems[static_cast<std::size_t>(i)]));
-  return JoinedText(stems);
-}
-
-// 调候 for a chart short of the season's remedy: the first stem of the table
-// of that element is the 用神; none when the table names no such stem.
+// 调候 for a chart short of the season's remedy: the table's first stem of
+// that element, or its first stem when that generates the remedy, gives the
+// 用神; none when the table names neither.
 std::optional<UsefulGods> ByClimate(const FourPillars& pillars, Element remedy, int remedyWeight) {
   const ClimateRule& rule = ClimateRuleOf(pillars.day.stem, pillars.month.branch);
   const auto stems = std::span(rule.stems).first(static_cast<std::size_t>(rule.count));
@@ -102,24 +97,26 @@ std::optional<UsefulGods> ByClimate(const FourPillars& pillars, Element remedy, 
   const bool summer = remedy == Element::Water;
   gods.reason = "生于"_gbk + EarthlyBranch(pillars.month.branch) + (summer ? "月，夏令炎燥"_gbk : "月，冬令寒冻"_gbk) +
                 "，局中"_gbk + ElementName(remedy) + "只有"_gbk + WeightText(remedyWeight) +
-                "分，不足一分，寒暖为先，取调候之法：据"_gbk + Text(rule.source) + "，本月取"_gbk + StemsText(rule) +
-                "，以其中"_gbk + StemElementText(*useful) +
+                "分，不足一分，寒暖为先，取调候之法：据"_gbk + Text(rule.source) + "，以"_gbk + StemElementText(*useful) +
                 (element == remedy ? std::string() : "生"_gbk + ElementName(remedy)) + "为用神，"_gbk +
                 (other != stems.end() ? StemElementText(*other) + "为喜神"_gbk
                                       : "生"_gbk + ElementName(element) + "之"_gbk + ElementName(favourable) + "为喜神"_gbk) +
-                "；"_gbk + ElementsText(gods, GodRole::Unfavourable) + "克用神或更助"_gbk +
-                (summer ? "炎燥"_gbk : "寒冻"_gbk) + "，为忌神。"_gbk;
+                "。"_gbk;
+  const std::string harmful = ElementsText(gods, GodRole::Unfavourable);
+  if (!harmful.empty()) {
+    gods.reason += harmful + "克用神或更助"_gbk + (summer ? "炎燥"_gbk : "寒冻"_gbk) + "，为忌神。"_gbk;
+  }
   return gods;
 }
 
 // Why the season did not decide, for the reason of the rule that did.
 std::string SeasonNote(const FourPillars& pillars, Element remedy, int remedyWeight) {
-  const std::string opening = "生于"_gbk + EarthlyBranch(pillars.month.branch) + "月，局中"_gbk + ElementName(remedy) +
+  const std::string opening = "生于"_gbk + EarthlyBranch(pillars.month.branch) + "月，局中"_gbk +
+                              (remedy == Element::Fire ? "暖气"_gbk : "润泽之气"_gbk) +
                               (remedyWeight < kRemedyWeight ? "只有"_gbk : "有"_gbk) + WeightText(remedyWeight) + "分，"_gbk;
   if (remedyWeight >= kRemedyWeight) return opening + "寒暖不致偏枯，不以调候为先。"_gbk;
-  const ClimateRule& rule = ClimateRuleOf(pillars.day.stem, pillars.month.branch);
-  return opening + "然"_gbk + Text(rule.source) + "此月取"_gbk + StemsText(rule) + "，不以"_gbk + ElementName(remedy) +
-         "为先，调候不作先务。"_gbk;
+  return opening + "然"_gbk + Text(ClimateRuleOf(pillars.day.stem, pillars.month.branch).source) +
+         "于此月所取别有所主，不以寒暖为先，调候不作先务。"_gbk;
 }
 
 // 通关: the strongest pair of fighting elements whose go-between is missing.
@@ -172,12 +169,14 @@ UsefulGods BySupportRestrain(const FourPillars& pillars, const ChartStrength& st
     cause = "克泄耗之中"_gbk + RelationGodsName(heaviest) + "最重（"_gbk + WeightText(weight(heaviest)) + "分）"_gbk;
   } else if (weight(ElementRelation::Resource) > weight(ElementRelation::Same)) {
     kind = GodCase::StrongResource;
-    cause = "帮身之中印星多于比劫（"_gbk + WeightText(weight(ElementRelation::Resource)) + "分对"_gbk +
-            WeightText(weight(ElementRelation::Same)) + "分）"_gbk;
+    cause = weight(ElementRelation::Same)
+                ? "帮身之中印星多于比劫（"_gbk + WeightText(weight(ElementRelation::Resource)) + "分对"_gbk +
+                      WeightText(weight(ElementRelation::Same)) + "分）"_gbk
+                : "帮身之力全在印星（"_gbk + WeightText(weight(ElementRelation::Resource)) + "分）"_gbk;
   } else {
     const bool officer = RootedInBranches(pillars, strength.combinations, ElementRelation::Officer);
     kind = officer ? GodCase::StrongCompanionOfficer : GodCase::StrongCompanionOutput;
-    cause = "帮身之中比劫不少于印星，官杀"_gbk +
+    cause = (weight(ElementRelation::Resource) ? "帮身之中比劫不少于印星，克身之神"_gbk : "帮身之力全在比劫，克身之神"_gbk) +
             (officer ? "通根于地支本气或中气，有力可用"_gbk : "不通根于地支本气、中气，无力可用"_gbk);
   }
   UsefulGods gods = FromCase(self, GodRule::SupportRestrain, kind);
