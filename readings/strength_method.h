@@ -13,7 +13,8 @@
 //   when they are 印 and 得助 when they are 比劫 (the day stem is the one
 //   judged and does not count);
 // - 合化 (readings/chart_combinations.h): a transformed stem pair, and the
-//   branches of a complete 三会 or 三合, count as the element they turn into.
+//   branches of a 三会 or 三合 that holds the month, count as the element
+//   they turn into.
 // Score: the share (0..100, rounded) of the 950 that is 印 or 比劫.
 //
 // Verdicts, in this order:
@@ -21,15 +22,16 @@
 //   the element that breaks each): born in one of its months, 比劫 outweigh
 //   印, the score is kDominantFrom or more, and the element that breaks it
 //   stands neither among the stems nor as a branch's 本气 or 中气;
-// - 从强: the score is kDominantFrom or more, 印 outweigh 比劫, and neither
+// - 从强: the score is kDominantFrom or more, 印 weigh at least as much as
+//   比劫, and neither
 //   财星 nor 官杀 stands among the stems or as a branch's 本气 or 中气;
 // - 从弱: the score is kFollowWeakUpTo or less and no branch holds 印 or
 //   比劫 as its 本气 (after 合化), so that what support there is (a 中气 or
 //   余气, a stem without such a root) floats: 日主孤立无气 in 滴天髓's words;
 // - else by the score: 偏弱 below kBalancedFrom, 中和 up to kBalancedUpTo,
 //   偏强 above. A chart whose month branch holds the day master's element as
-//   its 本气 and which has another root besides (得令又得地) is never judged
-//   weak: such a score is raised to 中和.
+//   its 本气 and which has another root besides (得令又得地, on the characters
+//   as they stand, before 合化) is never judged weak: it is raised to 中和.
 // The middle band lies below half because the day master's own stem is not
 // counted: an even chart gives its two kinds of support two fifths of the
 // weight, and the band is centred there.

@@ -17,15 +17,15 @@
 //    does not treat that month by warmth or cooling, and the rules below decide.
 // 3. 通关: two elements of which one controls the other, neither the day
 //    master's own (its fights are 扶抑's), each kFightShare % or more of the
-//    chart, fight; the element between them (the one the
-//    controller generates and that generates the controlled) is the 用神 when
-//    it holds less than kRemedyWeight, the controller (which now feeds it)
-//    the 喜神, and the element that controls the 用神 the 忌神.
+//    chart, fight; the element between them (the one the controller
+//    generates and that generates the controlled) is the 用神 when it holds
+//    less than kRemedyWeight, the controller (which now feeds it) the 喜神,
+//    and the element that controls the 用神 the 忌神.
 // 4. 扶抑: a weak day master (偏弱, or 中和 below the band's middle) is helped
 //    against the heaviest of 官杀, 食伤 and 财星; a strong one (偏强, or 中和
 //    from the middle) is restrained by what answers its heaviest support: 印
-//    by 财星, 比劫 by 官杀 when they are rooted in a branch's 本气 or
-//    中气, else by 食伤 (旺极宜泄: a floating 官杀 cannot restrain). The roles are
+//    by 财星, 比劫 by 官杀 when they are rooted in a branch's 本气 or 中气,
+//    else by 食伤 (旺极宜泄: a floating 官杀 cannot restrain). The roles are
 //    the rows of data/bazi/useful_gods.tsv; a 用神 that stands on neither a
 //    stem nor a branch's 本气 changes places with a single 喜神 that does
 //    (the 用神 is taken from what the chart holds).

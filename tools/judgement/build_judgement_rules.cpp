@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -166,77 +167,70 @@ std::string ClimateRules(const std::string& folder) {
   return out + "};\n";
 }
 
-std::string PatternRules(const std::string& folder) {
-  const std::string file = "patterns.tsv";
-  const TsvTable table = Read(folder, file, 7);
-  std::vector<std::string> rules(kPatterns.size());
+// A table whose first column names each of `names` once: the C++ array
+// `declaration`, in the order of `names`, of what `entry` writes for each row.
+std::string KeyedRows(const std::string& folder, const std::string& file, std::size_t columns, const Names& names,
+                      const std::string& declaration,
+                      const std::function<std::string(const Row&, std::size_t)>& entry) {
+  const TsvTable table = Read(folder, file, columns);
+  std::vector<std::string> entries(names.size());
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     const Row row{file, r, table.rows[r]};
-    const std::size_t kind = IndexOf(kPatterns, row.fields[0], row);
-    if (!rules[kind].empty()) throw std::runtime_error(row.Where() + ": " + row.fields[0] + " given twice");
-    const std::string method = kMethods[IndexOf(kMethods, row.fields[1], row)].second;
-    const std::string& need = row.fields[2];
-    std::string monthGod = "std::nullopt", element = "std::nullopt", feared = "std::nullopt",
-                followed = "std::nullopt";
-    std::string months = "{}";
-    if (method == "MonthGod") {
-      monthGod = kTenGods[IndexOf(kTenGods, need, row)].second;
-    } else if (method == "Dominant") {
-      element = kElements[IndexOf(kElements, need, row)].second;
-      feared = kElements[IndexOf(kElements, row.fields[4], row)].second;
-      std::array<bool, 12> in{};
-      for (const std::string& branch : Characters(row.fields[3])) in[static_cast<std::size_t>(IndexIn(kBranches, branch, row))] = true;
-      months = "{";
-      for (std::size_t b = 0; b < 12; ++b) months += std::string(b ? ", " : "") + (in[b] ? "true" : "false");
-      months += "}";
-    } else if (method == "FollowWeak" && need != "势") {
-      followed = kRelations[IndexOf(kRelations, need, row)].second;
-    }
-    rules[kind] = "    {PatternKind::" + kPatterns[kind].second + ", PatternMethod::" + method + ", " + monthGod +
-                  ", " + element + ", " + months + ", " + feared + ", " + followed + ",\n     " +
-                  Literal(row.fields[0], row) + ", " + Literal(row.fields[5], row) + ", " + Literal(row.fields[6], row) +
-                  "},\n";
+    const std::size_t kind = IndexOf(names, row.fields[0], row);
+    if (!entries[kind].empty()) throw std::runtime_error(row.Where() + ": " + row.fields[0] + " given twice");
+    entries[kind] = entry(row, kind);
   }
-  std::string out = "const PatternRule kPatternRules[" + std::to_string(kPatterns.size()) + "] = {\n";
-  for (std::size_t i = 0; i < rules.size(); ++i) {
-    if (rules[i].empty()) throw std::runtime_error(file + ": no row for " + kPatterns[i].first);
-    out += rules[i];
+  std::string out = declaration + "[" + std::to_string(names.size()) + "] = {\n";
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].empty()) throw std::runtime_error(file + ": no row for " + names[i].first);
+    out += entries[i];
   }
   return out + "};\n";
 }
 
-std::string GodCaseRules(const std::string& folder) {
-  const std::string file = "useful_gods.tsv";
-  const TsvTable table = Read(folder, file, 7);
-  std::vector<std::string> rules(kGodCases.size());
-  for (std::size_t r = 0; r < table.rows.size(); ++r) {
-    const Row row{file, r, table.rows[r]};
-    const std::size_t kind = IndexOf(kGodCases, row.fields[0], row);
-    if (!rules[kind].empty()) throw std::runtime_error(row.Where() + ": " + row.fields[0] + " given twice");
-    std::array<std::string, 5> roleOf;
-    for (std::size_t role = 0; role < kRoles.size(); ++role) {
-      const std::vector<std::string> names = List(row.fields[1 + role]);
-      if (role == 0 && names.size() != 1) throw std::runtime_error(row.Where() + ": one 用神");
-      for (const std::string& name : names) {
-        std::string& slot = roleOf[IndexOf(kRelations, name, row)];
-        if (!slot.empty()) throw std::runtime_error(row.Where() + ": " + name + " has two roles");
-        slot = kRoles[role].second;
-      }
+std::string PatternEntry(const Row& row, std::size_t kind) {
+  const std::string method = kMethods[IndexOf(kMethods, row.fields[1], row)].second;
+  const std::string& need = row.fields[2];
+  std::string monthGod = "std::nullopt", element = "std::nullopt", feared = "std::nullopt", followed = "std::nullopt";
+  std::string months = "{}";
+  if (method == "MonthGod") {
+    monthGod = kTenGods[IndexOf(kTenGods, need, row)].second;
+  } else if (method == "Dominant") {
+    element = kElements[IndexOf(kElements, need, row)].second;
+    feared = kElements[IndexOf(kElements, row.fields[4], row)].second;
+    std::array<bool, 12> in{};
+    for (const std::string& branch : Characters(row.fields[3])) {
+      in[static_cast<std::size_t>(IndexIn(kBranches, branch, row))] = true;
     }
-    std::string roles;
-    for (std::size_t i = 0; i < roleOf.size(); ++i) {
-      if (roleOf[i].empty()) throw std::runtime_error(row.Where() + ": " + kRelations[i].first + " has no role");
-      roles += (i ? ", " : "") + roleOf[i];
+    months = "{";
+    for (std::size_t b = 0; b < 12; ++b) months += std::string(b ? ", " : "") + (in[b] ? "true" : "false");
+    months += "}";
+  } else if (method == "FollowWeak" && need != "势") {
+    followed = kRelations[IndexOf(kRelations, need, row)].second;
+  }
+  return "    {PatternKind::" + kPatterns[kind].second + ", PatternMethod::" + method + ", " + monthGod + ", " +
+         element + ", " + months + ", " + feared + ", " + followed + ",\n     " + Literal(row.fields[0], row) + ", " +
+         Literal(row.fields[5], row) + ", " + Literal(row.fields[6], row) + "},\n";
+}
+
+std::string GodCaseEntry(const Row& row, std::size_t kind) {
+  std::array<std::string, 5> roleOf;
+  for (std::size_t role = 0; role < kRoles.size(); ++role) {
+    const std::vector<std::string> names = List(row.fields[1 + role]);
+    if (role == 0 && names.size() != 1) throw std::runtime_error(row.Where() + ": one 用神");
+    for (const std::string& name : names) {
+      std::string& slot = roleOf[IndexOf(kRelations, name, row)];
+      if (!slot.empty()) throw std::runtime_error(row.Where() + ": " + name + " has two roles");
+      slot = kRoles[role].second;
     }
-    rules[kind] = "    {GodCase::" + kGodCases[kind].second + ", {" + roles + "},\n     " + Literal(row.fields[0], row) +
-                  ", " + Literal(row.fields[5], row) + ", " + Literal(row.fields[6], row) + "},\n";
   }
-  std::string out = "const GodCaseRule kGodCaseRules[" + std::to_string(kGodCases.size()) + "] = {\n";
-  for (std::size_t i = 0; i < rules.size(); ++i) {
-    if (rules[i].empty()) throw std::runtime_error(file + ": no row for " + kGodCases[i].first);
-    out += rules[i];
+  std::string roles;
+  for (std::size_t i = 0; i < roleOf.size(); ++i) {
+    if (roleOf[i].empty()) throw std::runtime_error(row.Where() + ": " + kRelations[i].first + " has no role");
+    roles += (i ? ", " : "") + roleOf[i];
   }
-  return out + "};\n";
+  return "    {GodCase::" + kGodCases[kind].second + ", {" + roles + "},\n     " + Literal(row.fields[0], row) + ", " +
+         Literal(row.fields[5], row) + ", " + Literal(row.fields[6], row) + "},\n";
 }
 
 void Build(const std::string& folder, const std::string& output) {
@@ -245,8 +239,9 @@ void Build(const std::string& folder, const std::string& output) {
        << "#include \"readings/judgement_rules.h\"\n\n"
        << "namespace velmora {\nnamespace {\n\n"
        << ClimateRules(folder) << "\n"
-       << PatternRules(folder) << "\n"
-       << GodCaseRules(folder) << "\n"
+       << KeyedRows(folder, "patterns.tsv", 7, kPatterns, "const PatternRule kPatternRules", PatternEntry) << "\n"
+       << KeyedRows(folder, "useful_gods.tsv", 7, kGodCases, "const GodCaseRule kGodCaseRules", GodCaseEntry)
+       << "\n"
        << "}  // namespace\n\n"
        << "const ClimateRule& ClimateRuleOf(int dayStem, int monthBranch) {\n"
        << "  return kClimateRules[dayStem * 12 + monthBranch];\n}\n\n"
