@@ -72,6 +72,7 @@ function pinyins(text) {
   return all;
 }
 
+const kMunicipalities = ['11', '12', '31', '50'];
 const kLevelPinyin = { 县: ['xian'], 区: ['qu'], 市: ['shi'], 旗: ['qi'] };
 const kFeatureBonus = { PPLC: 10, PPLA: 10, PPLA2: 10, PPLA3: 15, PPL: 0, PPLA4: -10 };
 // The best GeoNames place for a division: the Chinese name, the name without
@@ -92,8 +93,12 @@ function bestPlace(code, name) {
     else if (spoken.some((s) => level.some((l) => p.latin.has(s + l)))) score = 70;
     else if (spoken.some((s) => p.latin.has(s)) && p.feature !== 'PPLA4') score = 50;
     if (!score) continue;
-    // Cities under the province itself (codes xx90xx) have GeoNames ids for second-order codes.
-    const ownPrefecture = p.admin2 === prefecture || (prefecture.endsWith('90') && p.admin2.length > 4);
+    // Cities under the province itself (codes xx90xx) have no prefecture; the municipalities'
+    // districts have GeoNames ids for second-order codes.
+    const ownPrefecture = p.admin2 === prefecture || prefecture.endsWith('90') ||
+      (kMunicipalities.includes(province) && p.admin2.length > 4);
+    // A name short of the full one is common: only within the division's own prefecture.
+    if (score < 100 && !ownPrefecture) continue;
     score += (kFeatureBonus[p.feature] ?? -20) + (ownPrefecture ? 20 : 0);
     if (!best || score > best.score) best = { score, place: p };
   }
@@ -117,7 +122,6 @@ const kSeatByHand = {
 };
 
 // The districts of the four municipalities belong to the municipality itself.
-const kMunicipalities = ['11', '12', '31', '50'];
 const prefectureOf = (code) => (kMunicipalities.includes(code.slice(0, 2)) ? code.slice(0, 2) + '00' : code.slice(0, 4));
 const wholes = [...provinces.filter(([c]) => kMunicipalities.includes(c.slice(0, 2))), ...prefectures];
 const found = new Map(counties.map(([code, name]) => [code, bestPlace(code, name)]));

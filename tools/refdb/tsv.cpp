@@ -1,7 +1,10 @@
 #include "tools/refdb/tsv.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
+
+#include "text/gbk.h"
 
 namespace velmora::tools {
 namespace {
@@ -26,7 +29,7 @@ TsvTable ReadTsv(const std::string& path) {
   for (std::string line; std::getline(in, line);) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
+    if (line.empty() || line.front() == '#') continue;
     std::vector<std::string> fields = SplitTabs(line);
     if (table.columns.empty()) {
       table.columns = std::move(fields);
@@ -40,6 +43,14 @@ TsvTable ReadTsv(const std::string& path) {
   }
   if (table.columns.empty()) throw std::runtime_error(path + ": no header line");
   return table;
+}
+
+std::string GbkOf(const std::string& text, const std::string& where) {
+  std::string gbk = Utf8ToGbk(text);
+  if (std::count(gbk.begin(), gbk.end(), '?') != std::count(text.begin(), text.end(), '?')) {
+    throw std::runtime_error(where + ": a character GBK cannot hold in \"" + text + "\"");
+  }
+  return gbk;
 }
 
 std::string ExpandLineBreaks(const std::string& text) {
