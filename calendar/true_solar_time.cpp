@@ -18,9 +18,7 @@ constexpr Moment kUnixEpoch = 719163 * kSecondsPerDay;
 constexpr double kSecondsPerDegree = 240;  // 4 minutes
 constexpr std::size_t kLongestQuotedZone = 40;
 
-void Check(bool holds, const std::string& complaint) {
-  if (!holds) throw std::invalid_argument(complaint);
-}
+[[noreturn]] void Refuse(const std::string& complaint) { throw std::invalid_argument(complaint); }
 
 std::string Range(const std::string& what, long long value, int first, int last) {
   return what + " " + std::to_string(value) + " is outside " + std::to_string(first) + ".." + std::to_string(last);
@@ -28,19 +26,21 @@ std::string Range(const std::string& what, long long value, int first, int last)
 
 void CheckClock(const DateTime& clock, double longitude) {
   const CivilDate& date = clock.date;
-  Check(date.year >= kFirstSolarTimeYear && date.year <= kLastSolarTimeYear,
-        Range("birth year", date.year, kFirstSolarTimeYear, kLastSolarTimeYear));
-  Check(IsExistingDate(date), "birth date " + FormatDate(date) + " does not exist");
-  Check(clock.hour >= 0 && clock.hour <= 23, Range("birth hour", clock.hour, 0, 23));
-  Check(clock.minute >= 0 && clock.minute <= 59, Range("birth minute", clock.minute, 0, 59));
-  Check(clock.second >= 0 && clock.second <= 59, Range("birth second", clock.second, 0, 59));
-  Check(std::isfinite(longitude) && longitude >= -180 && longitude <= 180,
-        "longitude " + std::to_string(longitude) + " is outside -180..180");
+  if (date.year < kFirstSolarTimeYear || date.year > kLastSolarTimeYear) {
+    Refuse(Range("birth year", date.year, kFirstSolarTimeYear, kLastSolarTimeYear));
+  }
+  if (!IsExistingDate(date)) Refuse("birth date " + FormatDate(date) + " does not exist");
+  if (clock.hour < 0 || clock.hour > 23) Refuse(Range("birth hour", clock.hour, 0, 23));
+  if (clock.minute < 0 || clock.minute > 59) Refuse(Range("birth minute", clock.minute, 0, 59));
+  if (clock.second < 0 || clock.second > 59) Refuse(Range("birth second", clock.second, 0, 59));
+  if (!std::isfinite(longitude) || longitude < -180 || longitude > 180) {
+    Refuse("longitude " + std::to_string(longitude) + " is outside -180..180");
+  }
 }
 
 DateTime At(Moment moment, const DateTime& clock) {
   const std::optional<DateTime> time = DateTimeOf(moment);
-  Check(time.has_value(), "birth time " + FormatDate(clock.date) + " lies before the calendar's first day");
+  if (!time) Refuse("birth time " + FormatDate(clock.date) + " lies before the calendar's first day");
   return *time;
 }
 
@@ -61,7 +61,7 @@ const date::time_zone& ZoneNamed(const std::string& zone) {
     return *date::locate_zone(zone);
   } catch (const std::runtime_error&) {
     const std::string quoted = zone.size() > kLongestQuotedZone ? zone.substr(0, kLongestQuotedZone) + "..." : zone;
-    throw std::invalid_argument("time zone \"" + quoted + "\" is unknown");
+    Refuse("time zone \"" + quoted + "\" is unknown");
   }
 }
 
@@ -83,7 +83,7 @@ Moment StandardOffset(const date::time_zone& tz, const date::sys_info& info) {
       if (after.save == std::chrono::minutes{0}) return after.offset.count();
     }
   }
-  throw std::invalid_argument("time zone " + tz.name() + " has no standard time near that date");
+  Refuse("time zone " + tz.name() + " has no standard time near that date");
 }
 
 ZoneReading TzReading(const DateTime& clock, const std::string& zone) {
