@@ -8,6 +8,8 @@
 #include <mutex>
 #include <stdexcept>
 
+#include "text/text_lines.h"
+
 namespace velmora {
 namespace {
 
@@ -16,16 +18,6 @@ enum Column { kName, kShort, kPrefecture, kPrefectureShort, kProvince, kProvince
               kApproximate, kColumns };
 // No name of the table comes near this; longer input is no place.
 constexpr std::size_t kLongestName = 64;
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t from = 0;
-  for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1) {
-    fields.push_back(line.substr(from, tab - from));
-  }
-  fields.push_back(line.substr(from));
-  return fields;
-}
 
 double Degrees(const std::string& text, double limit, const std::string& where) {
   double value = 0;
@@ -45,7 +37,7 @@ BirthPlaces::BirthPlaces(const std::string& path) {
   if (!std::getline(in, line)) throw std::runtime_error(path + ": empty");
   for (int number = 2; std::getline(in, line); ++number) {
     const std::string where = path + ":" + std::to_string(number);
-    const std::vector<std::string> f = Fields(line);
+    const std::vector<std::string> f = SplitTabs(line);
     if (f.size() != kColumns) {
       throw std::runtime_error(where + ": " + std::to_string(f.size()) + " fields, not " + std::to_string(kColumns));
     }

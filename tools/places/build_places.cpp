@@ -66,23 +66,14 @@ std::vector<Place> ChinaPlaces(const std::string& file) {
   return places;
 }
 
-std::vector<Place> RegionalPlaces(const std::string& file) {
+// Places outside mainland China: their zone is their own, they have no prefecture,
+// and their region (地区, or 国家或地区 abroad) stands for the province.
+std::vector<Place> ZonedPlaces(const std::string& file, const std::string& shortColumn, const std::string& regionColumn) {
   const TsvTable table = ReadTsv(file);
   std::vector<Place> places;
   for (const auto& row : table.rows) {
     const auto f = Named(table, row);
-    places.push_back({f.at("名称"), f.at("简称"), "", "", f.at("地区"), f.at("地区"), f.at("经度"), f.at("纬度"),
-                      f.at("时区"), false});
-  }
-  return places;
-}
-
-std::vector<Place> WorldPlaces(const std::string& file) {
-  const TsvTable table = ReadTsv(file);
-  std::vector<Place> places;
-  for (const auto& row : table.rows) {
-    const auto f = Named(table, row);
-    places.push_back({f.at("名称"), f.at("名称"), "", "", f.at("国家或地区"), f.at("国家或地区"), f.at("经度"),
+    places.push_back({f.at("名称"), f.at(shortColumn), "", "", f.at(regionColumn), f.at(regionColumn), f.at("经度"),
                       f.at("纬度"), f.at("时区"), false});
   }
   return places;
@@ -91,7 +82,8 @@ std::vector<Place> WorldPlaces(const std::string& file) {
 void Build(const std::vector<std::string>& args) {
   const std::string& sources = args[0];
   std::vector<Place> places = ChinaPlaces(sources + "/china.tsv");
-  for (const auto& more : {RegionalPlaces(sources + "/hong_kong_macau_taiwan.tsv"), WorldPlaces(sources + "/world.tsv")}) {
+  for (const auto& more : {ZonedPlaces(sources + "/hong_kong_macau_taiwan.tsv", "简称", "地区"),
+                           ZonedPlaces(sources + "/world.tsv", "名称", "国家或地区")}) {
     places.insert(places.end(), more.begin(), more.end());
   }
   std::ofstream out(args[1], std::ios::binary | std::ios::trunc);

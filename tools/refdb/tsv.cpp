@@ -5,21 +5,9 @@
 #include <stdexcept>
 
 #include "text/gbk.h"
+#include "text/text_lines.h"
 
 namespace velmora::tools {
-namespace {
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t from = 0;
-  for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1) {
-    fields.push_back(line.substr(from, tab - from));
-  }
-  fields.push_back(line.substr(from));
-  return fields;
-}
-
-}  // namespace
 
 TsvTable ReadTsv(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
