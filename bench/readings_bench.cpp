@@ -1,6 +1,7 @@
 // The name reading from command to written page: strokes, grids, verdicts,
 // page, the report file and the settings write, on the built database; and
-// the full bazi chart of one birth, as the answering service computes it.
+// the full bazi chart of one birth, as the answering service computes it; and
+// finding a birthplace in the installed place table.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include "readings/bazi_chart.h"
+#include "readings/birth_places.h"
 #include "readings/name_numerology.h"
 #include "refdb/settings_file.h"
 #include "text/gbk.h"
@@ -45,6 +47,15 @@ void BM_BaziChartOfOneBirth(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf({1990, 5, 27}, 11, velmora::Sex::Female, 2025));
 }
 BENCHMARK(BM_BaziChartOfOneBirth)->Unit(benchmark::kMicrosecond);
+
+// A namesake narrowed by province, the common case of a chart with a place.
+void BM_FindBirthPlace(benchmark::State& state) {
+  const velmora::BirthPlaces& places = velmora::BirthPlaces::Installed(VELMORA_PROGRAM_FOLDER);
+  const std::string name = velmora::Utf8ToGbk("朝阳区");
+  const std::string province = velmora::Utf8ToGbk("吉林");
+  for (auto _ : state) benchmark::DoNotOptimize(places.Find(name, province));
+}
+BENCHMARK(BM_FindBirthPlace)->Unit(benchmark::kNanosecond);
 
 }  // namespace
 

@@ -21,7 +21,6 @@
 
 #include "refdb/connections.h"
 #include "refdb/sqlcipher_database.h"
-#include "text/gbk.h"
 #include "text/utf8.h"
 #include "tools/refdb/database_file.h"
 #include "tools/refdb/gbk_ideographs.h"
@@ -31,13 +30,6 @@
 
 namespace velmora::tools {
 namespace {
-
-void RequireGbk(const std::string& text, const std::string& where) {
-  const std::string gbk = Utf8ToGbk(text);
-  if (std::count(gbk.begin(), gbk.end(), '?') != std::count(text.begin(), text.end(), '?')) {
-    throw std::runtime_error(where + ": a character GBK cannot hold in \"" + text + "\"");
-  }
-}
 
 struct NamedTable {
   std::string name;
@@ -74,7 +66,7 @@ std::vector<NamedTable> SourceTables(const std::string& sourceFolder) {
     for (std::size_t r = 0; r < table.table.rows.size(); ++r) {
       for (std::string& field : table.table.rows[r]) {
         field = ExpandLineBreaks(field);
-        RequireGbk(field, file.filename().string() + " row " + std::to_string(r + 2));
+        GbkOf(field, file.filename().string() + " row " + std::to_string(r + 2));
       }
     }
     tables.push_back(std::move(table));
