@@ -2,18 +2,21 @@
 # Throughput of every route of velmora-services, measured with wrk on
 # loopback: requests per second and the 99th percentile of latency per route.
 # With a second binary (an older build) both are measured in the same run,
-# route by route in turn, so that the machine's load weighs on both alike.
+# route by route and round by round in turn, so that the machine's load weighs
+# on both alike; req/s is the mean over the rounds, p99 each round's.
 #
-#   scripts/service_throughput.sh [--seconds S] [--connections C] [OTHER_BINARY]
+#   scripts/service_throughput.sh [--seconds S] [--connections C] [--rounds R] [OTHER_BINARY]
 #
 # Uses build/Velmora/velmora-services and its program folder for both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=3
 connections=32
+rounds=1
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --seconds) seconds=$2; shift 2 ;;
+    --rounds) rounds=$2; shift 2 ;;
     --connections) connections=$2; shift 2 ;;
     *) break ;;
   esac
@@ -60,7 +63,7 @@ routes=(
   "GET /nosuch.asp"
 )
 
-printf '%-34s %-6s %10s %10s %8s\n' route binary req/s p99 non-2xx
+printf '%-34s %-6s %10s %8s  %s\n' route binary req/s non-2xx "p99 per round"
 for route in "${routes[@]}"; do
   read -r method path form <<<"$route"
   script=()
@@ -72,12 +75,19 @@ wrk.headers["Content-Type"] = "application/x-www-form-urlencoded"
 LUA
     script=(-s "$work/post.lua")
   fi
+  declare -A rates=() p99s=() bad=() errors=()
+  for _ in $(seq "$rounds"); do
+    for i in "${!binaries[@]}"; do
+      result=$(wrk -t2 -c"$connections" -d"${seconds}s" --latency "${script[@]}" "http://127.0.0.1:${ports[$i]}$path")
+      rates[$i]+=" $(awk '/^Requests\/sec/ {print $2}' <<<"$result")"
+      p99s[$i]+=" $(awk '$1 == "99%" {print $2}' <<<"$result")"
+      bad[$i]=$(( ${bad[$i]:-0} + $(awk '/Non-2xx/ {n = $NF} END {print n + 0}' <<<"$result") ))
+      errors[$i]+=$(grep -o 'Socket errors.*' <<<"$result" || true)
+    done
+  done
   for i in "${!binaries[@]}"; do
-    result=$(wrk -t2 -c"$connections" -d"${seconds}s" --latency "${script[@]}" "http://127.0.0.1:${ports[$i]}$path")
-    rate=$(awk '/^Requests\/sec/ {print $2}' <<<"$result")
-    p99=$(awk '$1 == "99%" {print $2}' <<<"$result")
-    bad=$(awk '/Non-2xx/ {print $NF}' <<<"$result")
-    errors=$(grep -o 'Socket errors.*' <<<"$result" || true)
-    printf '%-34s %-6s %10s %10s %8s %s\n' "$method ${path:0:29}" "${names[$i]}" "$rate" "$p99" "${bad:-0}" "$errors"
+    mean=$(awk '{s = 0; for (i = 1; i <= NF; i++) s += $i; printf "%.0f", s / NF}' <<<"${rates[$i]}")
+    printf '%-34s %-6s %10s %8s  p99:%s %s\n' "$method ${path:0:29}" "${names[$i]}" "$mean" "${bad[$i]}" "${p99s[$i]}" \
+      "${errors[$i]}"
   done
 done
