@@ -28,7 +28,9 @@ Page HtmlPage(const std::vector<std::string>& lines);
 
 // A short page titled after the failure, never after a reading, with the
 // message (UTF-8) shown on it: 400 for a bad request, 404 for an unknown
-// address, 500 for a fault of the service itself.
+// address, 413 for a body and 431 for a header block over the limits, 416 for a
+// range outside the file, 421 for a Host the service does not answer, 503 for a
+// connection over the limits, 500 for a fault of the service itself.
 Page ErrorPage(int status, const std::string& message);
 
 }  // namespace velmora::services

@@ -7,11 +7,17 @@
 #include "services/static_files.h"
 
 namespace velmora::services {
+namespace {
+
+// What a load balancer asks to learn that this copy is serving.
+Page HealthPage(const Query&, const Sources&) { return {200, "ok\n", "text/plain; charset=us-ascii"}; }
+
+}  // namespace
 
 const std::vector<Route>& RouteTable() {
   // One family of routes per group of readings.
   static const std::vector<Route> routes = [] {
-    std::vector<Route> all;
+    std::vector<Route> all = {{"/health", HealthPage}};
     for (const std::vector<Route>& family :
          std::initializer_list<std::vector<Route>>{BaziRoutes(), HoroscopeRoutes(), NamingRoutes(), NameRoutes()}) {
       all.insert(all.end(), family.begin(), family.end());
