@@ -17,8 +17,10 @@ namespace {
 
 constexpr int kMaxUsesOfCharacter = 2;
 // Names drawn for each kinship before the next one is tried: far more than a
-// list takes even when the kinship's characters run short.
+// list takes; a kinship whose characters have run short gives up earlier,
+// after that many draws in a row found nothing.
 constexpr int kDraws = 3000;
+constexpr int kMissesInARow = 300;
 
 // How closely a name's elements follow the surname's, best first: every
 // character born of it, every character born of it or of its own element,
@@ -58,12 +60,9 @@ std::string RelationSentence(Kinship kinship, const Parts& parts, const std::str
     elements += (elements.empty() ? "" : "、"_gbk) + c->character->character + "属"_gbk + c->character->element;
   }
   switch (kinship) {
-    case Kinship::BornOf:
-      return elements + "，皆为创办者姓氏之"_gbk + own + "所生，相生不息。"_gbk;
-    case Kinship::BornOfOrSame:
-      return elements + "，得创办者姓氏之"_gbk + own + "相生相扶。"_gbk;
-    case Kinship::Other:
-      break;
+    case Kinship::BornOf: return elements + "，皆为创办者姓氏之"_gbk + own + "所生，相生不息。"_gbk;
+    case Kinship::BornOfOrSame: return elements + "，得创办者姓氏之"_gbk + own + "相生相扶。"_gbk;
+    case Kinship::Other: break;
   }
   return elements + "，可补创办者姓氏之"_gbk + own + "所不足。"_gbk;
 }
@@ -71,7 +70,8 @@ std::string RelationSentence(Kinship kinship, const Parts& parts, const std::str
 // The reason of a name, every sentence made of its own characters.
 std::string Reason(const std::string& name, int strokes, Kinship kinship, const Parts& parts, const std::string& own,
                    const std::string& trade, const Sources& sources) {
-  std::string reason = name + "合计"_gbk + std::to_string(strokes) + "划，"_gbk + NumberMotto(sources, strokes) + "。"_gbk;
+  std::string reason =
+      name + "合计"_gbk + std::to_string(strokes) + "划，"_gbk + NumberMotto(sources, strokes) + "。"_gbk;
   reason += RelationSentence(kinship, parts, own);
   for (const Candidate* c : parts) {
     if (c->ofTrade) {
@@ -105,13 +105,18 @@ class Proposals {
     }
     if (ofTrade.empty()) return;
     const auto length = static_cast<std::size_t>(request_.length);
-    for (int draw = 0; draw < kDraws && !Full(); ++draw) {
-      Parts parts(length);
+    Parts parts(length);
+    for (int draw = 0, misses = 0; draw < kDraws && misses < kMissesInARow && !Full(); ++draw) {
       const std::size_t tradeAt = draws.Below(length);
       for (std::size_t i = 0; i < length; ++i) {
         parts[i] = i == tradeAt ? ofTrade[draws.Below(ofTrade.size())] : eligible[draws.Below(eligible.size())];
       }
-      if (Acceptable(parts, kinship)) Add(parts, kinship, own);
+      if (Acceptable(parts, kinship)) {
+        Add(parts, kinship, own);
+        misses = 0;
+      } else {
+        ++misses;
+      }
     }
   }
 
@@ -125,7 +130,8 @@ class Proposals {
       const CompanyCharacter& c = *parts[i]->character;
       for (std::size_t j = 0; j < i; ++j) {
         const CompanyCharacter& earlier = *parts[j]->character;
-        if (&earlier == &c || earlier.reading.letters == c.reading.letters || earlier.radical == c.radical) return false;
+        if (&earlier == &c || earlier.reading.letters == c.reading.letters || earlier.radical == c.radical)
+          return false;
       }
       const auto used = uses_.find(&c);
       if (used != uses_.end() && used->second >= kMaxUsesOfCharacter) return false;
@@ -199,7 +205,9 @@ std::vector<ProposedCompanyName> ProposeCompanyNames(const Sources& sources, con
   for (const CompanyCharacter& c : lists.Company()) {
     const bool ofTrade = std::find(c.trades.begin(), c.trades.end(), shortName) != c.trades.end();
     if (!ofTrade && !c.trades.empty()) continue;
-    const Kinship alone = c.element == born ? Kinship::BornOf : c.element == own ? Kinship::BornOfOrSame : Kinship::Other;
+    const Kinship alone = c.element == born  ? Kinship::BornOf
+                          : c.element == own ? Kinship::BornOfOrSame
+                                             : Kinship::Other;
     pool.push_back({&c, alone, ofTrade});
   }
   Draws draws(ProposalOrder(request.surname + request.trade + std::to_string(request.length)));

@@ -54,7 +54,8 @@ std::optional<ProposedName> JudgedGrids(int surname, int first, std::optional<in
   name.totalVerdict = lists.NumberVerdict(name.total);
   name.talents = ElementOfNumber(name.heaven) + ElementOfNumber(name.person) + ElementOfNumber(name.earth);
   name.talentsVerdict = lists.TalentsVerdict(name.talents);
-  const std::optional<NameTier> tier = TierOf(name.personVerdict, name.earthVerdict, name.totalVerdict, name.talentsVerdict);
+  const std::optional<NameTier> tier =
+      TierOf(name.personVerdict, name.earthVerdict, name.totalVerdict, name.talentsVerdict);
   if (!tier) return std::nullopt;
   name.tier = *tier;
   return name;
@@ -71,7 +72,8 @@ std::map<int, Group> CharactersByStrokes(const NamingLists& lists, const NameReq
   }
   for (auto& [strokes, group] : groups) {
     std::vector<std::pair<std::uint64_t, const GivenCharacter*>> keyed;
-    for (const GivenCharacter* character : group) keyed.emplace_back(ProposalOrder(seed, ProposalOrder(character->character)), character);
+    for (const GivenCharacter* character : group)
+      keyed.emplace_back(ProposalOrder(seed, ProposalOrder(character->character)), character);
     std::sort(keyed.begin(), keyed.end());
     for (std::size_t i = 0; i < keyed.size(); ++i) group[i] = keyed[i].second;
   }
@@ -115,7 +117,9 @@ struct Stream {
   std::uint64_t order = 0;
   std::array<std::size_t, 2> next{};  // per pass: the favoured names, the others
 
-  std::size_t Pairs() const { return combination->firsts->size() * (combination->seconds ? combination->seconds->size() : 1); }
+  std::size_t Pairs() const {
+    return combination->firsts->size() * (combination->seconds ? combination->seconds->size() : 1);
+  }
   std::array<const GivenCharacter*, 2> Pair(std::size_t t) const {
     const Group& firsts = *combination->firsts;
     const std::size_t i = t % firsts.size();
@@ -259,16 +263,16 @@ int StrictStrokes(const Sources& sources, const NameRequest& request) {
   const NamingLists& lists = NamingListsOf(sources);
   const std::map<int, Group> groups = CharactersByStrokes(lists, request, 0);
   const std::vector<Combination> combinations = Combinations(*surnameStrokes, groups, request.length == 3, lists);
-  return static_cast<int>(std::count_if(combinations.begin(), combinations.end(), [](const Combination& c) {
-    return c.grids.tier == NameTier::First;
-  }));
+  return static_cast<int>(std::count_if(combinations.begin(), combinations.end(),
+                                        [](const Combination& c) { return c.grids.tier == NameTier::First; }));
 }
 
 std::vector<ProposedName> ProposeNames(const Sources& sources, const NameRequest& request) {
   const std::optional<int> surnameStrokes = sources.StrokeCount(request.surname);
   if (!surnameStrokes) return {};
   const NamingLists& lists = NamingListsOf(sources);
-  const std::uint64_t seed = ProposalOrder(request.surname + (request.girl ? "f" : "m") + std::to_string(request.length));
+  const std::uint64_t seed =
+      ProposalOrder(request.surname + (request.girl ? "f" : "m") + std::to_string(request.length));
   const std::map<int, Group> groups = CharactersByStrokes(lists, request, seed);
   const std::vector<Combination> combinations = Combinations(*surnameStrokes, groups, request.length == 3, lists);
 
@@ -280,7 +284,8 @@ std::vector<ProposedName> ProposeNames(const Sources& sources, const NameRequest
     streams.push_back({&combinations[i], false, combinations[i].gridScore, order, {}});
   }
   std::sort(streams.begin(), streams.end(), [](const Stream& x, const Stream& y) {
-    if (x.combination->grids.tier != y.combination->grids.tier) return x.combination->grids.tier < y.combination->grids.tier;
+    if (x.combination->grids.tier != y.combination->grids.tier)
+      return x.combination->grids.tier < y.combination->grids.tier;
     if (x.score != y.score) return x.score > y.score;
     return x.order < y.order;
   });

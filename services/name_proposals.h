@@ -63,7 +63,7 @@ struct ProposedName {
   std::string totalVerdict;
   std::string talents;  // such as 土木火
   std::string talentsVerdict;
-  int score = 0;  // 0..100
+  int score = 0;        // 0..100
   std::string meaning;  // each given-name character with its meaning
 };
 

@@ -79,7 +79,8 @@ const std::string& NamingLists::TalentsVerdict(const std::string& talents) const
 
 std::optional<Syllable> NamingLists::SurnameReading(const std::string& surname) const {
   if (const std::vector<std::string>* own = sources_.TableNamed("surname_readings").Find(surname)) {
-    if (const std::optional<Syllable> reading = ParseSyllable(own->at(1).substr(0, own->at(1).find(' ')))) return reading;
+    if (const std::optional<Syllable> reading = ParseSyllable(own->at(1).substr(0, own->at(1).find(' '))))
+      return reading;
   }
   return Reading(surname);
 }

@@ -504,42 +504,46 @@ TEST(CompanyNamingPages, WithoutFieldsTheFormWithRadiosTwoAndThreeAndTheTwelveTr
 }
 
 TEST(CompanyNamingPages, AnswerHoldsTwentyOrMoreNamesTwoLinesBelowTheFirstMarker) {
-  for (const char* length : {"2", "3"}) {
-    for (const std::string& trade : CompanyTradeNames()) {
-      const Page page = CompanyAnswer("刘", Utf8(trade), length);
-      ASSERT_EQ(Title(page), "vu在线神算127.0.0.1:8000--公司字号产生器");
-      const std::vector<std::string> lines = TextLines(page);
-      const auto start = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingStartMarker()));
-      const auto end = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingEndMarker()));
-      ASSERT_NE(start, lines.end());
-      ASSERT_NE(end, lines.end());
-      ASSERT_GE(end - start, 2 + 20) << Utf8(trade) << " " << length;
-      const std::regex kLine(R"((\d+)\. (.+?)　笔划(\d+)（吉）　(.+?)合计\d+划，.+。.+属.+。.{3}字切合.+。.{3}：.+。)");
-      const Table& characters = ProgramSources().TableNamed("company_name_characters");
-      const std::string shortName = Utf8(ProgramSources().TableNamed("company_trades").Text(trade, "简称"_gbk));
-      int number = 1;
-      std::set<std::set<char32_t>> seen;
-      std::map<std::string, int> sentences;
-      for (auto line = start + 2; line != end; ++line) {
-        std::smatch parts;
-        ASSERT_TRUE(std::regex_match(*line, parts, kLine)) << *line;
-        EXPECT_EQ(std::stoi(parts[1].str()), number++);
-        EXPECT_EQ(parts[4].str(), parts[2].str());  // the reason speaks of the name itself
-        const std::vector<char32_t> name = DecodeUtf8(parts[2].str());
-        EXPECT_EQ(name.size(), std::stoul(length)) << *line;
-        // no other proposal of the same characters in another order
-        EXPECT_TRUE(seen.insert(std::set<char32_t>(name.begin(), name.end())).second) << *line;
-        // at least one character named for the trade itself
-        EXPECT_TRUE(std::any_of(name.begin(), name.end(), [&](char32_t c) {
-          return Utf8(characters.Text(Utf8ToGbk(EncodeUtf8(c)), "行业"_gbk)).find(shortName) != std::string::npos;
-        })) << *line;
-        const std::string text = parts[0].str();
-        for (std::size_t from = text.find("　", text.find("笔划")) + 3, stop; (stop = text.find("。", from)) != std::string::npos; from = stop + 3) {
-          ++sentences[text.substr(from, stop - from)];
+  // founders of every element by their strokes: 刘 15 土, 王 4 火, 李 7 金, 孙 10 水, 黄 12 木, 欧阳 32 木
+  for (const char* surname : {"刘", "王", "李", "孙", "黄", "欧阳"}) {
+    for (const char* length : {"2", "3"}) {
+      for (const std::string& trade : CompanyTradeNames()) {
+        const Page page = CompanyAnswer(surname, Utf8(trade), length);
+        ASSERT_EQ(Title(page), "vu在线神算127.0.0.1:8000--公司字号产生器");
+        const std::vector<std::string> lines = TextLines(page);
+        const auto start = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingStartMarker()));
+        const auto end = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingEndMarker()));
+        ASSERT_NE(start, lines.end());
+        ASSERT_NE(end, lines.end());
+        ASSERT_GE(end - start, 2 + 20) << Utf8(trade) << " " << length;
+        const std::regex kLine(R"((\d+)\. (.+?)　笔划(\d+)（吉）　(.+?)合计\d+划，.+。.+属.+。.{3}字切合.+。.{3}：.+。)");
+        const Table& characters = ProgramSources().TableNamed("company_name_characters");
+        const std::string shortName = Utf8(ProgramSources().TableNamed("company_trades").Text(trade, "简称"_gbk));
+        int number = 1;
+        std::set<std::set<char32_t>> seen;
+        std::map<std::string, int> sentences;
+        for (auto line = start + 2; line != end; ++line) {
+          std::smatch parts;
+          ASSERT_TRUE(std::regex_match(*line, parts, kLine)) << *line;
+          EXPECT_EQ(std::stoi(parts[1].str()), number++);
+          EXPECT_EQ(parts[4].str(), parts[2].str());  // the reason speaks of the name itself
+          const std::vector<char32_t> name = DecodeUtf8(parts[2].str());
+          EXPECT_EQ(name.size(), std::stoul(length)) << *line;
+          // no other proposal of the same characters in another order
+          EXPECT_TRUE(seen.insert(std::set<char32_t>(name.begin(), name.end())).second) << *line;
+          // at least one character named for the trade itself
+          EXPECT_TRUE(std::any_of(name.begin(), name.end(), [&](char32_t c) {
+            return Utf8(characters.Text(Utf8ToGbk(EncodeUtf8(c)), "行业"_gbk)).find(shortName) != std::string::npos;
+          })) << *line;
+          const std::string text = parts[0].str();
+          std::size_t from = text.find("　", text.find("笔划")) + 3;
+          for (std::size_t stop; (stop = text.find("。", from)) != std::string::npos; from = stop + 3) {
+            ++sentences[text.substr(from, stop - from)];
+          }
         }
+        // no sentence on more than three lines of one list
+        for (const auto& [sentence, count] : sentences) EXPECT_LE(count, 3) << sentence;
       }
-      // no sentence on more than three lines of one list
-      for (const auto& [sentence, count] : sentences) EXPECT_LE(count, 3) << sentence;
     }
   }
 }
