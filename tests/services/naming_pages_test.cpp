@@ -545,7 +545,23 @@ TEST(CompanyNamingPages, AnswerHoldsTwentyOrMoreNamesTwoLinesBelowTheFirstMarker
         for (const auto& [sentence, count] : sentences) EXPECT_LE(count, 3) << sentence;
       }
     }
+  }  // the window's cut keeps every proposal of the longer answer
+  const std::vector<std::string> lines = TextLines(CompanyAnswer("刘", "教科文卫性行业", "3"));
+  std::string text;
+  for (const std::string& line : lines) text += Utf8ToGbk(line) + "\r\n";
+  FakeBrowser browser;
+  browser.title = CompanyNamingAnswerTitle(kHost);
+  browser.bodyText = text;
+  LineBuffer answer, extract;
+  const std::string shown = Utf8(TakeCompanyNamingPage(browser, answer, extract, {1, "刘"_gbk, "教科文卫性行业"_gbk}, kHost));
+  int proposals = 0;
+  for (const std::string& line : lines) {
+    if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) {
+      ++proposals;
+      EXPECT_NE(shown.find(line + "\r\n"), std::string::npos) << line;
+    }
   }
+  EXPECT_EQ(proposals, kCompanyProposals);
 }
 
 TEST(CompanyNamingProposals, FollowTheSurnamesElementAndTheTradeAndCountTheirStrokes) {
