@@ -46,6 +46,14 @@ std::vector<std::string> TextLines(const Page& page) {
   return lines;
 }
 
+// A browser that has loaded a page of these text lines.
+FakeBrowser BrowserShowing(const std::string& title, const std::vector<std::string>& utf8Lines) {
+  FakeBrowser browser;
+  browser.title = title;
+  for (const std::string& line : utf8Lines) browser.bodyText += Utf8ToGbk(line) + "\r\n";
+  return browser;
+}
+
 std::string Title(const Page& page) {
   const std::string html = Utf8(page.body);
   const std::size_t from = html.find("<title>") + 7;
@@ -125,11 +133,7 @@ TEST(PersonalNamingPages, AShortStrictListIsExplainedInOneSentenceAndTheWindowSt
   EXPECT_EQ(*why, "单名的人格与总格同数、地格只由名字一字的笔划定，常用字中与李姓7划相配而人格、地格、总格皆吉且三才吉或大吉的笔划只有0种"
                   "（同一人格、地格或总格至多取8个），所以没有甲等名字，其后依次以乙、丙、丁等补足。");
   // the window's cut keeps the introduction with the sentence and every name
-  std::string text;
-  for (const std::string& line : lines) text += Utf8ToGbk(line) + "\r\n";
-  FakeBrowser browser;
-  browser.title = PersonalNamingAnswerTitle(kHost);
-  browser.bodyText = text;
+  FakeBrowser browser = BrowserShowing(PersonalNamingAnswerTitle(kHost), lines);
   LineBuffer answer, extract;
   const auto label = TakePersonalNamingPage(browser, answer, extract, {"女"_gbk, "2", "李"_gbk}, NamingServiceAt(std::string("http://") + kHost));
   ASSERT_TRUE(label);
@@ -545,13 +549,10 @@ TEST(CompanyNamingPages, AnswerHoldsTwentyOrMoreNamesTwoLinesBelowTheFirstMarker
         for (const auto& [sentence, count] : sentences) EXPECT_LE(count, 3) << sentence;
       }
     }
-  }  // the window's cut keeps every proposal of the longer answer
+  }
+  // the window's cut keeps every proposal of the longer answer
   const std::vector<std::string> lines = TextLines(CompanyAnswer("刘", "教科文卫性行业", "3"));
-  std::string text;
-  for (const std::string& line : lines) text += Utf8ToGbk(line) + "\r\n";
-  FakeBrowser browser;
-  browser.title = CompanyNamingAnswerTitle(kHost);
-  browser.bodyText = text;
+  FakeBrowser browser = BrowserShowing(CompanyNamingAnswerTitle(kHost), lines);
   LineBuffer answer, extract;
   const std::string shown = Utf8(TakeCompanyNamingPage(browser, answer, extract, {1, "刘"_gbk, "教科文卫性行业"_gbk}, kHost));
   int proposals = 0;
