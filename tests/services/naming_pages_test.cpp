@@ -420,6 +420,40 @@ TEST(PersonalNamingProposals, EveryStrokeCountOfAGb2312CharacterGetsAFullListFor
   }
 }
 
+TEST(NamingStopWords, CatchWordsAndTheirHomophonesInAnyRunOfTheNameButNotInTheSurnameAlone) {
+  const NamingLists& lists = NamingListsOf(ProgramSources());
+  struct Case {
+    const char* name;
+    const char* word;  // empty: the name is clean
+    std::size_t fixed = 1;
+  };
+  const Case cases[] = {
+      {"王水", "王水"},        // the word itself, surname included
+      {"杨伟", "阳痿"},        // same syllables and tones
+      {"杨威", ""},            // yáng wēi: another tone
+      {"刘雪", ""},            // liú xuě is not 流血 liú xuè
+      {"杜子腾", "肚子疼"},    // the list's toneless zi matches zǐ
+      {"范统", "饭桶"},
+      {"秦寿生", "禽兽"},
+      {"吴良", "无良"},
+      {"史珍香", "屎真香"},
+      {"刘琼", ""},            // one syllable alone: 琼 is no 穷
+      {"张病", "病"},          // a single character by itself
+      {"癌明", ""},            // a surname nobody chooses is not held against the name
+      {"癌明", "癌", 0},
+      {"李明华", ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> characters;
+    std::vector<std::optional<Syllable>> readings;
+    for (const char32_t each : DecodeUtf8(c.name)) {
+      characters.push_back(Utf8ToGbk(EncodeUtf8(each)));
+      readings.push_back(characters.size() == 1 ? lists.SurnameReading(characters.back()) : lists.Reading(characters.back()));
+    }
+    EXPECT_EQ(Utf8(lists.Stops().WordIn(characters, readings, c.fixed).value_or("")), c.word) << c.name;
+  }
+}
+
 TEST(NamingVerdicts, ReadTheTablesAsTheNameReadingDoes) {
   const Sources& sources = ProgramSources();
   EXPECT_EQ(Utf8(NumberVerdict(sources, 1)), "吉");
