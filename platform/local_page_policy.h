@@ -16,8 +16,9 @@ inline constexpr std::string_view kLocalPagePolicy =
     "script-src velmora: 'unsafe-inline'; object-src 'none'; connect-src 'none'";
 
 // The page (GBK or any ASCII-compatible code page) with a meta element that
-// declares kLocalPagePolicy at its very start, after a document type
-// declaration when it opens with one, so that the page keeps its mode.
+// declares kLocalPagePolicy at its very start, or after the document type
+// declaration (and the comments before it) that the page opens with, so that
+// the page keeps its mode.
 std::string WithLocalPagePolicy(std::string_view page);
 
 }  // namespace velmora
