@@ -268,9 +268,9 @@ class NamingWindowsTest : public QObject {
       int height;
     };
     const Case cases[] = {
-        {&TForm1::N4324321Click, "hpbx1.html", "hunpei", 422, 239},   // the local script ssbx.js
-        {&TForm1::MenuItem3Click, "hpbx1.html", "hunpeie", 422, 239},  // the same file, now with the first server's script
-        {&TForm1::MenuItem5Click, "hpbx5.html", "hunpei", 340, 220},   // page C from the fourth server
+        {&TForm1::N4324321Click, "hpbx1.html", "hunpei", 422, 239},   // page B
+        {&TForm1::MenuItem3Click, "hpbx1.html", "hunpeie", 422, 239},  // the same file, now page A
+        {&TForm1::MenuItem5Click, "hpbx5.html", "hunpei", 340, 220},   // page C, naming the fourth server
     };
     for (const Case& c : cases) {
       form.WebBrowser1View->setZoomFactor(1.3);
