@@ -41,10 +41,30 @@ void BM_NameReadingToWrittenPage(benchmark::State& state) {
 
 BENCHMARK(BM_NameReadingToWrittenPage)->Unit(benchmark::kMillisecond);
 
+// A birth to the minute at a place: the true-solar correction, 神煞, relations
+// and the luck timeline all run.
+velmora::BirthInput WholeChartBirth() {
+  velmora::BirthInput birth;
+  birth.clock = {{2000, 11, 3}, 12, 30};
+  birth.hasMinute = true;
+  birth.longitude = 75.99;
+  birth.sex = velmora::Sex::Female;
+  return birth;
+}
+
 void BM_BaziChartOfOneBirth(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf({1990, 5, 27}, 11, velmora::Sex::Female, 2025));
+  velmora::BirthInput birth;
+  birth.clock = {{1990, 5, 27}, 11};
+  birth.sex = velmora::Sex::Female;
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf(birth, 2025));
 }
 BENCHMARK(BM_BaziChartOfOneBirth)->Unit(benchmark::kMicrosecond);
+
+void BM_WholeBaziChartAtAPlace(benchmark::State& state) {
+  const velmora::BirthInput birth = WholeChartBirth();
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf(birth, 2026));
+}
+BENCHMARK(BM_WholeBaziChartAtAPlace)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

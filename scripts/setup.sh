@@ -16,6 +16,7 @@ packages=(
   librsvg2-bin desktop-file-utils appstream dpkg-dev
   clang libfuzzer-14-dev libclang-rt-14-dev
   nodejs
+  nlohmann-json3-dev
 )
 
 missing=()

@@ -26,7 +26,7 @@ TsvTable ReadTsv(const std::string& path) {
   for (std::string line; std::getline(in, line);) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
+    if (line.empty() || line[0] == '#') continue;  // a comment describing the rows
     std::vector<std::string> fields = SplitTabs(line);
     if (table.columns.empty()) {
       table.columns = std::move(fields);

@@ -1,6 +1,7 @@
 #pragma once
 // The reviewed text sources of the reference tables: UTF-8, a header line
-// naming the columns, one TAB between fields, "\n" for a line break in a text.
+// naming the columns, one TAB between fields, "\n" for a line break in a text;
+// lines starting with "#" are comments.
 
 #include <string>
 #include <vector>
