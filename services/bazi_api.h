@@ -1,6 +1,6 @@
 #pragma once
 // The chart as JSON for programs: GET /api/bazi with UTF-8 parameters
-//   birth      yyyy-mm-dd (years 1901..2100)
+//   birth      yyyy-mm-dd (years 1..2100)
 //   time       H, HH, H:MM or HH:MM (default 0, no minute)
 //   sex        男 or 女 (default 男)
 //   place      a place of the place table, with `province` when namesakes exist;

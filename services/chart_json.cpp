@@ -1,5 +1,6 @@
 #include "services/chart_json.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include <nlohmann/json.hpp>
@@ -11,7 +12,11 @@
 namespace velmora::services {
 namespace {
 
-using nlohmann::json;
+// Keys in the order the README lists them.
+using json = nlohmann::ordered_json;
+
+// Minutes and degrees to the hundredth, as given or computed.
+double Hundredths(double value) { return std::round(value * 100) / 100; }
 
 std::string U(const std::string& gbk) { return GbkToUtf8(gbk); }
 
@@ -103,10 +108,10 @@ json CorrectionJson(const BaziChart& chart) {
   return {{"clock", TimeText(c.clock)},
           {"standard", TimeText(c.standard)},
           {"zoneOffsetMinutes", c.zoneOffsetMinutes},
-          {"longitude", c.longitude},
-          {"longitudeMinutes", c.longitudeMinutes},
+          {"longitude", Hundredths(c.longitude)},
+          {"longitudeMinutes", Hundredths(c.longitudeMinutes)},
           {"mean", TimeText(c.mean)},
-          {"equationMinutes", c.equationMinutes},
+          {"equationMinutes", Hundredths(c.equationMinutes)},
           {"trueSolar", TimeText(c.trueSolar)}};
 }
 
