@@ -290,6 +290,48 @@ TEST(BaziChart, NotesNameThePillarThatWouldChange) {
   EXPECT_TRUE(ChartAt({1990, 10, 27}, 11, Sex::Male, 2025).notes.empty());
 }
 
+// A birth without minute and place is charted as before: the pillars of the
+// five-element reading, the luck cycle of the standard time and the notes of
+// the local reading (the disputed week of 1988 aside), over a few hundred
+// births; and every 流年 lies inside its 大运 with no age below 0.
+TEST(BaziChart, ABirthWithoutMinuteOrPlaceIsChartedAsBefore) {
+  unsigned state = 20260321;
+  auto next = [&state](int count) {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 8) % static_cast<unsigned>(count));
+  };
+  for (int k = 0; k < 400; ++k) {
+    const CivilDate date{1901 + next(200), 1 + next(12), 1 + next(28)};
+    const int hour = next(24);
+    const Sex sex = next(2) ? Sex::Male : Sex::Female;
+    const BaziChart chart = ChartAt(date, hour, sex, 2026);
+    const std::string at = FormatDate(date) + " " + std::to_string(hour);
+    EXPECT_EQ(chart.pillars, FourPillarsOf(date, hour)) << at;
+    const LuckCycle luck = LuckCycleOf(ChinaStandardTimeOf(date, hour).time, chart.pillars, sex);
+    EXPECT_EQ(chart.luck.startAge, luck.startAge) << at;
+    EXPECT_EQ(chart.luck.pillars[0].pillar, luck.pillars[0].pillar) << at;
+    const std::vector<ChartNote> before = ChartNotesOf(date, hour);
+    ASSERT_EQ(chart.notes.size(), before.size()) << at;
+    for (std::size_t n = 0; n < before.size(); ++n) {
+      EXPECT_EQ(chart.notes[n].kind, before[n].kind) << at;
+      EXPECT_EQ(chart.notes[n].otherReading, before[n].otherReading) << at;
+    }
+    for (std::size_t p = 0; p < 8; ++p) {
+      for (const YearFortune& year : chart.timeline.byLuck[p]) {
+        EXPECT_GE(year.age, 0) << at;
+        EXPECT_GE(year.year, chart.luck.pillars[p].startYear) << at;
+        EXPECT_LT(year.year, chart.luck.pillars[p].startYear + 10) << at;
+      }
+    }
+  }
+  // The week of 1988 whose daylight saving sources date differently gets its note.
+  const BaziChart disputed = ChartAt({1988, 4, 12}, 11, Sex::Male, 2026);
+  ASSERT_EQ(disputed.notes.size(), 1u);
+  EXPECT_EQ(disputed.notes[0].kind, NoteKind::DisputedDaylightSaving);
+  EXPECT_EQ(Changed(disputed.notes[0]), "时柱");  // 10:00 on a clock an hour ahead: 巳, not 午
+  EXPECT_TRUE(ChartNotesOf({1988, 4, 12}, 11).empty());  // the five-element reading keeps its notes
+}
+
 TEST(BaziChart, TheChartedMomentAfterDaylightSaving) {
   const BaziChart chart = ChartAt({1988, 7, 2}, 0, Sex::Male, 2025);
   EXPECT_EQ(chart.clock, (DateTime{{1988, 7, 2}, 0}));
