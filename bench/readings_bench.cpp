@@ -1,6 +1,7 @@
 // The name reading from command to written page: strokes, grids, verdicts,
-// page, the report file and the settings write, on the built database; and
-// the full bazi chart of one birth, as the answering service computes it.
+// page, the report file and the settings write, on the built database; the
+// full bazi chart of one birth, as the answering service computes it, and the
+// service's JSON answer of a whole chart.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 
 #include "readings/bazi_chart.h"
 #include "readings/name_numerology.h"
+#include "services/bazi_api.h"
 #include "refdb/settings_file.h"
 #include "text/gbk.h"
 
@@ -65,6 +67,16 @@ void BM_WholeBaziChartAtAPlace(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf(birth, 2026));
 }
 BENCHMARK(BM_WholeBaziChartAtAPlace)->Unit(benchmark::kMicrosecond);
+
+// The service's answer to GET /api/bazi for that birth: reading the fields,
+// the chart and its JSON.
+void BM_BaziJsonAnswer(benchmark::State& state) {
+  const velmora::services::Sources sources(VELMORA_PROGRAM_FOLDER "/");
+  const velmora::services::Query query(
+      {{"birth", "2000-11-03"}, {"time", "12:30"}, {"sex", "女"}, {"place", "喀什"}}, "127.0.0.1");
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::services::BaziJsonPage(query, sources));
+}
+BENCHMARK(BM_BaziJsonAnswer)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

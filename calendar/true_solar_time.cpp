@@ -13,7 +13,10 @@ namespace {
 constexpr int kChinaOffsetMinutes = 480;
 
 DateTime Shifted(const DateTime& time, double minutes) {
-  return *DateTimeOf(MomentOf(time) + static_cast<Moment>(std::llround(minutes * kSecondsPerMinute)));
+  const std::optional<DateTime> shifted =
+      DateTimeOf(MomentOf(time) + static_cast<Moment>(std::llround(minutes * kSecondsPerMinute)));
+  if (!shifted) throw std::invalid_argument("the corrected time falls before the calendar's first day");
+  return *shifted;
 }
 
 // Minutes by which true solar time runs ahead of mean solar time.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <stdexcept>
 #include <ctime>
 
 #include "readings/bazi_chart.h"
@@ -99,7 +100,12 @@ std::vector<std::string> ChartLines(const BaziChart& chart) {
 
 void PrintBaziChart(const CommandLine& line, const std::string& folder, std::ostream& out) {
   const BirthInput birth = BirthOf(line, folder);
-  const BaziChart chart = ChartOf(birth, services::CurrentYearUtc8(std::time(nullptr)));
+  BaziChart chart;
+  try {
+    chart = ChartOf(birth, services::CurrentYearUtc8(std::time(nullptr)));
+  } catch (const std::invalid_argument& outside) {
+    throw UsageError{std::string("--birth with that place cannot be charted: ") + outside.what()};
+  }
   if (line.Option("json")) {
     out << services::ChartJson(chart);
     return;

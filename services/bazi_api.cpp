@@ -56,7 +56,7 @@ Page BaziJsonPage(const Query& query, const Sources& sources) {
     const Query gbk = GbkQuery(query);
     BirthInput birth = ReadApiBirth(gbk);
     ReadMinuteAndPlace(gbk, {"", "", "", "", "", "place", "province", "longitude"}, sources.Folder(), birth);
-    return {200, ChartJson(ChartOf(birth, CurrentYearUtc8(sources.Now()))), kJsonType};
+    return {200, ChartJson(ChartOfBirth(birth, sources.Now()), -1), kJsonType};
   } catch (const BadRequest& bad) {
     return {400, JsonError(bad.Field(), bad.what()), kJsonType};
   }

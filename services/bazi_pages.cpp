@@ -182,7 +182,7 @@ std::vector<Route> BaziRoutes() { return {{"/bazi/sizhu.asp", SizhuPage}, {"/che
 Page SizhuPage(const Query& query, const Sources& sources) {
   BirthInput birth = ReadBirth(query, kSizhuFields, sources.Folder());
   birth.sex = ReadSexDigit(query, "sex");
-  const BaziChart chart = ChartOf(birth, CurrentYearUtc8(sources.Now()));
+  const BaziChart chart = ChartOfBirth(birth, sources.Now());
   std::vector<std::string> lines = PageHead(SizhuAnswerTitle());
   lines.push_back("<body>");
   lines.push_back("<div class=\"banner\">" + SizhuAnswerTitle() + "</div>");
@@ -202,7 +202,7 @@ Page BaziScorePage(const Query& query, const Sources& sources) {
   const Sex sex = ReadSexWord(query, "sex");
   BirthInput birth = ReadBirth(query, kScoreFields, sources.Folder());
   birth.sex = sex;
-  const BaziChart chart = ChartOf(birth, CurrentYearUtc8(sources.Now()));
+  const BaziChart chart = ChartOfBirth(birth, sources.Now());
   const std::string host = HtmlEscape(query.Host());
   std::vector<std::string> lines = PageHead(BaziScoreAnswerTitle(host));
   // Body lines as the browser writes the body out: line 0 holds the body tag.

@@ -5,6 +5,7 @@
 
 #include "calendar/lunar_conversion.h"
 #include "readings/birth_places.h"
+#include "services/chart_text.h"
 #include "services/page.h"
 #include "text/gbk.h"
 
@@ -81,6 +82,14 @@ void ReadMinuteAndPlace(const Query& query, const BirthFieldNames& names, const 
     birth.province = place.province;
   }
   if (hasLongitude) birth.longitude = ReadLongitude(query, names.longitude);
+}
+
+BaziChart ChartOfBirth(const BirthInput& birth, std::time_t now) {
+  try {
+    return ChartOf(birth, CurrentYearUtc8(now));
+  } catch (const std::invalid_argument& outside) {
+    throw BadRequest(std::string("出生时间无法排盘：") + outside.what());
+  }
 }
 
 Sex ReadSexDigit(const Query& query, const std::string& field) {

@@ -8,6 +8,9 @@
 
 #include <string>
 
+#include <ctime>
+
+#include "readings/bazi_chart.h"
 #include "readings/birth_input.h"
 #include "services/query.h"
 
@@ -27,6 +30,11 @@ BirthInput ReadBirth(const Query& query, const BirthFieldNames& names, const std
 // and hour are read; throws BadRequest naming the field.
 void ReadMinuteAndPlace(const Query& query, const BirthFieldNames& names, const std::string& programFolder,
                         BirthInput& birth);
+
+// The chart of a birth read from a request, with the current year of `now`;
+// a birth the chart cannot reach (a correction before the calendar's first
+// day) is a bad request.
+BaziChart ChartOfBirth(const BirthInput& birth, std::time_t now);
 
 // The sex as 四柱批命 sends it: "1" male, "0" female.
 Sex ReadSexDigit(const Query& query, const std::string& field);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <unordered_map>
 
 #include <nlohmann/json.hpp>
 
@@ -18,7 +19,17 @@ using json = nlohmann::ordered_json;
 // Minutes and degrees to the hundredth, as given or computed.
 double Hundredths(double value) { return std::round(value * 100) / 100; }
 
-std::string U(const std::string& gbk) { return GbkToUtf8(gbk); }
+// A GBK text as UTF-8. The short ones are the chart's few hundred names
+// (pillars, gods, stars, places), met again in every answer: each thread keeps
+// them converted.
+std::string U(const std::string& gbk) {
+  constexpr std::size_t kLongestName = 32;
+  if (gbk.size() > kLongestName) return GbkToUtf8(gbk);
+  thread_local std::unordered_map<std::string, std::string> names;
+  auto found = names.find(gbk);
+  if (found == names.end()) found = names.emplace(gbk, GbkToUtf8(gbk)).first;
+  return found->second;
+}
 
 std::string TimeText(const DateTime& time) {
   char text[40];
@@ -35,11 +46,13 @@ std::string MomentJson(Moment moment) {
 json PillarJson(const Pillar& pillar) { return U(PillarText(pillar)); }
 
 json YearJson(const YearFortune& year) {
-  return {{"year", year.year},
-          {"pillar", PillarJson(year.pillar)},
-          {"stemGod", U(TenGodName(year.stemGod))},
-          {"age", year.age},
-          {"nominalAge", year.nominalAge}};
+  json entry = json::object();
+  entry["year"] = year.year;
+  entry["pillar"] = PillarJson(year.pillar);
+  entry["stemGod"] = U(TenGodName(year.stemGod));
+  entry["age"] = year.age;
+  entry["nominalAge"] = year.nominalAge;
+  return entry;
 }
 
 json RelationsJson(const BaziChart& chart, const std::vector<PillarRelation>& relations) {
@@ -76,15 +89,16 @@ json ColumnJson(const ChartColumn& column, PillarPosition position) {
                      {"by", by},
                      {"source", U(star.rule->source)}});
   }
-  return {{"position", U(PillarPositionName(position))},
-          {"name", PillarJson(column.pillar)},
-          {"stem", U(HeavenlyStem(column.pillar.stem))},
-          {"branch", U(EarthlyBranch(column.pillar.branch))},
-          {"stemGod", column.stemGod ? json(U(TenGodName(*column.stemGod))) : json(nullptr)},
-          {"hiddenStems", hidden},
-          {"nayin", U(column.nayin)},
-          {"stage", U(GrowthStageName(column.stage))},
-          {"stars", stars}};
+  json document = {{"position", U(PillarPositionName(position))},
+                   {"name", PillarJson(column.pillar)},
+                   {"stem", U(HeavenlyStem(column.pillar.stem))},
+                   {"branch", U(EarthlyBranch(column.pillar.branch))},
+                   {"stemGod", column.stemGod ? json(U(TenGodName(*column.stemGod))) : json(nullptr)}};
+  document["hiddenStems"] = std::move(hidden);
+  document["nayin"] = U(column.nayin);
+  document["stage"] = U(GrowthStageName(column.stage));
+  document["stars"] = std::move(stars);
+  return document;
 }
 
 json InputJson(const BaziChart& chart) {
@@ -119,27 +133,29 @@ json LuckJson(const BaziChart& chart) {
   const LuckCycle& luck = chart.luck;
   json pillars = json::array(), before = json::array();
   for (std::size_t k = 0; k < luck.pillars.size(); ++k) {
-    json years = json::array();
+    json pillar = {{"pillar", PillarJson(luck.pillars[k].pillar)},
+                   {"stemGod", U(TenGodName(luck.pillars[k].stemGod))},
+                   {"startYear", luck.pillars[k].startYear},
+                   {"startAge", luck.pillars[k].startAge}};
+    json& years = pillar["years"] = json::array();
     for (const YearFortune& year : chart.timeline.byLuck[k]) years.push_back(YearJson(year));
-    pillars.push_back({{"pillar", PillarJson(luck.pillars[k].pillar)},
-                       {"stemGod", U(TenGodName(luck.pillars[k].stemGod))},
-                       {"startYear", luck.pillars[k].startYear},
-                       {"startAge", luck.pillars[k].startAge},
-                       {"years", years}});
+    pillars.push_back(std::move(pillar));
   }
   for (const MinorLuckYear& year : chart.timeline.beforeLuck) {
     json entry = YearJson(year.year);
     entry["minorLuck"] = PillarJson(year.minorLuck);
     entry["minorLuckGod"] = U(TenGodName(year.minorGod));
-    before.push_back(entry);
+    before.push_back(std::move(entry));
   }
-  return {{"forward", luck.forward},
-          {"jie", {{"name", U(TermName(luck.jie))}, {"moment", MomentJson(luck.jie.moment)}}},
-          {"intervalSeconds", luck.interval},
-          {"startAge", {{"years", luck.startAge.years}, {"months", luck.startAge.months}, {"days", luck.startAge.days}}},
-          {"startDate", FormatDate(luck.startDate)},
-          {"beforeLuck", before},
-          {"pillars", pillars}};
+  json document = {
+      {"forward", luck.forward},
+      {"jie", {{"name", U(TermName(luck.jie))}, {"moment", MomentJson(luck.jie.moment)}}},
+      {"intervalSeconds", luck.interval},
+      {"startAge", {{"years", luck.startAge.years}, {"months", luck.startAge.months}, {"days", luck.startAge.days}}},
+      {"startDate", FormatDate(luck.startDate)}};
+  document["beforeLuck"] = std::move(before);
+  document["pillars"] = std::move(pillars);
+  return document;
 }
 
 json CurrentJson(const BaziChart& chart) {
@@ -151,16 +167,17 @@ json CurrentJson(const BaziChart& chart) {
                       {"jie", U(TermName(month.jie))},
                       {"start", MomentJson(month.jie.moment)}});
   }
-  return {{"year", timeline.currentYear},
-          {"flowYear", timeline.currentFlowYear ? YearJson(*timeline.currentFlowYear) : json(nullptr)},
-          {"luck", timeline.currentLuck ? json(*timeline.currentLuck) : json(nullptr)},
-          {"relations", RelationsJson(chart, chart.currentRelations)},
-          {"months", months}};
+  json current = {{"year", timeline.currentYear},
+                  {"flowYear", timeline.currentFlowYear ? YearJson(*timeline.currentFlowYear) : json(nullptr)},
+                  {"luck", timeline.currentLuck ? json(*timeline.currentLuck) : json(nullptr)}};
+  current["relations"] = RelationsJson(chart, chart.currentRelations);
+  current["months"] = std::move(months);
+  return current;
 }
 
 }  // namespace
 
-std::string ChartJson(const BaziChart& chart) {
+std::string ChartJson(const BaziChart& chart, int indent) {
   json columns = json::array(), elements = json::object(), states = json::object(), notes = json::array();
   for (const PillarPosition position : kPillarPositions) {
     columns.push_back(ColumnJson(chart.columns[static_cast<std::size_t>(position)], position));
@@ -180,32 +197,31 @@ std::string ChartJson(const BaziChart& chart) {
                               {"reason", U(ScoreReasonText(item.reason))}});
   }
   auto palace = [](const Pillar& pillar) { return json{{"pillar", PillarJson(pillar)}, {"nayin", U(NayinOf(pillar))}}; };
-  const json document = {
-      {"input", InputJson(chart)},
-      {"correction", CorrectionJson(chart)},
-      {"charted", {{"instant", TimeText(chart.charted.time)}, {"local", TimeText(chart.local)}}},
-      {"pillars", columns},
-      {"dayMaster", U(HeavenlyStem(chart.dayMaster))},
-      {"emptyBranches", {U(EarthlyBranch(chart.emptyBranches[0])), U(EarthlyBranch(chart.emptyBranches[1]))}},
-      {"elements", elements},
-      {"seasonStates", states},
-      {"palaces",
-       {{"taiYuan", palace(chart.palaces.conception)},
-        {"mingGong", palace(chart.palaces.life)},
-        {"shenGong", palace(chart.palaces.body)}}},
-      {"strength",
-       {{"score", chart.strength.score},
-        {"strong", chart.strength.strong},
-        {"useful", U(ElementName(chart.strength.useful))},
-        {"favourable", U(ElementName(chart.strength.favourable))}}},
-      {"relations", RelationsJson(chart, chart.pillarRelations)},
-      {"luck", LuckJson(chart)},
-      {"current", CurrentJson(chart)},
-      {"notes", notes},
-      {"score", score},
-      {"judgement", nullptr},
-  };
-  return document.dump(2) + "\n";
+  // Built member by member so that no subtree is copied (the braces of a
+  // list copy every value they hold).
+  json document = json::object();
+  document["input"] = InputJson(chart);
+  document["correction"] = CorrectionJson(chart);
+  document["charted"] = {{"instant", TimeText(chart.charted.time)}, {"local", TimeText(chart.local)}};
+  document["pillars"] = std::move(columns);
+  document["dayMaster"] = U(HeavenlyStem(chart.dayMaster));
+  document["emptyBranches"] = {U(EarthlyBranch(chart.emptyBranches[0])), U(EarthlyBranch(chart.emptyBranches[1]))};
+  document["elements"] = std::move(elements);
+  document["seasonStates"] = std::move(states);
+  document["palaces"] = {{"taiYuan", palace(chart.palaces.conception)},
+                         {"mingGong", palace(chart.palaces.life)},
+                         {"shenGong", palace(chart.palaces.body)}};
+  document["strength"] = {{"score", chart.strength.score},
+                          {"strong", chart.strength.strong},
+                          {"useful", U(ElementName(chart.strength.useful))},
+                          {"favourable", U(ElementName(chart.strength.favourable))}};
+  document["relations"] = RelationsJson(chart, chart.pillarRelations);
+  document["luck"] = LuckJson(chart);
+  document["current"] = CurrentJson(chart);
+  document["notes"] = std::move(notes);
+  document["score"] = std::move(score);
+  document["judgement"] = nullptr;
+  return document.dump(indent) + "\n";
 }
 
 std::string JsonError(const std::string& field, const std::string& message) {

@@ -9,8 +9,9 @@
 
 namespace velmora::services {
 
-// The chart as one JSON document, indented by two spaces (UTF-8).
-std::string ChartJson(const BaziChart& chart);
+// The chart as one JSON document (UTF-8), indented by `indent` spaces, or on
+// one line when it is negative (the service's form: a third of the bytes).
+std::string ChartJson(const BaziChart& chart, int indent = 2);
 
 // {"error": {"field": FIELD, "message": MESSAGE}} (UTF-8 in and out; the field may be empty).
 std::string JsonError(const std::string& field, const std::string& message);

@@ -186,6 +186,9 @@ TEST(BaziPages, BadRequestsGetThe400PageNamingTheField) {
       {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + Utf8ToGbk("喀什") + "&longitude=76", "参数 place 与 longitude 只能填一个"},
       {"/bazi/sizhu.asp", "china95_year=1990&" + sizhu + "&china95_place=" + Utf8ToGbk("朝阳") + "&china95_province=" + Utf8ToGbk("上海"),
        "参数 china95_place 所填地名“朝阳”（上海）不在地名表中"},
+      // West of Greenwich on the calendar's first day: the correction leaves the calendar.
+      {"/bazi/sizhu.asp", "china95_year=1&china95_month=1&china95_day=1&china95_time=0&china95_longitude=-180&sex=1",
+       "出生时间无法排盘"},
   };
   for (const Case& c : cases) {
     const Page page = Answer(c.path, Fields(c.query), "127.0.0.1:8000", ProgramSources());
