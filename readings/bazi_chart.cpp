@@ -64,12 +64,10 @@ BaziChart ChartOf(const BirthInput& input, int currentYear) {
   CheckBirth(input, currentYear);
   BaziChart chart;
   chart.input = input;
-  chart.clock = input.clock;
   const ChartTime time = ChartTimeOf(input);
   chart.charted = time.instant;
   chart.correction = time.correction;
   chart.local = time.local;
-  chart.sex = input.sex;
   chart.pillars = PillarsOf(time);
   chart.dayMaster = chart.pillars.day.stem;
   const std::array<std::vector<ChartStar>, 4> stars = StarsOf(chart.pillars);

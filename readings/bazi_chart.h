@@ -51,12 +51,10 @@ struct ChartColumn {
 };
 
 struct BaziChart {
-  BirthInput input;       // the birth as entered
-  DateTime clock;         // the clock time as entered (minute 0 when none was given)
+  BirthInput input;       // the birth as entered (clock time, place, sex)
   StandardTime charted;   // the instant charted (China standard time) and what the clock hour was
   std::optional<TimeCorrection> correction;  // with a place or longitude
   DateTime local;         // the time the day and hour pillars are taken at
-  Sex sex = Sex::Male;
   FourPillars pillars;
   int dayMaster = 0;                   // the day pillar's stem
   std::array<ChartColumn, 4> columns;  // year, month, day, hour

@@ -99,28 +99,28 @@ std::string UsefulText(const BaziChart& chart, Element element) {
 }  // namespace
 
 std::string ClockText(const BaziChart& chart) {
-  const DateTime& clock = chart.clock;
+  const DateTime& clock = chart.input.clock;
   return DateText(clock.date) + " "_gbk + Number(clock.hour) + "时"_gbk +
          (chart.input.hasMinute ? Number(clock.minute) + "分"_gbk : "") +
          (chart.input.zone == kChinaZone ? "（北京时间）"_gbk : "（当地时间）"_gbk);
 }
 
 std::string LunarText(const BaziChart& chart) {
-  const std::optional<LunarDate> lunar = SolarToLunar(chart.clock.date);
+  const std::optional<LunarDate> lunar = SolarToLunar(chart.input.clock.date);
   if (!lunar) return {};
-  return BirthYearCycle(chart.clock).yearName + " "_gbk + LunarMonthText(lunar->month, lunar->leap) +
+  return BirthYearCycle(chart.input.clock).yearName + " "_gbk + LunarMonthText(lunar->month, lunar->leap) +
          LunarDayText(lunar->day) + " "_gbk + EarthlyBranch(chart.pillars.hour.branch) + "时"_gbk;
 }
 
 std::vector<std::string> BirthLines(const BaziChart& chart) {
   std::vector<std::string> lines = {
-      "【命主】"_gbk + (chart.sex == Sex::Male ? "乾造（男）"_gbk : "坤造（女）"_gbk),
+      "【命主】"_gbk + (chart.input.sex == Sex::Male ? "乾造（男）"_gbk : "坤造（女）"_gbk),
       "公历："_gbk + ClockText(chart),
       "农历："_gbk + LunarText(chart),
-      "生肖：属"_gbk + BirthYearCycle(chart.clock).animal + "　星座："_gbk +
-          StarSignOfDate(chart.clock.date.month, chart.clock.date.day),
+      "生肖：属"_gbk + BirthYearCycle(chart.input.clock).animal + "　星座："_gbk +
+          StarSignOfDate(chart.input.clock.date.month, chart.input.clock.date.day),
   };
-  if (chart.charted.time != chart.clock) lines.push_back("排盘时间（北京标准时间）："_gbk + MomentText(chart.charted.time));
+  if (chart.charted.time != chart.input.clock) lines.push_back("排盘时间（北京标准时间）："_gbk + MomentText(chart.charted.time));
   return lines;
 }
 
@@ -298,7 +298,7 @@ std::vector<std::string> LuckLines(const BaziChart& chart) {
   const LuckCycle& luck = chart.luck;
   const bool yangYear = chart.pillars.year.stem % 2 == 0;
   const std::string who = std::string(yangYear ? "阳年"_gbk : "阴年"_gbk) +
-                          (chart.sex == Sex::Male ? "男命"_gbk : "女命"_gbk);
+                          (chart.input.sex == Sex::Male ? "男命"_gbk : "女命"_gbk);
   const Moment days = luck.interval / kSecondsPerDay;
   const Moment hours = luck.interval % kSecondsPerDay / kSecondsPerHour;
   const Moment minutes = luck.interval % kSecondsPerHour / kSecondsPerMinute;

@@ -334,7 +334,7 @@ TEST(BaziChart, ABirthWithoutMinuteOrPlaceIsChartedAsBefore) {
 
 TEST(BaziChart, TheChartedMomentAfterDaylightSaving) {
   const BaziChart chart = ChartAt({1988, 7, 2}, 0, Sex::Male, 2025);
-  EXPECT_EQ(chart.clock, (DateTime{{1988, 7, 2}, 0}));
+  EXPECT_EQ(chart.input.clock, (DateTime{{1988, 7, 2}, 0}));
   EXPECT_EQ(chart.charted.time, (DateTime{{1988, 7, 1}, 23}));
   EXPECT_EQ(chart.charted.clock, ClockHour::DaylightSaving);
   EXPECT_EQ(chart.pillars, FourPillarsOf({1988, 7, 2}, 0));  // the same chart as 八字起名
