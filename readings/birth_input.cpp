@@ -1,5 +1,7 @@
 #include "readings/birth_input.h"
 
+#include <stdexcept>
+
 namespace velmora {
 namespace {
 
@@ -34,7 +36,9 @@ ChartTime ChartTimeOf(const BirthInput& input) {
   const DateTime& clock = input.clock;
   if (input.longitude) {
     time.correction = TrueSolarTimeOf(clock, *input.longitude, input.zone);
-    time.instant.time = *DateTimeOf(time.correction->chinaStandard);
+    const std::optional<DateTime> instant = DateTimeOf(time.correction->chinaStandard);
+    if (!instant) throw std::invalid_argument("the birth falls before the calendar's first day");
+    time.instant.time = *instant;
     if (input.zone == kChinaZone) time.instant.clock = ChinaStandardTimeOf(clock.date, clock.hour).clock;
     time.local = time.correction->trueSolar;
     return time;

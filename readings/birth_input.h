@@ -46,8 +46,8 @@ struct ClockReading {
 };
 std::optional<ClockReading> ParseClockTime(std::string_view text);
 
-// Throws std::invalid_argument (from the correction) for a clock or longitude
-// it cannot use; the date must exist.
+// Throws std::invalid_argument for a clock or longitude the correction cannot
+// use, or a corrected birth before the calendar's first day; the date must exist.
 ChartTime ChartTimeOf(const BirthInput& input);
 
 // The same birth an hour later (+1) or earlier (-1) on every clock.
