@@ -2,10 +2,7 @@
 
 #include <stdexcept>
 
-#include "calendar/lunar_conversion.h"
-#include "calendar/lunar_text.h"
 #include "calendar/sexagenary.h"
-#include "calendar/star_sign.h"
 #include "online/bazi_readings.h"
 #include "text/html_text.h"
 #include "services/birth_fields.h"
