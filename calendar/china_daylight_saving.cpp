@@ -18,8 +18,8 @@ constexpr DaylightSavingPeriod kPeriods[] = {
 };
 constexpr int kChangeHour = 2;
 // The week between the two readings of 1988's start (the header says more).
-constexpr CivilDate kDisputedFirstDay{1988, 4, 10};
-constexpr CivilDate kDisputedLastDay{1988, 4, 16};
+constexpr DateTime kDisputedFrom{{1988, 4, 10}, kChangeHour};
+constexpr DateTime kDisputedUntil{{1988, 4, 17}, kChangeHour};
 
 ClockHour KindOf(const CivilDate& date, int hour) {
   for (const DaylightSavingPeriod& period : kPeriods) {
@@ -46,8 +46,8 @@ StandardTime ChinaStandardTimeOf(const DateTime& clock) {
 
 StandardTime ChinaStandardTimeOf(const CivilDate& date, int hour) { return ChinaStandardTimeOf(DateTime{date, hour}); }
 
-bool DaylightSavingStartDisputed(const CivilDate& date) {
-  return kDisputedFirstDay <= date && date <= kDisputedLastDay;
+bool DaylightSavingStartDisputed(const DateTime& clock) {
+  return kDisputedFrom <= clock && clock < kDisputedUntil;
 }
 
 }  // namespace velmora

@@ -33,8 +33,8 @@ StandardTime ChinaStandardTimeOf(const CivilDate& date, int hour);
 
 // Sources disagree on when daylight saving began in 1988: the tz database
 // (whose dates this file follows) has 04-17, other published tables 04-10. A
-// clock reading of 1988-04-10 .. 04-16 is standard time by the first reading
-// and an hour ahead of it by the second; the chart names both.
-bool DaylightSavingStartDisputed(const CivilDate& date);
+// clock reading from 1988-04-10 02:00 to 04-17 01:59 is standard time by the
+// first reading and an hour ahead of it by the second; the chart names both.
+bool DaylightSavingStartDisputed(const DateTime& clock);
 
 }  // namespace velmora

@@ -17,6 +17,7 @@ packages=(
   clang libfuzzer-14-dev libclang-rt-14-dev
   nodejs
   libboost-dev haproxy wrk
+  nlohmann-json3-dev
 )
 
 missing=()

@@ -17,10 +17,16 @@ struct Page {
 };
 
 // A request the service cannot read: a parameter missing, out of range or not
-// GBK text. The message is UTF-8 and names the parameter.
+// GBK text. The message is UTF-8 and names the parameter; `Field` is its name
+// where one parameter is at fault (the JSON answers report it apart).
 class BadRequest : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit BadRequest(const std::string& message, std::string field = {})
+      : std::runtime_error(message), field_(std::move(field)) {}
+  const std::string& Field() const { return field_; }
+
+ private:
+  std::string field_;
 };
 
 // The page of the given lines (GBK), each followed by CR LF.

@@ -1,5 +1,6 @@
 #include "services/routes.h"
 
+#include "services/bazi_api.h"
 #include "services/bazi_pages.h"
 #include "services/horoscope_pages.h"
 #include "services/name_pages.h"
@@ -19,7 +20,8 @@ const std::vector<Route>& RouteTable() {
   static const std::vector<Route> routes = [] {
     std::vector<Route> all = {{"/health", HealthPage}};
     for (const std::vector<Route>& family :
-         std::initializer_list<std::vector<Route>>{BaziRoutes(), HoroscopeRoutes(), NamingRoutes(), NameRoutes()}) {
+         std::initializer_list<std::vector<Route>>{BaziRoutes(), HoroscopeRoutes(), NamingRoutes(), NameRoutes(),
+                                                   ApiRoutes()}) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;

@@ -54,15 +54,22 @@ TEST(ChinaDaylightSaving, ClockReadingsKeepTheirMinutes) {
 // The week that sources give to 1988's summer time and the tz database does not.
 TEST(ChinaDaylightSaving, Disputes1988sFirstWeekOnly) {
   struct Case {
-    CivilDate date;
+    DateTime clock;
     bool disputed;
   };
   const Case cases[] = {
-      {{1988, 4, 9}, false},  {{1988, 4, 10}, true},  {{1988, 4, 16}, true},
-      {{1988, 4, 17}, false},  // daylight saving by every reading
-      {{1987, 4, 12}, false}, {{1989, 4, 12}, false},
+      {{{1988, 4, 9}, 23}, false},
+      {{{1988, 4, 10}, 1, 59}, false},  // before the change by either reading
+      {{{1988, 4, 10}, 2}, true},
+      {{{1988, 4, 16}, 23, 59}, true},
+      {{{1988, 4, 17}, 1, 59}, true},
+      {{{1988, 4, 17}, 2}, false},  // daylight saving by every reading
+      {{{1987, 4, 12}, 12}, false},
+      {{{1989, 4, 12}, 12}, false},
   };
-  for (const Case& c : cases) EXPECT_EQ(DaylightSavingStartDisputed(c.date), c.disputed) << FormatDate(c.date);
+  for (const Case& c : cases) {
+    EXPECT_EQ(DaylightSavingStartDisputed(c.clock), c.disputed) << FormatDate(c.clock.date) << " " << c.clock.hour;
+  }
   // The tz database's reading: standard time that week.
   EXPECT_EQ(ChinaStandardTimeOf({1988, 4, 12}, 12).clock, ClockHour::Standard);
 }
