@@ -29,13 +29,9 @@ std::string Utf8Option(const CommandLine& line, const std::string& option) {
 }
 
 double Longitude(const std::string& text) {
-  double value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value) || std::abs(value) > 180) {
-    throw UsageError{"--longitude takes degrees east from -180 to 180, such as 116.4"};
-  }
-  return value;
+  const std::optional<double> longitude = ParseLongitude(text);
+  if (!longitude) throw UsageError{"--longitude takes degrees east from -180 to 180, such as 116.4"};
+  return *longitude;
 }
 
 void ReadPlace(const CommandLine& line, const std::string& folder, BirthInput& birth) {
@@ -43,19 +39,20 @@ void ReadPlace(const CommandLine& line, const std::string& folder, BirthInput& b
   if (name.empty() || name.size() > kLongestPlaceName) {
     throw UsageError{"--place takes a place name of at most " + std::to_string(kLongestPlaceName) + " bytes"};
   }
-  const std::vector<const BirthPlace*> found = BirthPlaces::Installed(folder).Find(Utf8ToGbk(name), Utf8ToGbk(province));
-  if (found.empty()) {
+  const BirthPlaces::Choice choice = BirthPlaces::Installed(folder).Choose(Utf8ToGbk(name), Utf8ToGbk(province));
+  if (!choice.namesakes.empty()) {
+    std::string regions;
+    for (const std::string& region : choice.namesakes) regions += (regions.empty() ? "" : ", ") + GbkToUtf8(region);
+    throw UsageError{"--place " + name + " names places in " + regions + ": add --province"};
+  }
+  if (!choice.place) {
     throw UsageError{"--place " + name + (province.empty() ? "" : " (" + province + ")") + " is not in the place table"};
   }
-  if (found.size() > 1) {
-    std::string provinces;
-    for (const BirthPlace* place : found) provinces += (provinces.empty() ? "" : ", ") + GbkToUtf8(place->province);
-    throw UsageError{"--place " + name + " names places in " + provinces + ": add --province"};
-  }
-  birth.longitude = found.front()->longitude;
-  birth.zone = found.front()->zone;
-  birth.placeName = found.front()->name;
-  birth.province = found.front()->province;
+  const BirthPlace& place = *choice.place;
+  birth.longitude = place.longitude;
+  birth.zone = place.zone;
+  birth.placeName = place.name;
+  birth.province = place.province;
 }
 
 BirthInput BirthOf(const CommandLine& line, const std::string& folder) {

@@ -1,5 +1,8 @@
 #include "readings/birth_input.h"
 
+#include <charconv>
+#include <cmath>
+
 #include <stdexcept>
 
 namespace velmora {
@@ -29,6 +32,16 @@ std::optional<ClockReading> ParseClockTime(std::string_view text) {
   const std::optional<int> minute = Digits(text.substr(colon + 1), true, 59);
   if (!minute) return std::nullopt;
   return ClockReading{*hour, minute};
+}
+
+std::optional<double> ParseLongitude(std::string_view text) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value) || std::abs(value) > 180) {
+    return std::nullopt;
+  }
+  return value;
 }
 
 ChartTime ChartTimeOf(const BirthInput& input) {

@@ -44,6 +44,10 @@ struct ClockReading {
 };
 std::optional<ClockReading> ParseClockTime(std::string_view text);
 
+// Degrees east as typed: a plain decimal number (such as 116.4 or -73.94)
+// from -180 to 180; nothing for anything else.
+std::optional<double> ParseLongitude(std::string_view text);
+
 // Throws std::invalid_argument for a clock or longitude the correction cannot
 // use, or a corrected birth before the calendar's first day; the date must exist.
 ChartTime ChartTimeOf(const BirthInput& input);

@@ -82,4 +82,30 @@ std::vector<const BirthPlace*> BirthPlaces::Find(std::string_view name, std::str
   return places;
 }
 
+BirthPlaces::Choice BirthPlaces::Choose(std::string_view name, std::string_view province) const {
+  const std::vector<const BirthPlace*> found = Find(name, province);
+  std::vector<const BirthPlace*> meant;
+  for (const BirthPlace* place : found) {
+    const bool inNamesakePrefecture = std::any_of(found.begin(), found.end(), [place](const BirthPlace* other) {
+      return !place->prefecture.empty() && other->name == place->prefecture;
+    });
+    if (!inNamesakePrefecture) meant.push_back(place);
+  }
+  Choice choice;
+  if (meant.size() == 1) choice.place = meant.front();
+  if (meant.size() < 2) return choice;
+  for (const BirthPlace* place : meant) {
+    const Regions& regions = regions_[static_cast<std::size_t>(place - places_.data())];
+    const bool sharesProvince = std::count_if(meant.begin(), meant.end(), [place](const BirthPlace* other) {
+                                  return other->province == place->province;
+                                }) > 1;
+    std::string region = regions.provinceShort;
+    if (sharesProvince) region += regions.prefectureShort.empty() ? place->name : regions.prefectureShort;
+    if (std::find(choice.namesakes.begin(), choice.namesakes.end(), region) == choice.namesakes.end()) {
+      choice.namesakes.push_back(region);
+    }
+  }
+  return choice;
+}
+
 }  // namespace velmora

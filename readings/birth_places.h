@@ -40,6 +40,18 @@ class BirthPlaces {
   // empty list (also for a name that is no GBK).
   std::vector<const BirthPlace*> Find(std::string_view name, std::string_view province = {}) const;
 
+  // The one place a user means by a name and an optional province (GBK), as
+  // Find reads them, where a county-level place yields to the prefecture of
+  // the same name that holds it (喀什 is 喀什地区, whose seat is 喀什市; 朝阳 in
+  // 辽宁 is 朝阳市, not its 朝阳县). Namesakes that remain leave it open: then
+  // `namesakes` holds their regions (GBK, short: the province, with the
+  // prefecture where two share a province), and an unknown name leaves both empty.
+  struct Choice {
+    const BirthPlace* place = nullptr;
+    std::vector<std::string> namesakes;
+  };
+  Choice Choose(std::string_view name, std::string_view province = {}) const;
+
   // Every place, in the table's order (mainland China by division code first).
   const std::vector<BirthPlace>& All() const { return places_; }
 

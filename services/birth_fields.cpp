@@ -16,15 +16,9 @@ namespace {
 constexpr std::size_t kLongestPlaceName = 64;
 
 double ReadLongitude(const Query& query, const std::string& field) {
-  const std::string text = query.Text(field);
-  const std::string range = "参数 " + field + " 应为 -180 到 180 之间的经度（东经为正），如 116.4";
-  double value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value) || std::abs(value) > 180) {
-    throw BadRequest(range, field);
-  }
-  return value;
+  const std::optional<double> longitude = ParseLongitude(query.Text(field));
+  if (!longitude) throw BadRequest("参数 " + field + " 应为 -180 到 180 之间的经度（东经为正），如 116.4", field);
+  return *longitude;
 }
 
 const BirthPlace& ReadPlace(const Query& query, const BirthFieldNames& names, const std::string& programFolder) {
@@ -33,18 +27,18 @@ const BirthPlace& ReadPlace(const Query& query, const BirthFieldNames& names, co
     throw BadRequest("参数 " + names.place + " 应为地名，不超过 " + std::to_string(kLongestPlaceName) + " 字节", names.place);
   }
   const std::string province = names.province.empty() ? "" : query.OptionalText(names.province).value_or("");
-  const std::vector<const BirthPlace*> found = BirthPlaces::Installed(programFolder).Find(name, province);
-  if (found.empty()) {
+  const BirthPlaces::Choice choice = BirthPlaces::Installed(programFolder).Choose(name, province);
+  if (!choice.namesakes.empty()) {
+    std::string regions;
+    for (const std::string& region : choice.namesakes) regions += (regions.empty() ? "" : "、") + GbkToUtf8(region);
+    throw BadRequest("参数 " + names.place + " 所填地名“" + GbkToUtf8(name) + "”有多处（" + regions + "），请以参数 " +
+                     names.province + " 指明省份", names.province);
+  }
+  if (!choice.place) {
     throw BadRequest("参数 " + names.place + " 所填地名“" + GbkToUtf8(name) + "”" +
                      (province.empty() ? "" : "（" + GbkToUtf8(province) + "）") + "不在地名表中", names.place);
   }
-  if (found.size() > 1) {
-    std::string provinces;
-    for (const BirthPlace* place : found) provinces += (provinces.empty() ? "" : "、") + GbkToUtf8(place->province);
-    throw BadRequest("参数 " + names.place + " 所填地名“" + GbkToUtf8(name) + "”有多处（" + provinces + "），请以参数 " +
-                     names.province + " 指明省份", names.province);
-  }
-  return *found.front();
+  return *choice.place;
 }
 
 }  // namespace

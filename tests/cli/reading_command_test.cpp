@@ -20,7 +20,7 @@ class ReadingCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
     velmora::testing::CopyBuiltDatabases(folder);
-    velmora::testing::CopyBuiltFiles(folder, {"data/animal_year.txt", "data/sign_year.txt"});
+    velmora::testing::CopyBuiltFiles(folder, {"data/animal_year.txt", "data/sign_year.txt", "data/places.tsv"});
   }
   TestFolder folder;
 };
@@ -54,9 +54,9 @@ TEST_F(ReadingCommandTest, EveryKindPrintsItsPage) {
       {{"name", "--name", "欧阳娜娜", "--surname", "复姓", "--sex", "女"}, "欧阳娜娜，女，"},
       // the whole chart: at a place the day and hour follow local true solar time
       {{"bazi", "--birth", "2000-11-03", "--time", "12:30", "--place", "喀什", "--sex", "女"},
-       "真太阳时：2000年11月3日 09:50（均时差+16.3分）\n"},
+       "真太阳时：2000年11月3日 09:50（均时差+16.4分）\n"},
       {{"bazi", "--birth", "2000-11-03", "--time", "12:30", "--longitude", "75.99", "--json"},
-       "\"trueSolar\": \"2000-11-03 09:50:18\""},
+       "\"trueSolar\": \"2000-11-03 09:50:23\""},
       {{"bazi", "--birth", "1990-05-27", "--time", "11"}, "公历：1990年5月27日 11时（北京时间）\n"},
       {{"bazi", "--birth", "2000-01-01", "--time", "0:20", "--place", "乌鲁木齐"}, "【四柱】己卯 丙子 丁巳 辛亥"},
   };
@@ -136,7 +136,7 @@ TEST_F(ReadingCommandTest, BaziUsageErrorsNameTheOption) {
       {{"bazi", "--birth", "2000-01-01", "--sex", "M"}, "--sex takes 男 or 女"},
       {{"bazi", "--birth", "2000-01-01", "--longitude", "181"}, "--longitude takes degrees east from -180 to 180, such as 116.4"},
       {{"bazi", "--birth", "2000-01-01", "--place", "火星"}, "--place 火星 is not in the place table"},
-      {{"bazi", "--birth", "2000-01-01", "--place", "朝阳"}, "--place 朝阳 names places in 北京, 辽宁: add --province"},
+      {{"bazi", "--birth", "2000-01-01", "--place", "朝阳"}, "--place 朝阳 names places in 北京, 辽宁, 吉林: add --province"},
       {{"bazi", "--birth", "2000-01-01", "--place", std::string(10000, 'x')}, "--place takes a place name of at most 96 bytes"},
       {{"bazi", "--birth", "2000-01-01", "--place", "\xE5\x96"}, "--place is not UTF-8 text"},
       {{"bazi", "--birth", "2000-01-01", "--place", "喀什", "--longitude", "76"}, "--place and --longitude exclude each other"},

@@ -46,30 +46,35 @@ TEST(BirthPlaces, FindPlacesByNameAndTellNamesakesApartByProvince) {
     std::vector<const char*> found;  // province prefecture name, in the table's order
     double longitude;                // of the first, ±0.05°
     const char* zone;
+    const char* chosen;  // the name Choose takes it for, or "?" with the namesakes' regions it names
   };
   const Case cases[] = {
       // Without its level: the prefecture and its seat, both at the seat.
-      {"喀什", "", {"新疆维吾尔自治区  喀什地区", "新疆维吾尔自治区 喀什地区 喀什市"}, 75.99, kChinaZone},
-      {"喀什市", "新疆", {"新疆维吾尔自治区 喀什地区 喀什市"}, 75.99, kChinaZone},     // the province's short name
-      {"乌鲁木齐市", "", {"新疆维吾尔自治区  乌鲁木齐市"}, 87.60, kChinaZone},  // a prefecture-level city
-      {"乌鲁木齐", "", {"新疆维吾尔自治区  乌鲁木齐市", "新疆维吾尔自治区 乌鲁木齐市 乌鲁木齐县"}, 87.60, kChinaZone},
-      {"朝阳区", "", {"北京市  朝阳区", "吉林省 长春市 朝阳区"}, 116.44, kChinaZone},  // namesakes
-      {"朝阳区", "吉林省", {"吉林省 长春市 朝阳区"}, 125.29, kChinaZone},
-      {"朝阳区", "长春", {"吉林省 长春市 朝阳区"}, 125.29, kChinaZone},                 // by the prefecture
-      {"朝阳", "辽宁", {"辽宁省  朝阳市", "辽宁省 朝阳市 朝阳县"}, 120.45, kChinaZone},
-      {"北京", "", {"北京市  北京市"}, 116.40, kChinaZone},                             // a municipality
-      {"纽约", "", {"美国  纽约"}, -74.01, "America/New_York"},
-      {"香港", "", {"香港  香港"}, 114.17, "Asia/Hong_Kong"},
-      {"台北", "台湾", {"台湾  台北"}, 121.53, "Asia/Taipei"},
-      {"喀什", "广东", {}, 0, ""},        // the province rules it out
-      {"亚特兰蒂斯", "", {}, 0, ""},      // no such place
-      {"", "", {}, 0, ""},
+      {"喀什", "", {"新疆维吾尔自治区  喀什地区", "新疆维吾尔自治区 喀什地区 喀什市"}, 75.99, kChinaZone, "喀什地区"},
+      {"喀什市", "新疆", {"新疆维吾尔自治区 喀什地区 喀什市"}, 75.99, kChinaZone, "喀什市"},     // the province's short name
+      {"乌鲁木齐市", "", {"新疆维吾尔自治区  乌鲁木齐市"}, 87.60, kChinaZone, "乌鲁木齐市"},  // a prefecture-level city
+      {"乌鲁木齐", "", {"新疆维吾尔自治区  乌鲁木齐市", "新疆维吾尔自治区 乌鲁木齐市 乌鲁木齐县"}, 87.60, kChinaZone, "乌鲁木齐市"},
+      {"朝阳区", "", {"北京市  朝阳区", "吉林省 长春市 朝阳区"}, 116.44, kChinaZone, "?北京、吉林"},  // namesakes
+      {"朝阳区", "吉林省", {"吉林省 长春市 朝阳区"}, 125.29, kChinaZone, "朝阳区"},
+      {"朝阳区", "长春", {"吉林省 长春市 朝阳区"}, 125.29, kChinaZone, "朝阳区"},                 // by the prefecture
+      {"朝阳", "辽宁", {"辽宁省  朝阳市", "辽宁省 朝阳市 朝阳县"}, 120.45, kChinaZone, "朝阳市"},
+      {"北京", "", {"北京市  北京市"}, 116.40, kChinaZone, "北京市"},                             // a municipality
+      {"纽约", "", {"美国  纽约"}, -74.01, "America/New_York", "纽约"},
+      {"香港", "", {"香港  香港"}, 114.17, "Asia/Hong_Kong", "香港"},
+      {"台北", "台湾", {"台湾  台北"}, 121.53, "Asia/Taipei", "台北"},
+      {"喀什", "广东", {}, 0, "", ""},        // the province rules it out
+      {"亚特兰蒂斯", "", {}, 0, "", ""},      // no such place
+      {"", "", {}, 0, "", ""},
   };
   for (const Case& c : cases) {
     const std::vector<const BirthPlace*> found = Installed().Find(Utf8ToGbk(c.name), Utf8ToGbk(c.province));
     std::vector<std::string> names;
     for (const BirthPlace* place : found) names.push_back(GbkToUtf8(place->province + " " + place->prefecture + " " + place->name));
     EXPECT_EQ(names, std::vector<std::string>(c.found.begin(), c.found.end())) << c.name << " " << c.province;
+    const BirthPlaces::Choice choice = Installed().Choose(Utf8ToGbk(c.name), Utf8ToGbk(c.province));
+    std::string chosen = choice.place ? GbkToUtf8(choice.place->name) : choice.namesakes.empty() ? "" : "?";
+    for (const std::string& region : choice.namesakes) chosen += (chosen == "?" ? "" : "、") + GbkToUtf8(region);
+    EXPECT_EQ(chosen, c.chosen) << c.name << " " << c.province;
     if (found.empty()) continue;
     EXPECT_NEAR(found[0]->longitude, c.longitude, 0.05) << c.name;
     EXPECT_EQ(found[0]->zone, c.zone) << c.name;

@@ -98,13 +98,13 @@ TEST(BaziPages, TheSizhuReadingAtAPlaceShowsTheCorrection) {
     const char* line;
   };
   const Case cases[] = {
-      {{{"china95_minute", "30"}, {"china95_place", "喀什"}}, "真太阳时", "真太阳时：2000年11月3日 09:50（均时差+16.3分）"},
+      {{{"china95_minute", "30"}, {"china95_place", "喀什"}}, "真太阳时", "真太阳时：2000年11月3日 09:50（均时差+16.4分）"},
       {{{"china95_minute", "30"}, {"china95_place", "喀什"}}, "【四柱】", "【四柱】庚辰 丙戌 乙丑 辛巳　日主：乙木"},
       {{{"china95_minute", "30"}, {"china95_place", "喀什市"}}, "平太阳时",
        "平太阳时：2000年11月3日 09:33（经度时差-176.0分，距时区中央经线每度四分钟）"},
       {{{"china95_minute", "30"}, {"china95_longitude", "75.99"}}, "【真太阳时】", "【真太阳时】出生地：经度东经75.99°"},
       {{{"china95_place", "朝阳"}, {"china95_province", "辽宁"}}, "【真太阳时】",
-       "【真太阳时】出生地：朝阳市（辽宁，东经120.45°）"},
+       "【真太阳时】出生地：朝阳市（辽宁省，东经120.46°）"},
       // Empty optional fields, as the form page sends them, change nothing.
       {{{"china95_minute", ""}, {"china95_place", ""}, {"china95_longitude", ""}}, "公历", "公历：2000年11月3日 12时（北京时间）"},
       {{{"china95_minute", "30"}}, "公历", "公历：2000年11月3日 12时30分（北京时间）"},
@@ -180,7 +180,7 @@ TEST(BaziPages, BadRequestsGetThe400PageNamingTheField) {
       {"/chest/bz/bazi.asp", "name=a" + score + "&longitude=180.5", "参数 longitude 应为 -180 到 180 之间的经度"},
       {"/chest/bz/bazi.asp", "name=a" + score + "&longitude=nan", "参数 longitude 应为 -180 到 180 之间的经度"},
       {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + Utf8ToGbk("火星"), "参数 place 所填地名“火星”不在地名表中"},
-      {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + Utf8ToGbk("朝阳"), "有多处（北京、辽宁），请以参数 province 指明省份"},
+      {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + Utf8ToGbk("朝阳"), "有多处（北京、辽宁、吉林），请以参数 province 指明省份"},
       {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + std::string(10000, 'a'), "参数 place 应为地名，不超过 64 字节"},
       {"/chest/bz/bazi.asp", "name=a" + score + "&place=\xB0", "参数 place 不是 GBK 文字"},
       {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + Utf8ToGbk("喀什") + "&longitude=76", "参数 place 与 longitude 只能填一个"},
