@@ -45,6 +45,7 @@
 #include "online/horoscope_readings.h"
 #include "online/name_detail.h"
 #include "online/online_check.h"
+#include "platform/program_folder.h"
 #include "platform/qt/local_file_scheme.h"
 #include "readings/bone_weight.h"
 #include "readings/decimal_text.h"
@@ -339,6 +340,8 @@ void TForm1::FormCreate() {
   chnclndrpckr1->SetDateTime(today);
   calendarView->SetDateTime(today);
   ShowWorkPanel(WorkPanel::ReportViewerPanel);
+  // The browsers show files of the program's folders and of no other.
+  SetLocalFolders({ProgramFolder(), programFolder_});
   viewer_->Navigate(programFolder_ + "logo.htm");
   StartServices();
   try {

@@ -1,7 +1,8 @@
 // Conversion speed of the lunar engine against ICU's Chinese calendar over the
 // same days, the cost of filling one month grid of the calendar control, and
 // the cost of the four pillars of one birth with the solar-term moments of
-// libnova (cached per year, and one year's 24 moments computed afresh).
+// libnova (cached per year, and one year's 24 moments computed afresh), and the
+// true solar time of a birth at a place.
 
 #include <benchmark/benchmark.h>
 #include <unicode/calendar.h>
@@ -18,6 +19,7 @@
 #include "calendar/day_number.h"
 #include "calendar/four_pillars.h"
 #include "calendar/term_moments.h"
+#include "calendar/true_solar_time.h"
 #include "calendar/lunar_conversion.h"
 
 namespace {
@@ -94,11 +96,26 @@ void BM_TermMomentsOfAFreshYear(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(velmora::TermMoment(2200, 1));
 }
 
+// The true solar time of a birth in 喀什 (China's own rule) and in New York
+// (the tz database's offset and daylight saving at that date).
+void BM_TrueSolarTimeInChina(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(velmora::TrueSolarTimeOf({{2000, 11, 3}, 12, 30}, 75.99, velmora::kChinaZone));
+  }
+}
+void BM_TrueSolarTimeAbroad(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(velmora::TrueSolarTimeOf({{2024, 7, 4}, 12, 0}, -74.0064, "America/New_York"));
+  }
+}
+
 BENCHMARK(BM_SolarToLunar)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IcuChineseCalendar)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FillMonthGrid)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FourPillarsOfOneBirth)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_TermMomentsOfAFreshYear)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrueSolarTimeInChina)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_TrueSolarTimeAbroad)->Unit(benchmark::kNanosecond);
 
 // Keeps the conversion rates so that their ratio can be printed after the run.
 class RateReporter : public benchmark::ConsoleReporter {

@@ -1,7 +1,8 @@
 // The name reading from command to written page: strokes, grids, verdicts,
 // page, the report file and the settings write, on the built database; the
-// full bazi chart of one birth, as the answering service computes it; and the
-// judgement of its pillars (strength, 格局, 用神).
+// full bazi chart of one birth, as the answering service computes it, and the
+// service's JSON answer of a whole chart; the judgement of its pillars
+// (strength, 格局, 用神); and finding a birthplace in the installed place table.
 
 #include <benchmark/benchmark.h>
 
@@ -9,8 +10,10 @@
 #include <unistd.h>
 
 #include "readings/bazi_chart.h"
+#include "readings/birth_places.h"
 #include "readings/judgement.h"
 #include "readings/name_numerology.h"
+#include "services/bazi_api.h"
 #include "refdb/settings_file.h"
 #include "text/gbk.h"
 
@@ -43,8 +46,22 @@ void BM_NameReadingToWrittenPage(benchmark::State& state) {
 
 BENCHMARK(BM_NameReadingToWrittenPage)->Unit(benchmark::kMillisecond);
 
+// A birth to the minute at a place: the true-solar correction, 神煞, relations
+// and the luck timeline all run.
+velmora::BirthInput WholeChartBirth() {
+  velmora::BirthInput birth;
+  birth.clock = {{2000, 11, 3}, 12, 30};
+  birth.hasMinute = true;
+  birth.longitude = 75.99;
+  birth.sex = velmora::Sex::Female;
+  return birth;
+}
+
 void BM_BaziChartOfOneBirth(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf({1990, 5, 27}, 11, velmora::Sex::Female, 2025));
+  velmora::BirthInput birth;
+  birth.clock = {{1990, 5, 27}, 11};
+  birth.sex = velmora::Sex::Female;
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf(birth, 2025));
 }
 BENCHMARK(BM_BaziChartOfOneBirth)->Unit(benchmark::kMicrosecond);
 
@@ -53,6 +70,31 @@ void BM_JudgementOfOneChart(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(velmora::JudgementOf(pillars));
 }
 BENCHMARK(BM_JudgementOfOneChart)->Unit(benchmark::kMicrosecond);
+
+// A namesake narrowed by province, the common case of a chart with a place.
+void BM_FindBirthPlace(benchmark::State& state) {
+  const velmora::BirthPlaces& places = velmora::BirthPlaces::Installed(VELMORA_PROGRAM_FOLDER);
+  const std::string name = velmora::Utf8ToGbk("朝阳区");
+  const std::string province = velmora::Utf8ToGbk("吉林");
+  for (auto _ : state) benchmark::DoNotOptimize(places.Find(name, province));
+}
+BENCHMARK(BM_FindBirthPlace)->Unit(benchmark::kNanosecond);
+
+void BM_WholeBaziChartAtAPlace(benchmark::State& state) {
+  const velmora::BirthInput birth = WholeChartBirth();
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::ChartOf(birth, 2026));
+}
+BENCHMARK(BM_WholeBaziChartAtAPlace)->Unit(benchmark::kMicrosecond);
+
+// The service's answer to GET /api/bazi for that birth: reading the fields,
+// the chart and its JSON.
+void BM_BaziJsonAnswer(benchmark::State& state) {
+  const velmora::services::Sources sources(VELMORA_PROGRAM_FOLDER "/");
+  const velmora::services::Query query(
+      {{"birth", "2000-11-03"}, {"time", "12:30"}, {"sex", "女"}, {"place", "喀什"}}, "127.0.0.1");
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::services::BaziJsonPage(query, sources));
+}
+BENCHMARK(BM_BaziJsonAnswer)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

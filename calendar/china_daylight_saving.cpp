@@ -1,6 +1,6 @@
 #include "calendar/china_daylight_saving.h"
 
-#include "calendar/day_number.h"
+#include "calendar/civil_moment.h"
 
 namespace velmora {
 namespace {
@@ -17,6 +17,9 @@ constexpr DaylightSavingPeriod kPeriods[] = {
     {{1989, 4, 16}, {1989, 9, 17}}, {{1990, 4, 15}, {1990, 9, 16}}, {{1991, 4, 14}, {1991, 9, 15}},
 };
 constexpr int kChangeHour = 2;
+// The week between the two readings of 1988's start (the header says more).
+constexpr DateTime kDisputedFrom{{1988, 4, 10}, kChangeHour};
+constexpr DateTime kDisputedUntil{{1988, 4, 17}, kChangeHour};
 
 ClockHour KindOf(const CivilDate& date, int hour) {
   for (const DaylightSavingPeriod& period : kPeriods) {
@@ -35,11 +38,16 @@ ClockHour KindOf(const CivilDate& date, int hour) {
 
 }  // namespace
 
-StandardTime ChinaStandardTimeOf(const CivilDate& date, int hour) {
-  const ClockHour clock = KindOf(date, hour);
-  if (clock != ClockHour::DaylightSaving) return {{date, hour}, clock};
-  if (hour > 0) return {{date, hour - 1}, clock};
-  return {{*DateOfDayNumber(DayNumberOf(date) - 1), 23}, clock};
+StandardTime ChinaStandardTimeOf(const DateTime& clock) {
+  const ClockHour kind = KindOf(clock.date, clock.hour);
+  if (kind != ClockHour::DaylightSaving) return {clock, kind};
+  return {*DateTimeOf(MomentOf(clock) - kSecondsPerHour), kind};
+}
+
+StandardTime ChinaStandardTimeOf(const CivilDate& date, int hour) { return ChinaStandardTimeOf(DateTime{date, hour}); }
+
+bool DaylightSavingStartDisputed(const DateTime& clock) {
+  return kDisputedFrom <= clock && clock < kDisputedUntil;
 }
 
 }  // namespace velmora

@@ -25,7 +25,16 @@ struct StandardTime {
   ClockHour clock = ClockHour::Standard;
 };
 
-// The standard time of a clock reading at hour:00 (0..23) of an existing date.
+// The standard time of a clock reading of an existing date (hour 0..23; the
+// minutes and seconds go along: the kind of hour depends on the hour alone).
+StandardTime ChinaStandardTimeOf(const DateTime& clock);
+// The same at hour:00.
 StandardTime ChinaStandardTimeOf(const CivilDate& date, int hour);
+
+// Sources disagree on when daylight saving began in 1988: the tz database
+// (whose dates this file follows) has 04-17, other published tables 04-10. A
+// clock reading from 1988-04-10 02:00 to 04-17 01:59 is standard time by the
+// first reading and an hour ahead of it by the second; the chart names both.
+bool DaylightSavingStartDisputed(const DateTime& clock);
 
 }  // namespace velmora

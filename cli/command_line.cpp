@@ -12,7 +12,8 @@ std::optional<std::string> CommandLine::Option(const std::string& name) const {
 }
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::set<std::string>& knownOptions, std::string& error) {
+                                            const std::set<std::string>& knownOptions, std::string& error,
+                                            const std::set<std::string>& flags) {
   CommandLine commandLine;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i].rfind("--", 0) != 0) {
@@ -20,6 +21,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       continue;
     }
     const std::string name = args[i].substr(2);
+    if (flags.count(name)) {
+      commandLine.options[name] = "";
+      continue;
+    }
     if (!knownOptions.count(name)) {
       error = "unknown option " + args[i];
       return std::nullopt;

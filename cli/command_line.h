@@ -9,6 +9,11 @@
 
 namespace velmora::cli {
 
+// A command line the command cannot use; the message names the option.
+struct UsageError {
+  std::string message;
+};
+
 struct CommandLine {
   std::vector<std::string> positional;
   std::map<std::string, std::string> options;  // without the leading "--"
@@ -17,9 +22,11 @@ struct CommandLine {
 };
 
 // Fails (with a message for stderr) on an unknown option, one without a value
-// or an empty --folder.
+// or an empty --folder. `flags` are options without a value (such as --json),
+// kept with an empty value.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::set<std::string>& knownOptions, std::string& error);
+                                            const std::set<std::string>& knownOptions, std::string& error,
+                                            const std::set<std::string>& flags = {});
 
 // The program folder a command works in: --folder, else the folder the
 // program works in (the executable's folder, or the user's data folder when

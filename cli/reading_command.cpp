@@ -5,6 +5,7 @@
 
 #include "calendar/day_facts.h"
 #include "calendar/startup_lunar.h"
+#include "cli/bazi_command.h"
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
 #include "cli/terminal_text.h"
@@ -27,11 +28,9 @@ namespace {
 const char* const kUsage =
     "usage: velmora-cli reading name|bone|zodiac|constellation|elements [--name N] [--sex 男|女] "
     "[--surname 单姓|复姓] [--birth yyyy-mm-dd] [--hour 0..23] [--folder DIR] | reading phone NUMBER | "
-    "reading gender --age A --month M | reading conception --age A --wish 男孩|女孩 | reading trigram P1 … P7";
-
-struct UsageError {
-  std::string message;
-};
+    "reading gender --age A --month M | reading conception --age A --wish 男孩|女孩 | reading trigram P1 … P7 | "
+    "reading bazi --birth yyyy-mm-dd [--time HH:MM] [--place NAME [--province P] | --longitude E] [--sex 男|女] "
+    "[--json]";
 
 std::string Choice(const CommandLine& line, const std::string& option, const std::string& first,
                    const std::string& second) {
@@ -114,21 +113,32 @@ std::string GenderAnswer(const std::string& kind, const CommandLine& line) {
 int RunReadingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string error;
   const std::optional<CommandLine> line =
-      ParseCommandLine(args, {"name", "sex", "surname", "birth", "hour", "folder", "age", "month", "wish"}, error);
+      ParseCommandLine(args,
+                       {"name", "sex", "surname", "birth", "hour", "folder", "age", "month", "wish", "time", "place",
+                        "province", "longitude"},
+                       error, {"json"});
   static const std::map<std::string, std::size_t> kKinds = {
       {"name", 1},  {"bone", 1},   {"zodiac", 1},     {"constellation", 1}, {"elements", 1},
-      {"phone", 2}, {"gender", 1}, {"conception", 1}, {"trigram", 8}};
+      {"phone", 2}, {"gender", 1}, {"conception", 1}, {"trigram", 8}, {"bazi", 1}};
   const auto kind = line && !line->positional.empty() ? kKinds.find(line->positional[0]) : kKinds.end();
   if (kind == kKinds.end() || line->positional.size() != kind->second) {
     PrintError(err, error.empty() ? kUsage : error);
     return kUsageError;
   }
   try {
+    for (const char* option : {"time", "place", "province", "longitude", "json"}) {
+      if (kind->first != "bazi" && line->Option(option)) throw UsageError{std::string("--") + option + " belongs to reading bazi"};
+    }
+    if (kind->first == "bazi" && line->Option("hour")) throw UsageError{"reading bazi takes the hour as --time HH:MM"};
     const std::string folder = CommandFolder(*line);
     if (kind->first == "phone") {
       // What the message box would show; a text that is no number shows nothing.
       const std::string message = GbkToUtf8(ReadPhoneNumber(Utf8ToGbk(line->positional[1])).message);
       if (!message.empty()) out << message << "\n";
+      return kSuccess;
+    }
+    if (kind->first == "bazi") {
+      PrintBaziChart(*line, folder, out);
       return kSuccess;
     }
     if (kind->first == "gender" || kind->first == "conception" || kind->first == "trigram") {

@@ -1,7 +1,8 @@
 // The filter of answer pages on any markup: it never fails, its lines end in
 // CR LF, and what it writes, read again as a browser reads it, holds nothing
-// that runs code or pulls in another document, however the input hid it
-// (case, broken tags, entities, blanks and control bytes inside addresses).
+// that runs code, pulls in another document, sends a form or points outside
+// the web, however the input hid it (case, broken tags, entities, blanks and
+// control bytes inside addresses, escapes inside styles).
 
 #include <gumbo.h>
 
@@ -26,23 +27,47 @@ std::string SchemeForm(const char* value) {
   return form;
 }
 
+// The scheme of an address as a browser reads it: letters before a ":",
+// or nothing for a relative address.
+std::string SchemeOf(const char* value) {
+  const std::string form = SchemeForm(value);
+  const size_t colon = form.find(':');
+  if (colon == std::string::npos || colon == 0 || !std::isalpha(static_cast<unsigned char>(form[0]))) return "";
+  for (size_t i = 0; i < colon; ++i) {
+    const unsigned char c = static_cast<unsigned char>(form[i]);
+    if (!std::isalnum(c) && c != '+' && c != '-' && c != '.') return "";
+  }
+  return form.substr(0, colon);
+}
+
 void CheckElement(const GumboElement& element) {
   for (const GumboTag tag : {GUMBO_TAG_SCRIPT, GUMBO_TAG_STYLE, GUMBO_TAG_IFRAME, GUMBO_TAG_FRAME, GUMBO_TAG_FRAMESET,
                              GUMBO_TAG_OBJECT, GUMBO_TAG_EMBED, GUMBO_TAG_APPLET, GUMBO_TAG_BASE, GUMBO_TAG_LINK,
                              GUMBO_TAG_META, GUMBO_TAG_NOSCRIPT, GUMBO_TAG_SVG, GUMBO_TAG_MATH}) {
     Check(element.tag != tag, "an element that runs code or loads a document is written out");
   }
+  for (const GumboTag tag : {GUMBO_TAG_FORM, GUMBO_TAG_INPUT, GUMBO_TAG_SELECT, GUMBO_TAG_TEXTAREA, GUMBO_TAG_BUTTON,
+                             GUMBO_TAG_KEYGEN}) {
+    Check(element.tag != tag, "a form or one of its controls is written out");
+  }
   for (unsigned i = 0; i < element.attributes.length; ++i) {
     const auto& attribute = *static_cast<const GumboAttribute*>(element.attributes.data[i]);
     std::string name(attribute.name);
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
     Check(!name.starts_with("on") && name != "srcdoc" && name != "http-equiv", "a handler attribute is written out");
-    const std::string form = SchemeForm(attribute.value);
+    Check(name != "srcset" && name != "ping" && name != "target", "an attribute that loads or opens is written out");
     if (name == "href" || name == "src" || name == "action" || name == "formaction" || name == "background" ||
-        name == "lowsrc" || name == "dynsrc" || name == "data" || name == "codebase" || name == "xlink:href") {
-      Check(!form.starts_with("javascript:") && !form.starts_with("vbscript:"), "a script address is written out");
+        name == "lowsrc" || name == "dynsrc" || name == "data" || name == "codebase" || name == "xlink:href" ||
+        name == "poster" || name == "cite" || name == "longdesc") {
+      const std::string scheme = SchemeOf(attribute.value);
+      Check(scheme.empty() || scheme == "http" || scheme == "https", "an address outside the web is written out");
     }
-    if (name == "style") Check(form.find("expression(") == std::string::npos, "a style expression is written out");
+    if (name == "style") {
+      const std::string form = SchemeForm(attribute.value);
+      for (const char* bad : {"expression(", "url(", "@import", "image-set(", "\\"}) {
+        Check(form.find(bad) == std::string::npos, "a style that loads or runs something is written out");
+      }
+    }
   }
 }
 

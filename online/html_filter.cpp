@@ -13,21 +13,35 @@
 namespace velmora {
 namespace {
 
-// Elements dropped with everything inside them.
+// Elements dropped with everything inside them: what runs code, pulls in
+// another document or style sheet, and the controls of forms.
 constexpr std::array kDroppedTags = {
-    GUMBO_TAG_SCRIPT, GUMBO_TAG_STYLE,  GUMBO_TAG_IFRAME, GUMBO_TAG_FRAME,    GUMBO_TAG_FRAMESET,
-    GUMBO_TAG_OBJECT, GUMBO_TAG_EMBED,  GUMBO_TAG_APPLET, GUMBO_TAG_PARAM,    GUMBO_TAG_BASE,
-    GUMBO_TAG_LINK,   GUMBO_TAG_META,   GUMBO_TAG_TITLE,  GUMBO_TAG_NOSCRIPT, GUMBO_TAG_TEMPLATE,
-    GUMBO_TAG_SVG,    GUMBO_TAG_MATH,   GUMBO_TAG_NOFRAMES};
+    GUMBO_TAG_SCRIPT,   GUMBO_TAG_STYLE,   GUMBO_TAG_IFRAME,   GUMBO_TAG_FRAME,    GUMBO_TAG_FRAMESET,
+    GUMBO_TAG_OBJECT,   GUMBO_TAG_EMBED,   GUMBO_TAG_APPLET,   GUMBO_TAG_PARAM,    GUMBO_TAG_BASE,
+    GUMBO_TAG_LINK,     GUMBO_TAG_META,    GUMBO_TAG_TITLE,    GUMBO_TAG_NOSCRIPT, GUMBO_TAG_TEMPLATE,
+    GUMBO_TAG_SVG,      GUMBO_TAG_MATH,    GUMBO_TAG_NOFRAMES, GUMBO_TAG_INPUT,    GUMBO_TAG_SELECT,
+    GUMBO_TAG_TEXTAREA, GUMBO_TAG_BUTTON,  GUMBO_TAG_KEYGEN,   GUMBO_TAG_DATALIST, GUMBO_TAG_OPTION,
+    GUMBO_TAG_OPTGROUP, GUMBO_TAG_ISINDEX};
+
+// Elements whose tags are dropped and whose content stays: a form would send
+// what is typed into a local page to wherever it names.
+constexpr std::array kUnwrappedTags = {GUMBO_TAG_FORM};
 
 constexpr std::array kVoidTags = {GUMBO_TAG_AREA, GUMBO_TAG_BR,    GUMBO_TAG_COL,   GUMBO_TAG_HR,
                                   GUMBO_TAG_IMG,  GUMBO_TAG_INPUT, GUMBO_TAG_SOURCE, GUMBO_TAG_TRACK,
                                   GUMBO_TAG_WBR,  GUMBO_TAG_KEYGEN};
 
 // Attributes whose value is an address the browser would follow or load.
-constexpr std::array<std::string_view, 14> kAddressAttributes = {
-    "href", "src", "action", "formaction", "background", "lowsrc", "dynsrc",
-    "data", "codebase", "cite", "poster", "xlink:href", "ping", "longdesc"};
+constexpr std::array<std::string_view, 19> kAddressAttributes = {
+    "href",     "src",     "action",     "formaction", "background", "lowsrc",  "dynsrc",
+    "data",     "codebase", "cite",      "poster",     "xlink:href", "longdesc", "manifest",
+    "icon",     "archive", "classid",    "profile",    "usemap"};
+
+// Attributes dropped whatever their value: lists of addresses (srcset), an
+// address told of every click (ping), a window opened with a handle on ours
+// (target).
+constexpr std::array<std::string_view, 6> kDroppedAttributes = {"srcdoc",  "http-equiv", "srcset",
+                                                                "imagesrcset", "ping", "target"};
 
 template <typename List, typename Value>
 bool Contains(const List& list, const Value& value) {
@@ -50,18 +64,32 @@ std::string SchemeForm(std::string_view value) {
   return compact;
 }
 
-bool IsSafeAddress(std::string_view value) {
-  const std::string scheme = SchemeForm(value);
-  if (scheme.starts_with("javascript:") || scheme.starts_with("vbscript:") || scheme.starts_with("livescript:")) {
-    return false;
-  }
-  if (scheme.starts_with("data:")) return scheme.starts_with("data:image/") && !scheme.starts_with("data:image/svg");
-  return true;
+// The scheme of an address in lower case, or "" for a relative one. More
+// bytes are left out than a browser leaves out, so an address a browser reads
+// with a scheme is never taken for a relative one.
+std::string SchemeOf(std::string_view value) {
+  const std::string form = SchemeForm(value);
+  const std::size_t colon = form.find(':');
+  if (colon == std::string::npos || colon == 0 || !std::isalpha(static_cast<unsigned char>(form.front()))) return "";
+  const bool scheme = std::all_of(form.begin(), form.begin() + static_cast<std::ptrdiff_t>(colon), [](unsigned char c) {
+    return std::isalnum(c) || c == '+' || c == '-' || c == '.';
+  });
+  return scheme ? form.substr(0, colon) : "";
 }
 
+// Web addresses and relative ones: a local page must not point at local
+// files, script or other schemes.
+bool IsSafeAddress(std::string_view value) {
+  const std::string scheme = SchemeOf(value);
+  return scheme.empty() || scheme == "http" || scheme == "https";
+}
+
+// A style that loads nothing and runs nothing. An escape could spell any of
+// these names, so a style holding one is dropped too.
 bool IsSafeStyle(std::string_view value) {
   const std::string style = SchemeForm(value);
-  for (const std::string_view bad : {"expression(", "javascript:", "vbscript:", "behavior:", "-moz-binding"}) {
+  for (const std::string_view bad : {"\\", "url(", "@import", "image(", "image-set(", "cross-fade(", "element(", "src(",
+                                     "expression(", "javascript:", "vbscript:", "behavior:", "-moz-binding"}) {
     if (style.find(bad) != std::string::npos) return false;
   }
   return true;
@@ -77,7 +105,7 @@ bool IsPlainName(std::string_view name) {
 
 bool IsSafeAttribute(const GumboAttribute& attribute) {
   const std::string name = Lower(attribute.name);
-  if (!IsPlainName(name) || name.starts_with("on") || name == "srcdoc" || name == "http-equiv") return false;
+  if (!IsPlainName(name) || name.starts_with("on") || Contains(kDroppedAttributes, name)) return false;
   if (Contains(kAddressAttributes, name)) return IsSafeAddress(attribute.value);
   if (name == "style") return IsSafeStyle(attribute.value);
   return true;
@@ -151,7 +179,8 @@ class Writer {
         element.tag == GUMBO_TAG_HTML || element.tag == GUMBO_TAG_HEAD || element.tag == GUMBO_TAG_BODY;
     // Implied structure was not in the answer; a name that is no plain tag
     // name is not written, only what it holds.
-    const bool writeTags = IsPlainName(name) && (!structural || WasWritten(node));
+    const bool writeTags =
+        IsPlainName(name) && (!structural || WasWritten(node)) && !Contains(kUnwrappedTags, element.tag);
     if (writeTags) {
       out_ += '<' + name;
       for (unsigned i = 0; i < element.attributes.length; ++i) {

@@ -1,9 +1,11 @@
 #pragma once
 // The filter every answer page passes before it enters a local file: the
 // answer is parsed as a browser would parse it (gumbo) and written out again
-// without what could run code or pull in other documents. Scripts, style
-// sheets, frames, objects, applets, refresh and base tags, comments, event
-// handler attributes and script addresses are dropped; text, tables, fonts,
+// without what could run code, pull in other documents or send anything
+// anywhere. Scripts, style sheets, frames, objects, applets, refresh and base
+// tags, comments, forms and their controls, event handler attributes, styles
+// that load something, srcset, ping and target attributes, and every address
+// that is neither http(s) nor relative are dropped; text, tables, fonts, web
 // links and pictures stay, in their places.
 
 #include <string>

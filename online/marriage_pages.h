@@ -3,8 +3,9 @@
 // page: a fixed page (A for server one, C for server five) or the base page B
 // followed by the applet line of the server's code base and the report
 // trailer (servers two to four). The page is written into the program folder
-// and shown in the marriage window; the page's own script computes and draws
-// the match. Texts are GBK.
+// and shown in the marriage window; the program's own script beside it
+// (ssbx.js, for every server) computes and draws the match, and the servers
+// are named only in the applets' code bases. Texts are GBK.
 
 #include <string>
 #include <vector>

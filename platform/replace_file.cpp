@@ -16,6 +16,11 @@ namespace velmora {
 namespace {
 
 constexpr int kNameAttempts = 100;
+// Less the umask, as for any file a program creates.
+constexpr mode_t kNewFileMode = 0666;
+// Read, write and run for owner, group and others: never set-user-id,
+// set-group-id or sticky.
+constexpr mode_t kKeptModeBits = 0777;
 constexpr char kSuffix[] = ".tmp";
 
 [[noreturn]] void Fail(const std::string& path, int error) {
@@ -67,7 +72,7 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& fileNa
 int CreateTemporary(const std::string& folder, const std::string& fileName, std::string& temporary) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     temporary = folder + TemporaryName(fileName);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   errno = EEXIST;
@@ -97,9 +102,12 @@ void ReplaceFile(const std::string& path, const std::string& content) {
   const int fd = CreateTemporary(folder, fileName, temporary);
   if (fd < 0) Fail(path, errno);
   int error = 0;
-  // The file replaced keeps its permissions; a new one gets the usual ones.
+  // The file replaced keeps its permissions; a new one gets the usual ones,
+  // and so does a file put in place of a link (whose target is not ours).
   struct stat old {};
-  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0) error = errno;
+  if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & kKeptModeBits) != 0) {
+    error = errno;
+  }
   if (!error && !WriteAll(fd, content)) error = errno;
   if (!error && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && !error) error = errno;

@@ -22,27 +22,33 @@ FourPillars AcrossJie(const FourPillars& chart, Moment otherSide) {
   return other;
 }
 
-}  // namespace
-
-std::vector<ChartNote> ChartNotesOf(const CivilDate& date, int hour) {
-  const StandardTime charted = ChinaStandardTimeOf(date, hour);
-  const FourPillars chart = FourPillarsAt(charted.time);
+std::vector<ChartNote> NotesOf(const BirthInput& input, const ChartTime& time, bool withDisputedWeek) {
+  const FourPillars chart = PillarsOf(time);
+  const DateTime& charted = time.instant.time;
   std::vector<ChartNote> notes;
-  switch (charted.clock) {
+  switch (time.instant.clock) {
     case ClockHour::Standard:
       break;
     case ClockHour::DaylightSaving:
-      notes.push_back(NoteOf(NoteKind::DaylightSaving, charted.time, chart, FourPillarsAt({date, hour})));
+      notes.push_back(NoteOf(NoteKind::DaylightSaving, charted, chart, PillarsOf(ShiftedHour(time, 1))));
       break;
     case ClockHour::Skipped:
     case ClockHour::Repeated:
-      notes.push_back(NoteOf(charted.clock == ClockHour::Skipped ? NoteKind::SkippedClockHour
-                                                                 : NoteKind::RepeatedClockHour,
-                             charted.time, chart, FourPillarsAt({date, hour - 1})));
+      notes.push_back(NoteOf(time.instant.clock == ClockHour::Skipped ? NoteKind::SkippedClockHour
+                                                                      : NoteKind::RepeatedClockHour,
+                             charted, chart, PillarsOf(ShiftedHour(time, -1))));
       break;
   }
+  if (withDisputedWeek && input.zone == kChinaZone && DaylightSavingStartDisputed(input.clock)) {
+    notes.push_back(NoteOf(NoteKind::DisputedDaylightSaving, charted, chart, PillarsOf(ShiftedHour(time, -1))));
+  }
+  if (time.correction) {
+    ChartTime standard = time;
+    standard.local = charted;
+    notes.push_back(NoteOf(NoteKind::TrueSolarTime, time.local, chart, PillarsOf(standard)));
+  }
 
-  const Moment birth = MomentOf(charted.time);
+  const Moment birth = MomentOf(charted);
   const TermInstant last = JieAtOrBefore(birth), next = JieAfter(birth);
   const bool nearLast = birth - last.moment <= kNearJieSeconds;
   if (nearLast || next.moment - birth <= kNearJieSeconds) {
@@ -53,12 +59,24 @@ std::vector<ChartNote> ChartNotesOf(const CivilDate& date, int hour) {
     notes.push_back(note);
   }
 
-  if (charted.time.hour == 23) {
+  if (time.local.hour == 23) {
     FourPillars other = chart;
-    other.day = DayPillarOf(charted.time.date);
-    notes.push_back(NoteOf(NoteKind::LateRatHour, charted.time, chart, other));
+    other.day = DayPillarOf(time.local.date);
+    notes.push_back(NoteOf(NoteKind::LateRatHour, time.local, chart, other));
   }
   return notes;
+}
+
+}  // namespace
+
+std::vector<ChartNote> ChartNotesOf(const BirthInput& input, const ChartTime& time) {
+  return NotesOf(input, time, true);
+}
+
+std::vector<ChartNote> ChartNotesOf(const CivilDate& date, int hour) {
+  BirthInput input;
+  input.clock = {date, hour};
+  return NotesOf(input, ChartTimeOf(input), false);
 }
 
 }  // namespace velmora

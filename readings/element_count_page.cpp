@@ -62,6 +62,9 @@ std::string NoteText(const ChartNote& note) {
              ChangedPillars(note) + "以交节时刻为界，各家排法或有不同"_gbk;
     case NoteKind::LateRatHour:
       return "二十三时已入次日子时，日柱与时柱按次日排"_gbk;
+    case NoteKind::DisputedDaylightSaving:
+    case NoteKind::TrueSolarTime:
+      break;  // notes of the whole chart only: this reading keeps its own
   }
   return {};
 }

@@ -12,7 +12,8 @@ const Pillar& PillarAt(const FourPillars& pillars, PillarPosition position) {
 }
 
 const std::string& PillarPositionName(PillarPosition position) {
-  static const std::array<std::string, 4> names = {"年柱"_gbk, "月柱"_gbk, "日柱"_gbk, "时柱"_gbk};
+  static const std::array<std::string, 6> names = {"年柱"_gbk, "月柱"_gbk, "日柱"_gbk,
+                                                  "时柱"_gbk, "大运"_gbk, "流年"_gbk};
   return names[static_cast<std::size_t>(position)];
 }
 

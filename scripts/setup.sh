@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libicu-dev
-  libnova-dev tzdata
+  libnova-dev tzdata libhowardhinnant-date-dev
   libsqlcipher-dev unicode-data bzip2
   libgumbo-dev libcpp-httplib-dev libpng-dev
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
@@ -16,6 +16,8 @@ packages=(
   librsvg2-bin desktop-file-utils appstream dpkg-dev
   clang libfuzzer-14-dev libclang-rt-14-dev
   nodejs
+  libboost-dev haproxy wrk
+  nlohmann-json3-dev
 )
 
 missing=()

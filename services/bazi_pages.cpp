@@ -2,10 +2,7 @@
 
 #include <stdexcept>
 
-#include "calendar/lunar_conversion.h"
-#include "calendar/lunar_text.h"
 #include "calendar/sexagenary.h"
-#include "calendar/star_sign.h"
 #include "online/bazi_readings.h"
 #include "text/html_text.h"
 #include "services/birth_fields.h"
@@ -14,6 +11,10 @@
 
 namespace velmora::services {
 namespace {
+
+const BirthFieldNames kSizhuFields = {"china95_year",  "china95_month",    "china95_day",    "china95_time",
+                                      "china95_minute", "china95_place", "china95_province", "china95_longitude"};
+const BirthFieldNames kScoreFields = {"y", "m", "d", "h", "minute", "place", "province", "longitude"};
 
 const std::string kHead = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gbk\">";
 
@@ -28,62 +29,24 @@ const std::string& Prose(const Sources& sources, const std::string& table, const
 
 const std::string& SexName(Sex sex) { return sex == Sex::Male ? "男"_gbk : "女"_gbk; }
 
-std::string ClockText(const BaziChart& chart) {
-  const CivilDate& date = chart.clock.date;
-  return std::to_string(date.year) + "年"_gbk + std::to_string(date.month) + "月"_gbk + std::to_string(date.day) +
-         "日 "_gbk + std::to_string(chart.clock.hour) + "时（北京时间）"_gbk;
-}
-
-std::string LunarText(const BaziChart& chart) {
-  const std::optional<LunarDate> lunar = SolarToLunar(chart.clock.date);
-  if (!lunar) return {};
-  return BirthYearCycle(chart.clock).yearName + " "_gbk + LunarMonthText(lunar->month, lunar->leap) +
-         LunarDayText(lunar->day) + " "_gbk + EarthlyBranch(chart.pillars.hour.branch) + "时"_gbk;
-}
-
-// The relation of an element to the day master in the words of the ten gods.
-std::string UsefulText(const BaziChart& chart, Element element) {
-  static const std::array<std::string, 5> relations = {"比劫"_gbk, "食伤"_gbk, "财星"_gbk, "官杀"_gbk, "印星"_gbk};
-  const Element self = StemElement(chart.dayMaster);
-  return ElementName(element) + "（"_gbk + relations[static_cast<std::size_t>(RelationOf(self, element))] + "）"_gbk;
-}
-
-// The strength's conclusion as the prose names it: 中和 within five of the line.
-std::string StrengthConclusion(const DayMasterStrength& strength) {
-  if (strength.score >= 45 && strength.score <= 55) return "中和"_gbk;
-  return StrengthName(strength.strong);
-}
-
-// The reading's lines, each a line of the page's text.
+// The reading's lines, each a line of the page's text: the chart's facts with
+// the prose of services.db between them.
 std::vector<std::string> SizhuReading(const BaziChart& chart, const Sources& sources) {
   std::vector<std::string> lines;
   auto add = [&lines](std::string line) { lines.push_back(std::move(line)); };
-  const YearCycle cycle = BirthYearCycle(chart.clock);
-  add("【命主】"_gbk + (chart.sex == Sex::Male ? "乾造（男）"_gbk : "坤造（女）"_gbk));
-  add("公历："_gbk + ClockText(chart));
-  add("农历："_gbk + LunarText(chart));
-  add("生肖：属"_gbk + cycle.animal + "　星座："_gbk + StarSignOfDate(chart.clock.date.month, chart.clock.date.day));
-  if (chart.charted.time != chart.clock) add("排盘时间（北京标准时间）："_gbk + MomentText(chart.charted.time));
-  add("【四柱】"_gbk + PillarText(chart.pillars.year) + " " + PillarText(chart.pillars.month) + " " +
-      PillarText(chart.pillars.day) + " " + PillarText(chart.pillars.hour) + "　日主："_gbk + StemText(chart.dayMaster));
-  for (const PillarPosition position : kPillarPositions) {
-    const ChartColumn& column = chart.columns[static_cast<std::size_t>(position)];
-    add(PillarPositionName(position) + "："_gbk + PillarText(column.pillar) + "　天干十神："_gbk +
-        (column.stemGod ? TenGodName(*column.stemGod) : "日主"_gbk) + "　纳音："_gbk + column.nayin);
-    add("　藏干："_gbk + HiddenStemsText(column) + "　日主在此："_gbk + GrowthStageName(column.stage));
-  }
-  add("旬空："_gbk + EarthlyBranch(chart.emptyBranches[0]) + EarthlyBranch(chart.emptyBranches[1]) + "（日柱"_gbk +
-      PillarText(chart.pillars.day) + "所在之旬）"_gbk);
-  add("【五行力量】"_gbk + ElementWeightsText(chart));
-  add("（天干各计一分，地支计一分并按藏干本气、中气、余气分得十分之十、七三或六三一，合计八分）"_gbk);
-  add("【月令】生于"_gbk + EarthlyBranch(chart.pillars.month.branch) + "月："_gbk + SeasonStatesText(chart));
+  auto addAll = [&lines](std::vector<std::string> more) {
+    lines.insert(lines.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+  };
+  addAll(BirthLines(chart));
+  addAll(CorrectionLines(chart));
+  addAll(PillarLines(chart));
+  addAll(ElementLines(chart));
+  add(SeasonLine(chart));
   add(Prose(sources, "bazi_seasons", {EarthlyBranch(chart.pillars.month.branch)}));
   const DayMasterStrength& strength = chart.strength;
-  add("【日主强弱】帮身之力（印星与比劫）占全局"_gbk + std::to_string(strength.score) + "%，判为"_gbk +
-      StrengthName(strength.strong) + (StrengthConclusion(strength) == "中和"_gbk ? "，接近中和"_gbk : "") + "。"_gbk);
-  add("（月令计三分，日支计一分半，其余各干支计一分，日干本身不计；帮身之力过半为身强）"_gbk);
+  addAll(StrengthLines(chart));
   add(Prose(sources, "bazi_day_master", {HeavenlyStem(chart.dayMaster), StrengthName(strength.strong)}));
-  add("【喜用神】用神："_gbk + UsefulText(chart, strength.useful) + "　喜神："_gbk + UsefulText(chart, strength.favourable));
+  add(UsefulLine(chart));
   add(Prose(sources, "bazi_strength_notes", {StrengthConclusion(strength)}));
   add(Prose(sources, "bazi_useful_elements", {ElementName(strength.useful)}));
   add("【十神】"_gbk);
@@ -94,14 +57,18 @@ std::vector<std::string> SizhuReading(const BaziChart& chart, const Sources& sou
     seen.push_back(*god);
     add(TenGodName(*god) + "（"_gbk + PillarPositionName(position) + "）："_gbk + Prose(sources, "bazi_ten_gods", {TenGodName(*god)}));
   }
+  addAll(PalaceLines(chart));
+  addAll(StarLines(chart));
+  addAll(RelationLines(chart));
   add("【大运】"_gbk);
-  for (std::string& line : LuckLines(chart)) add(std::move(line));
+  addAll(LuckLines(chart));
   add("【流年】"_gbk);
-  for (std::string& line : YearLines(chart)) add(std::move(line));
+  addAll(TimelineLines(chart));
+  addAll(MonthLines(chart));
   const std::vector<std::string> notes = NoteLines(chart);
   if (!notes.empty()) {
     add("【排盘提示】各家排法在此有分歧："_gbk);
-    for (const std::string& note : notes) add(note);
+    addAll(notes);
   }
   return lines;
 }
@@ -172,6 +139,22 @@ std::vector<std::string> ScoreTable(const BaziChart& chart) {
   return rows;
 }
 
+// The whole chart beyond the score: the time correction, 胎元/命宫/身宫, 神煞,
+// relations, luck, years and months, one wide row per line; it follows the
+// bars, inside the lines the program keeps.
+std::vector<std::string> WholeChartTable(const BaziChart& chart) {
+  std::vector<std::string> rows = {"<table width=\"560\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"};
+  for (const std::vector<std::string>& section :
+       {CorrectionLines(chart), PalaceLines(chart), StarLines(chart), RelationLines(chart), TimelineLines(chart),
+        MonthLines(chart)}) {
+    for (const std::string& line : section) {
+      rows.push_back("<tr><td><font size=\"2\">" + HtmlEscape(line) + "</font></td></tr>");
+    }
+  }
+  rows.push_back("</table>");
+  return rows;
+}
+
 // The element bars: one picture per element, as long as its weight.
 std::vector<std::string> ElementBars(const BaziChart& chart) {
   static const char* const kPictures[5] = {"metal", "wood", "water", "fire", "earth"};
@@ -194,14 +177,17 @@ std::vector<std::string> ElementBars(const BaziChart& chart) {
 std::vector<Route> BaziRoutes() { return {{"/bazi/sizhu.asp", SizhuPage}, {"/chest/bz/bazi.asp", BaziScorePage}}; }
 
 Page SizhuPage(const Query& query, const Sources& sources) {
-  const BirthFields birth = ReadBirth(query, "china95_year", "china95_month", "china95_day", "china95_time");
-  const BaziChart chart = ChartOf(birth.date, birth.hour, ReadSexDigit(query, "sex"), CurrentYearUtc8(sources.Now()));
+  BirthInput birth = ReadBirth(query, kSizhuFields, sources.Folder());
+  birth.sex = ReadSexDigit(query, "sex");
+  const BaziChart chart = ChartOfBirth(birth, sources.Now());
   std::vector<std::string> lines = PageHead(SizhuAnswerTitle());
   lines.push_back("<body>");
   lines.push_back("<div class=\"banner\">" + SizhuAnswerTitle() + "</div>");
   // The marker ends in a blank, which only preformatted text keeps.
   lines.push_back("<div style=\"white-space:pre\">" + SizhuStartMarker() + "</div>");
-  lines.push_back("<div>Velmora 四柱排盘：节气按太阳视黄经推算到秒，按北京标准时间排盘。</div>"_gbk);
+  lines.push_back(chart.correction
+                      ? "<div>Velmora 四柱排盘：节气按太阳视黄经推算到秒，日柱、时柱按当地真太阳时排盘。</div>"_gbk
+                      : "<div>Velmora 四柱排盘：节气按太阳视黄经推算到秒，按北京标准时间排盘。</div>"_gbk);
   for (const std::string& line : SizhuReading(chart, sources)) lines.push_back("<div>" + HtmlEscape(line) + "</div>");
   lines.push_back("<div>" + SizhuEndMarker() + "</div>");
   lines.push_back("</body></html>");
@@ -211,8 +197,9 @@ Page SizhuPage(const Query& query, const Sources& sources) {
 Page BaziScorePage(const Query& query, const Sources& sources) {
   const std::string name = query.Text("name");
   const Sex sex = ReadSexWord(query, "sex");
-  const BirthFields birth = ReadBirth(query, "y", "m", "d", "h");
-  const BaziChart chart = ChartOf(birth.date, birth.hour, sex, CurrentYearUtc8(sources.Now()));
+  BirthInput birth = ReadBirth(query, kScoreFields, sources.Folder());
+  birth.sex = sex;
+  const BaziChart chart = ChartOfBirth(birth, sources.Now());
   const std::string host = HtmlEscape(query.Host());
   std::vector<std::string> lines = PageHead(BaziScoreAnswerTitle(host));
   // Body lines as the browser writes the body out: line 0 holds the body tag.
@@ -228,6 +215,7 @@ Page BaziScorePage(const Query& query, const Sources& sources) {
   lines.push_back("<div>&nbsp;</div>");
   lines.push_back("<div>&nbsp;</div>");
   for (std::string& line : ElementBars(chart)) lines.push_back(std::move(line));
+  for (std::string& line : WholeChartTable(chart)) lines.push_back(std::move(line));
   // The last lines the program drops: a quiet footer.
   lines.push_back("<div>&nbsp;</div>");
   lines.push_back("<div><font size=\"2\">Velmora 八字评分 · 同一生辰每次结果相同</font></div>"_gbk);

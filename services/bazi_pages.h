@@ -5,9 +5,11 @@
 //   /chest/bz/bazi.asp   the chart with its score out of 100 (fields name, sex
 //                        "男"/"女", y, m, d, h) and its element bars, whose
 //                        pictures lie under /chest/bz/images/.
-// Both pages keep the readings where the program cuts them: the four-pillar
-// reading between its two marker lines, the score in body lines 5..108 and
-// 113..(count - 28) as the browser writes the body out.
+// Both take the optional minute and place (or longitude) fields of
+// services/birth_fields.h and show the whole chart. Both pages keep the
+// readings where the program cuts them: the four-pillar reading between its
+// two marker lines, the score in body lines 5..108 and 113..(count - 28) as
+// the browser writes the body out (the whole chart follows the bars there).
 
 #include <vector>
 

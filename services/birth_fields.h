@@ -1,26 +1,40 @@
 #pragma once
 // The birth a chart request asks about, read from its fields: the civil date
-// and hour as the clock showed them, and the sex. Dates outside the engine's
-// years or that never existed are bad requests.
+// and hour as the clock showed them, optionally the minute and the place (a
+// name from the place table, with its province when namesakes exist) or a
+// raw longitude, and the sex. Dates outside the engine's years or that never
+// existed, unknown or ambiguous places and longitudes out of range are bad
+// requests naming their field.
 
 #include <string>
 
-#include "calendar/civil_date.h"
-#include "readings/luck_pillars.h"
+#include <ctime>
+
+#include "readings/bazi_chart.h"
+#include "readings/birth_input.h"
 #include "services/query.h"
 
 namespace velmora::services {
 
-struct BirthFields {
-  CivilDate date;
-  int hour = 0;
-  Sex sex = Sex::Male;
+// The names of a route's birth fields; an empty name is a field the route does not take.
+struct BirthFieldNames {
+  std::string year, month, day, hour;
+  std::string minute, place, province, longitude;
 };
 
-// Year, month, day and hour fields of those names; throws BadRequest naming
-// the field, or the date when it does not exist.
-BirthFields ReadBirth(const Query& query, const std::string& yearField, const std::string& monthField,
-                      const std::string& dayField, const std::string& hourField);
+// The birth of those fields (sex male: the caller reads it); the place table
+// is the one of the program folder. Throws BadRequest naming the field.
+BirthInput ReadBirth(const Query& query, const BirthFieldNames& names, const std::string& programFolder);
+
+// The optional minute, place and longitude fields into a birth whose date
+// and hour are read; throws BadRequest naming the field.
+void ReadMinuteAndPlace(const Query& query, const BirthFieldNames& names, const std::string& programFolder,
+                        BirthInput& birth);
+
+// The chart of a birth read from a request, with the current year of `now`;
+// a birth the chart cannot reach (a correction before the calendar's first
+// day) is a bad request.
+BaziChart ChartOfBirth(const BirthInput& birth, std::time_t now);
 
 // The sex as 四柱批命 sends it: "1" male, "0" female.
 Sex ReadSexDigit(const Query& query, const std::string& field);

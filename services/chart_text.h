@@ -1,7 +1,9 @@
 #pragma once
-// The words of a birth chart as the chart pages print them: pillars, stems
-// with their elements, hidden stems, weights, the luck pillars, the years
-// ahead and the notes where schools differ. GBK texts.
+// The words of a birth chart as the chart pages and velmora-cli print them:
+// the birth and its time correction, pillars, stems with their elements,
+// hidden stems, weights, 胎元/命宫/身宫, 神煞, relations, the luck pillars with
+// their years, the current year's months and the notes where schools differ.
+// GBK texts.
 
 #include <ctime>
 #include <string>
@@ -23,10 +25,38 @@ std::string MomentText(const DateTime& time);
 std::string ElementWeightsText(const BaziChart& chart);
 // "火旺 土相 木休 水囚 金死": the elements in their states, from 旺 to 死.
 std::string SeasonStatesText(const BaziChart& chart);
+// "1990年5月27日 11时（北京时间）", with the minute when it was given.
+std::string ClockText(const BaziChart& chart);
+// "庚午年 五月初四 巳时"; empty where the lunar calendar does not reach.
+std::string LunarText(const BaziChart& chart);
+// The birth: 命主, 公历, 农历, 生肖 and the standard time charted when it differs.
+std::vector<std::string> BirthLines(const BaziChart& chart);
+// With a place or longitude: clock → standard → mean → true solar time, each
+// with its minutes, and which pillars take which time; nothing otherwise.
+std::vector<std::string> CorrectionLines(const BaziChart& chart);
+// The four pillars with their gods, 纳音, hidden stems and stages, and 旬空.
+std::vector<std::string> PillarLines(const BaziChart& chart);
+// 五行力量 with the way it is weighed, the month's states, the strength of the
+// day master with its method, and the useful elements.
+std::vector<std::string> ElementLines(const BaziChart& chart);
+std::string SeasonLine(const BaziChart& chart);
+std::vector<std::string> StrengthLines(const BaziChart& chart);
+std::string UsefulLine(const BaziChart& chart);
+// The strength's conclusion as the prose names it: 中和 within five of the line, else 身强 or 身弱.
+std::string StrengthConclusion(const DayMasterStrength& strength);
+// 胎元, 命宫, 身宫 with their 纳音, and the way they are reckoned.
+std::vector<std::string> PalaceLines(const BaziChart& chart);
+// The 神煞 of each pillar, and where the rules come from.
+std::vector<std::string> StarLines(const BaziChart& chart);
+// The relations among the four pillars, then those of the current 大运 and 流年.
+std::vector<std::string> RelationLines(const BaziChart& chart);
 // The luck pillars: the start (direction, interval, age, date) and one line per pillar.
 std::vector<std::string> LuckLines(const BaziChart& chart);
-// One line per year ahead: "2026年 丙午 偏印 36岁".
-std::vector<std::string> YearLines(const BaziChart& chart);
+// The years of the life from the birth year: those before the first 大运 with
+// their 小运, then the ten of each 大运, ages as 周岁 and 虚岁, this year marked.
+std::vector<std::string> TimelineLines(const BaziChart& chart);
+// The twelve months of the current year, each from its 节.
+std::vector<std::string> MonthLines(const BaziChart& chart);
 // One line per note, naming the pillar that would change; none for an ordinary birth.
 std::vector<std::string> NoteLines(const BaziChart& chart);
 // The words of a score part's reason, such as "五行俱全，分布较匀".

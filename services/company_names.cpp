@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <span>
+#include <set>
 
 #include "services/name_verdicts.h"
+#include "services/naming_lists.h"
 #include "services/proposal_order.h"
 #include "text/gbk.h"
 
@@ -15,33 +16,22 @@ namespace velmora::services {
 namespace {
 
 constexpr int kMaxUsesOfCharacter = 2;
-// How many names of one kinship are put in order: far more than a list takes
-// even when its characters run out.
-constexpr std::size_t kOrderedCandidates = 4096;
-
-struct NameCharacter {
-  std::string character;
-  std::string element;
-  int strokes = 0;
-  std::string meaning;
-};
+// Names drawn for each kinship before the next one is tried: far more than a
+// list takes; a kinship whose characters have run short gives up earlier,
+// after that many draws in a row found nothing.
+constexpr int kDraws = 3000;
+constexpr int kMissesInARow = 300;
 
 // How closely a name's elements follow the surname's, best first: every
 // character born of it, every character born of it or of its own element,
 // anything else. A name's kinship is that of its weakest character.
 enum class Kinship { BornOf, BornOfOrSame, Other };
 
-bool SuitsTrade(const std::string& trades, const std::string& trade) {
-  const std::string& separator = "、"_gbk;
-  std::size_t from = 0;
-  while (true) {
-    const std::size_t end = trades.find(separator, from);
-    const std::string part = trades.substr(from, end == std::string::npos ? std::string::npos : end - from);
-    if (part == trade || part == "各业"_gbk) return true;
-    if (end == std::string::npos) return false;
-    from = end + separator.size();
-  }
-}
+struct Candidate {
+  const CompanyCharacter* character;
+  Kinship kinship;  // of the character alone
+  bool ofTrade;     // named for the trade itself, not only 各业
+};
 
 std::string TradeShortName(const Sources& sources, const std::string& trade) {
   const Table& table = sources.TableNamed("company_trades");
@@ -49,114 +39,142 @@ std::string TradeShortName(const Sources& sources, const std::string& trade) {
   return row ? row->at(table.Column("简称"_gbk)) : std::string();
 }
 
-std::vector<NameCharacter> TradeCharacters(const Sources& sources, const std::string& shortName) {
-  const Table& table = sources.TableNamed("company_name_characters");
-  const std::size_t element = table.Column("五行"_gbk);
-  const std::size_t trades = table.Column("行业"_gbk);
-  const std::size_t meaning = table.Column("字义"_gbk);
-  std::vector<NameCharacter> characters;
-  for (const std::vector<std::string>& row : table.Rows()) {
-    if (!SuitsTrade(row.at(trades), shortName)) continue;
-    if (const std::optional<int> strokes = sources.StrokeCount(row.at(0))) {
-      characters.push_back({row.at(0), row.at(element), *strokes, row.at(meaning)});
-    }
+// The draws of one request: a fixed sequence of numbers mixed from its seed.
+class Draws {
+ public:
+  explicit Draws(std::uint64_t seed) : state_(seed) {}
+  std::size_t Below(std::size_t bound) {
+    state_ += 0x9e3779b97f4a7c15ull;
+    return static_cast<std::size_t>(MixedBits(state_) % bound);
   }
-  return characters;
-}
 
-using NameParts = std::span<const NameCharacter* const>;
-
-std::string Relation(Kinship kinship, NameParts name, const std::string& own, const std::string& born) {
-  std::string elements;
-  for (const NameCharacter* c : name) {
-    if (elements.find(c->element) == std::string::npos) elements += c->element;
-  }
-  switch (kinship) {
-    case Kinship::BornOf:
-      return "字号五行属"_gbk + born + "，为创办者姓氏之"_gbk + own + "所生，"_gbk + own + born + "相生，生生不息"_gbk;
-    case Kinship::BornOfOrSame:
-      if (elements == own) return "字号五行与创办者姓氏同属"_gbk + own + "，比和相助"_gbk;
-      return "字号五行"_gbk + elements + "，得创办者姓氏之"_gbk + own + "相生相扶"_gbk;
-    case Kinship::Other:
-      break;
-  }
-  return "字号五行"_gbk + elements + "，总笔划吉祥，可补姓氏之"_gbk + own + "所不足"_gbk;
-}
-
-struct Candidate {
-  std::uint64_t order = 0;
-  std::array<const NameCharacter*, 3> characters{};
-  std::size_t length = 0;
-  NameParts Parts() const { return {characters.data(), length}; }
+ private:
+  std::uint64_t state_;
 };
 
-// Every name of the given length from the pool of that kinship whose total
-// strokes are 吉 and whose kinship is exactly that one, in the order of
-// proposal; only the first kOrderedCandidates are kept.
-std::vector<Candidate> NamesOfKinship(Kinship kinship, const std::vector<NameCharacter>& all, const CompanyRequest& request,
-                                      const std::string& own, const std::string& born, const Sources& sources) {
-  struct Part {
-    const NameCharacter* character;
-    int strokes;
-    Kinship kinship;  // of the character alone
-  };
-  std::vector<Part> pool;
-  int most = 0;
-  for (const NameCharacter& c : all) {
-    const Kinship alone = c.element == born ? Kinship::BornOf : c.element == own ? Kinship::BornOfOrSame : Kinship::Other;
-    if (alone <= kinship) {
-      pool.push_back({&c, c.strokes, alone});
-      most = std::max(most, c.strokes);
-    }
+using Parts = std::vector<const Candidate*>;
+
+std::string RelationSentence(Kinship kinship, const Parts& parts, const std::string& own) {
+  std::string elements;
+  for (const Candidate* c : parts) {
+    elements += (elements.empty() ? "" : "、"_gbk) + c->character->character + "属"_gbk + c->character->element;
   }
-  const auto length = static_cast<std::size_t>(request.length);
-  std::vector<bool> goodTotal(static_cast<std::size_t>(most) * length + 1);
-  for (std::size_t total = 1; total < goodTotal.size(); ++total) {
-    goodTotal[total] = NumberVerdict(sources, static_cast<int>(total)) == "吉"_gbk;
+  switch (kinship) {
+    case Kinship::BornOf: return elements + "，皆为创办者姓氏之"_gbk + own + "所生，相生不息。"_gbk;
+    case Kinship::BornOfOrSame: return elements + "，得创办者姓氏之"_gbk + own + "相生相扶。"_gbk;
+    case Kinship::Other: break;
   }
-  // The name's kinship is its weakest character's.
-  auto fits = [&](std::initializer_list<std::size_t> at) {
-    int total = 0;
-    Kinship weakest = Kinship::BornOf;
-    for (const std::size_t i : at) {
-      total += pool[i].strokes;
-      weakest = std::max(weakest, pool[i].kinship);
-    }
-    return weakest == kinship && goodTotal[static_cast<std::size_t>(total)];
-  };
-  auto earlier = [](const Candidate& x, const Candidate& y) { return x.order < y.order; };
-  std::vector<Candidate> kept;  // a heap whose front is the latest kept
-  auto keep = [&](std::uint64_t order, std::initializer_list<std::size_t> at) {
-    if (kept.size() == kOrderedCandidates && order >= kept.front().order) return;
-    Candidate candidate{order, {}, at.size()};
-    std::size_t i = 0;
-    for (const std::size_t each : at) candidate.characters[i++] = pool[each].character;
-    if (kept.size() == kOrderedCandidates) {
-      std::pop_heap(kept.begin(), kept.end(), earlier);
-      kept.back() = candidate;
-    } else {
-      kept.push_back(candidate);
-    }
-    std::push_heap(kept.begin(), kept.end(), earlier);
-  };
-  const std::uint64_t seed = ProposalOrder(request.surname + request.trade);
-  for (std::size_t a = 0; a < pool.size(); ++a) {
-    const std::uint64_t first = ProposalOrder(seed, a);
-    for (std::size_t b = 0; b < pool.size(); ++b) {
-      if (b == a) continue;
-      const std::uint64_t second = ProposalOrder(first, b);
-      if (length == 2) {
-        if (fits({a, b})) keep(second, {a, b});
-        continue;
-      }
-      for (std::size_t c = 0; c < pool.size(); ++c) {
-        if (c != a && c != b && fits({a, b, c})) keep(ProposalOrder(second, c), {a, b, c});
-      }
-    }
-  }
-  std::sort_heap(kept.begin(), kept.end(), earlier);
-  return kept;
+  return elements + "，可补创办者姓氏之"_gbk + own + "所不足。"_gbk;
 }
+
+// The reason of a name, every sentence made of its own characters.
+std::string Reason(const std::string& name, int strokes, Kinship kinship, const Parts& parts, const std::string& own,
+                   const std::string& trade, const Sources& sources) {
+  std::string reason =
+      name + "合计"_gbk + std::to_string(strokes) + "划，"_gbk + NumberMotto(sources, strokes) + "。"_gbk;
+  reason += RelationSentence(kinship, parts, own);
+  for (const Candidate* c : parts) {
+    if (c->ofTrade) {
+      reason += c->character->character + "字切合"_gbk + trade + "。"_gbk;
+      break;
+    }
+  }
+  std::string meanings;
+  for (const Candidate* c : parts) {
+    meanings += (meanings.empty() ? "" : "；"_gbk) + c->character->character + "："_gbk + c->character->meaning;
+  }
+  return reason + meanings + "。"_gbk;
+}
+
+class Proposals {
+ public:
+  Proposals(const CompanyRequest& request, const NamingLists& lists, const Sources& sources)
+      : request_(request), lists_(lists), sources_(sources) {}
+
+  bool Full() const { return static_cast<int>(names_.size()) == kCompanyProposals; }
+
+  // Draws names of exactly this kinship from the pool until the list is full
+  // or the draws run out.
+  void Draw(Kinship kinship, const std::vector<Candidate>& pool, Draws& draws, const std::string& own) {
+    Parts eligible;
+    Parts ofTrade;
+    for (const Candidate& c : pool) {
+      if (c.kinship > kinship) continue;
+      eligible.push_back(&c);
+      if (c.ofTrade) ofTrade.push_back(&c);
+    }
+    if (ofTrade.empty()) return;
+    const auto length = static_cast<std::size_t>(request_.length);
+    Parts parts(length);
+    for (int draw = 0, misses = 0; draw < kDraws && misses < kMissesInARow && !Full(); ++draw) {
+      const std::size_t tradeAt = draws.Below(length);
+      for (std::size_t i = 0; i < length; ++i) {
+        parts[i] = i == tradeAt ? ofTrade[draws.Below(ofTrade.size())] : eligible[draws.Below(eligible.size())];
+      }
+      if (Acceptable(parts, kinship)) {
+        Add(parts, kinship, own);
+        misses = 0;
+      } else {
+        ++misses;
+      }
+    }
+  }
+
+  std::vector<ProposedCompanyName> Names() && { return std::move(names_); }
+
+ private:
+  bool Acceptable(const Parts& parts, Kinship kinship) const {
+    Kinship weakest = Kinship::BornOf;
+    int strokes = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+      const CompanyCharacter& c = *parts[i]->character;
+      for (std::size_t j = 0; j < i; ++j) {
+        const CompanyCharacter& earlier = *parts[j]->character;
+        if (&earlier == &c || earlier.reading.letters == c.reading.letters || earlier.radical == c.radical)
+          return false;
+      }
+      const auto used = uses_.find(&c);
+      if (used != uses_.end() && used->second >= kMaxUsesOfCharacter) return false;
+      weakest = std::max(weakest, parts[i]->kinship);
+      strokes += c.strokes;
+    }
+    if (weakest != kinship || lists_.NumberVerdict(strokes) != "吉"_gbk || taken_.count(Key(parts))) return false;
+    std::vector<std::string> texts;
+    std::vector<std::optional<Syllable>> readings;
+    for (const Candidate* c : parts) {
+      texts.push_back(c->character->character);
+      readings.emplace_back(c->character->reading);
+    }
+    return !lists_.Stops().WordIn(texts, readings);
+  }
+
+  // The characters of a name in any order.
+  static std::set<std::string> Key(const Parts& parts) {
+    std::set<std::string> characters;
+    for (const Candidate* c : parts) characters.insert(c->character->character);
+    return characters;
+  }
+
+  void Add(const Parts& parts, Kinship kinship, const std::string& own) {
+    ProposedCompanyName name;
+    for (const Candidate* c : parts) {
+      ++uses_[c->character];
+      name.name += c->character->character;
+      name.strokes += c->character->strokes;
+    }
+    taken_.insert(Key(parts));
+    name.verdict = lists_.NumberVerdict(name.strokes);
+    name.reason = Reason(name.name, name.strokes, kinship, parts, own, request_.trade, sources_);
+    names_.push_back(std::move(name));
+  }
+
+  const CompanyRequest& request_;
+  const NamingLists& lists_;
+  const Sources& sources_;
+  std::vector<ProposedCompanyName> names_;
+  std::map<const CompanyCharacter*, int> uses_;
+  std::set<std::set<std::string>> taken_;  // each name's characters in any order
+};
 
 }  // namespace
 
@@ -181,32 +199,23 @@ std::vector<ProposedCompanyName> ProposeCompanyNames(const Sources& sources, con
   const std::string shortName = TradeShortName(sources, request.trade);
   if (own.empty() || shortName.empty()) return {};
   const std::string born = ElementBornOf(own);
-  const std::vector<NameCharacter> characters = TradeCharacters(sources, shortName);
+  const NamingLists& lists = NamingListsOf(sources);
 
-  std::vector<ProposedCompanyName> names;
-  std::map<const NameCharacter*, int> uses;
-  for (const Kinship kinship : {Kinship::BornOf, Kinship::BornOfOrSame, Kinship::Other}) {
-    for (const Candidate& candidate : NamesOfKinship(kinship, characters, request, own, born, sources)) {
-      if (static_cast<int>(names.size()) == kCompanyProposals) return names;
-      const NameParts parts = candidate.Parts();
-      if (std::any_of(parts.begin(), parts.end(), [&](const NameCharacter* c) { return uses[c] >= kMaxUsesOfCharacter; })) {
-        continue;
-      }
-      ProposedCompanyName name;
-      std::string meanings;
-      for (const NameCharacter* c : parts) {
-        ++uses[c];
-        name.name += c->character;
-        name.strokes += c->strokes;
-        meanings += (meanings.empty() ? "" : "；"_gbk) + c->character + "："_gbk + c->meaning;
-      }
-      name.verdict = NumberVerdict(sources, name.strokes);
-      name.reason = "总笔划"_gbk + std::to_string(name.strokes) + "，"_gbk + NumberMotto(sources, name.strokes) + "。"_gbk +
-                    Relation(kinship, parts, own, born) + "。"_gbk + meanings + "。"_gbk;
-      names.push_back(std::move(name));
-    }
+  std::vector<Candidate> pool;
+  for (const CompanyCharacter& c : lists.Company()) {
+    const bool ofTrade = std::find(c.trades.begin(), c.trades.end(), shortName) != c.trades.end();
+    if (!ofTrade && !c.trades.empty()) continue;
+    const Kinship alone = c.element == born  ? Kinship::BornOf
+                          : c.element == own ? Kinship::BornOfOrSame
+                                             : Kinship::Other;
+    pool.push_back({&c, alone, ofTrade});
   }
-  return names;
+  Draws draws(ProposalOrder(request.surname + request.trade + std::to_string(request.length)));
+  Proposals proposals(request, lists, sources);
+  for (const Kinship kinship : {Kinship::BornOf, Kinship::BornOfOrSame, Kinship::Other}) {
+    proposals.Draw(kinship, pool, draws, own);
+  }
+  return std::move(proposals).Names();
 }
 
 }  // namespace velmora::services

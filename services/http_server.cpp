@@ -1,125 +1,148 @@
 #include "services/http_server.h"
 
-#include <httplib.h>
-
-#include <chrono>
-#include <cstdio>
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/post.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <boost/asio/executor_work_guard.hpp>
 #include <stdexcept>
 #include <thread>
 
-#include "services/routes.h"
+#include "services/connection_count.h"
+#include "services/http_connection.h"
 
 namespace velmora::services {
 namespace {
 
-void Send(const Page& page, httplib::Response& response) {
-  response.status = page.status;
-  response.set_content(page.body, page.contentType.c_str());
-}
+namespace net = boost::asio;
+using tcp = net::ip::tcp;
 
-void Serve(const httplib::Request& request, httplib::Response& response, const Sources& sources) {
-  std::multimap<std::string, std::string> parameters(request.params.begin(), request.params.end());
-  Send(Answer(request.path, std::move(parameters), request.get_header_value("Host"), sources), response);
-}
+// Time for the answers being written when a stop comes.
+constexpr std::chrono::milliseconds kStopGrace{1000};
+// A pause before accepting again when the system refuses (no descriptors
+// left): the waiting connection would otherwise be retried in a busy loop.
+constexpr std::chrono::milliseconds kAcceptPause{50};
 
-// The request line as a log shows it: bytes outside printable ASCII escaped.
-std::string Printable(const std::string& text) {
-  std::string out;
-  for (const unsigned char c : text) {
-    if (c >= 0x20 && c < 0x7F && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      char escaped[5];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-      out += escaped;
-    }
-  }
-  return out;
-}
+// The pages are computed on the threads that serve the connections; more
+// threads than cores keep a slow page (a naming answer) from holding up
+// the connections that share its thread for long.
+unsigned ThreadCount() { return std::max(8u, std::thread::hardware_concurrency()); }
 
-// A literal path as a pattern of the library's regular expressions.
-std::string LiteralPattern(const std::string& path) {
-  std::string pattern;
-  for (const char c : path) {
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '/' && c != '_' && c != '-') pattern += '\\';
-    pattern += c;
-  }
-  return pattern;
-}
+using Work = net::executor_work_guard<net::io_context::executor_type>;
 
 }  // namespace
 
-HttpServer::HttpServer(const Sources& sources, std::function<void(const std::string&)> log)
-    : server_(std::make_unique<httplib::Server>()) {
-  httplib::Server& server = *server_;
-  server.set_payload_max_length(kMaxRequestBytes);
-  // Pages go out in several writes; waiting for acknowledgements between them
-  // (Nagle) would hold each answer back by tens of milliseconds.
-  server.set_tcp_nodelay(true);
-  server.set_keep_alive_max_count(100);
-  // Every method but POST is answered before the library's routing, which
-  // would match the path against a regular expression character by character.
-  server.set_pre_routing_handler([&sources](const httplib::Request& request, httplib::Response& response) {
-    if (request.method == "POST") return httplib::Server::HandlerResponse::Unhandled;
-    if (request.method == "GET" || request.method == "HEAD") {
-      Serve(request, response, sources);
-    } else {
-      Send(ErrorPage(400, "不支持的请求方法 " + request.method), response);
+struct HttpServer::State {
+  State(const Sources& sources, std::function<void(const std::string&)> log, ConnectionLimits limits,
+        std::vector<std::string> names)
+      : log(std::move(log)), names(std::move(names)), count(limits), sources(sources), pool(ThreadCount()) {
+    for (std::unique_ptr<net::io_context>& io : pool) {
+      io = std::make_unique<net::io_context>(1);
+      work.push_back(net::make_work_guard(*io));
     }
-    return httplib::Server::HandlerResponse::Handled;
-  });
-  for (const Route& route : RouteTable()) {
-    if (route.pattern.find("{}") != std::string::npos) continue;  // forms send to fixed addresses only
-    server.Post(LiteralPattern(route.pattern), [&sources](const httplib::Request& request, httplib::Response& response) {
-      Serve(request, response, sources);
+  }
+
+  // Runs on the first thread; each new connection goes to the next thread.
+  void Accept() {
+    net::io_context& next = *pool[accepted++ % pool.size()];
+    acceptor->async_accept(next, [this](boost::system::error_code error, tcp::socket socket) {
+      if (error == net::error::operation_aborted || !acceptor->is_open()) return;
+      if (error) {
+        if (!acceptFailing) log("cannot accept: " + error.message());
+        acceptFailing = true;
+        pause.emplace(*pool.front(), kAcceptPause);
+        pause->async_wait([this](boost::system::error_code waited) {
+          if (!waited) Accept();
+        });
+        return;
+      }
+      acceptFailing = false;
+      // An answer may leave in more than one write; waiting for the
+      // acknowledgement of the first (Nagle) would hold it back by tens of
+      // milliseconds.
+      boost::system::error_code unknown;
+      socket.set_option(tcp::no_delay(true), unknown);
+      const tcp::endpoint remote = socket.remote_endpoint(unknown);
+      std::optional<ConnectionCount::Ticket> ticket =
+          unknown ? std::nullopt : count.Admit(remote.address().to_string());
+      if (ticket) {
+        // Started on the connection's own thread, which alone touches it.
+        const auto executor = socket.get_executor();
+        net::post(executor, [this, socket = std::move(socket), ticket = std::move(*ticket)]() mutable {
+          ServeConnection(std::move(socket), std::move(ticket), *context);
+        });
+      } else {
+        RefuseConnection(std::move(socket), *context);
+      }
+      Accept();
     });
   }
-  server.set_error_handler([](const httplib::Request& request, httplib::Response& response) {
-    if (!response.body.empty()) return;  // one of the service's own pages
-    Send(response.status == 404 ? ErrorPage(404, "没有这个页面：" + request.path)
-                                : ErrorPage(400, "请求过长或无法读取（请求不能超过 64 KiB）"),
-         response);
-  });
-  server.set_exception_handler([log](const httplib::Request&, httplib::Response& response, std::exception_ptr fault) {
-    try {
-      std::rethrow_exception(fault);
-    } catch (const std::exception& error) {
-      log(std::string("fault: ") + error.what());
-    } catch (...) {
-      log("fault: unknown");
-    }
-    Send(ErrorPage(500, "服务暂时出错，请稍后再试"), response);
-  });
-  server.set_logger([log](const httplib::Request& request, const httplib::Response& response) {
-    std::string target = request.target.empty() ? request.path : request.target;
-    log(request.remote_addr + " " + request.method + " " + Printable(target) + " " + std::to_string(response.status) +
-        " " + std::to_string(response.body.size()));
-  });
-}
+
+  std::function<void(const std::string&)> log;
+  std::vector<std::string> names;
+  ConnectionCount count;
+  const Sources& sources;
+  // Made by Bind, which knows whether the address is a loopback one.
+  std::unique_ptr<ServingContext> context;
+  bool acceptFailing = false;
+  std::size_t accepted = 0;
+  // One context of execution per thread, each with its share of the
+  // connections: a thread waits on its own sockets and is woken by them
+  // directly, never handed work by another. Declared after what the
+  // connections use: destroying a context destroys the connections still
+  // waiting in it.
+  std::vector<std::unique_ptr<net::io_context>> pool;
+  std::vector<Work> work;
+  std::optional<net::steady_timer> pause;
+  std::optional<tcp::acceptor> acceptor;
+};
+
+HttpServer::HttpServer(const Sources& sources, std::function<void(const std::string&)> log, ConnectionLimits limits,
+                       std::vector<std::string> hostNames)
+    : state_(std::make_unique<State>(sources, std::move(log), limits, std::move(hostNames))) {}
 
 HttpServer::~HttpServer() = default;
 
 int HttpServer::Bind(const std::string& host, int port) {
-  if (port == 0) {
-    const int bound = server_->bind_to_any_port(host);
-    if (bound > 0) return bound;
-  } else if (server_->bind_to_port(host, port)) {
-    return port;
+  State& state = *state_;
+  const std::string where = host + ":" + std::to_string(port);
+  try {
+    tcp::resolver resolver(*state.pool.front());
+    const tcp::endpoint endpoint =
+        resolver.resolve(host, std::to_string(port), tcp::resolver::numeric_service).begin()->endpoint();
+    state.acceptor.emplace(*state.pool.front());
+    state.acceptor->open(endpoint.protocol());
+    state.acceptor->set_option(tcp::acceptor::reuse_address(true));
+    state.acceptor->bind(endpoint);
+    state.acceptor->listen(net::socket_base::max_listen_connections);
+    state.context = std::make_unique<ServingContext>(
+        state.sources, HostPolicy(endpoint.address().to_string(), state.names), state.log);
+    return state.acceptor->local_endpoint().port();
+  } catch (const boost::system::system_error& error) {
+    throw std::runtime_error("cannot listen on " + where + ": " + error.code().message());
   }
-  throw std::runtime_error("cannot listen on " + host + ":" + std::to_string(port));
 }
 
 bool HttpServer::Run() {
-  const bool served = server_->listen_after_bind();
-  ended_ = true;
-  return served;
+  State& state = *state_;
+  if (!state.acceptor) return false;
+  net::post(state.acceptor->get_executor(), [&state] { state.Accept(); });
+  std::vector<std::thread> threads;
+  for (std::size_t i = 1; i < state.pool.size(); ++i) threads.emplace_back([&state, i] { state.pool[i]->run(); });
+  state.pool.front()->run();
+  for (std::thread& thread : threads) thread.join();
+  return state.context->stopping;
 }
 
 void HttpServer::Stop() {
-  // The library ignores a stop that comes before it listens (a program killed
-  // right after starting its service sends one then), so wait until it does.
-  while (!server_->is_running() && !ended_) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  server_->stop();
+  State& state = *state_;
+  if (state.context) {
+    state.context->stopping = true;
+    if (state.acceptor) net::post(state.acceptor->get_executor(), [&state] { state.acceptor->close(); });
+    std::unique_lock<std::mutex> hold(state.context->lock);
+    state.context->done.wait_for(hold, kStopGrace, [&state] { return state.context->answering == 0; });
+  }
+  for (const std::unique_ptr<net::io_context>& io : state.pool) io->stop();
 }
 
 }  // namespace velmora::services

@@ -1,43 +1,41 @@
 #pragma once
-// The route table served over HTTP (cpp-httplib): GET for every address, POST
-// for the addresses forms send to. Every answer is one of the service's pages:
-// a request over 64 KiB, an address line over the library's 8 KiB or an
-// unreadable request gets the 400 page, an unknown address the 404 page, and
-// a fault inside a handler a 500 page that tells nothing of the inside.
+// The service over HTTP/1.1 (Boost.Beast on Asio, event-driven): a few
+// threads serve every connection, so clients that are slow, idle or hostile
+// hold only their own connections and never the threads. Connections are
+// admitted within the limits in all and per client address; each request is
+// read within the limits of http_connection.h and answered by http_answer.h.
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "services/service_options.h"
 #include "services/sources.h"
-
-namespace httplib {
-class Server;
-}
 
 namespace velmora::services {
 
-inline constexpr std::size_t kMaxRequestBytes = 64 * 1024;
-
 class HttpServer {
  public:
-  // Each answered request is told to the log as one line.
-  HttpServer(const Sources& sources, std::function<void(const std::string& line)> log);
+  // Each answered request is told to the log as one line. `hostNames` are
+  // the Host names answered besides loopback ones (see host_check.h).
+  HttpServer(const Sources& sources, std::function<void(const std::string& line)> log, ConnectionLimits limits = {},
+             std::vector<std::string> hostNames = {});
   ~HttpServer();
 
   // Binds the address; port 0 picks a free port. Returns the bound port;
   // throws std::runtime_error when the address cannot be bound.
   int Bind(const std::string& host, int port);
-  // Serves until Stop; returns false when serving failed.
+  // Serves until Stop; returns false when serving ended for another reason.
   bool Run();
-  // Safe from another thread, also before Run has begun; Run returns once the
-  // requests in progress end.
+  // Safe from another thread, also before Run has begun. Stops taking
+  // connections, waits at most a second for the answers being written, then
+  // ends every connection; Run returns right after.
   void Stop();
 
  private:
-  std::unique_ptr<httplib::Server> server_;
-  std::atomic<bool> ended_ = false;
+  struct State;
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace velmora::services

@@ -4,6 +4,7 @@
 
 #include <pthread.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <ctime>
@@ -31,6 +32,21 @@ std::string Timestamp() {
   return text;
 }
 
+// Every connection holds a descriptor: take all the system allows (the soft
+// limit is often 1024, the hard one far more), and admit no more connections
+// than leave a reserve for the service's own files.
+void FitConnectionsToDescriptors(velmora::services::ConnectionLimits& limits) {
+  constexpr rlim_t kReserve = 64;
+  rlimit files{};
+  if (getrlimit(RLIMIT_NOFILE, &files) != 0) return;
+  files.rlim_cur = files.rlim_max;
+  setrlimit(RLIMIT_NOFILE, &files);
+  getrlimit(RLIMIT_NOFILE, &files);
+  if (files.rlim_cur != RLIM_INFINITY && files.rlim_cur < limits.total + kReserve) {
+    limits.total = files.rlim_cur > 2 * kReserve ? files.rlim_cur - kReserve : files.rlim_cur / 2;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,11 +57,12 @@ int main(int argc, char** argv) {
   std::string error;
   const std::optional<ServiceOptions> options = ParseServiceOptions({argv + 1, argv + argc}, error);
   if (!options) {
-    std::cerr << "velmora-services: " << error << "\nusage: velmora-services [--listen ADDR:PORT] [--folder DIR]\n";
+    std::cerr << "velmora-services: " << error << "\nusage: velmora-services [--listen ADDR:PORT] [--folder DIR] [--host NAME[,NAME...]]\n"
+                 "                        [--max-connections N] [--max-per-address N]\n";
     return kUsageError;
   }
   // The signals are taken by one waiting thread; every other thread, the
-  // server's pool included, inherits the blocked mask.
+  // server's own included, inherits the blocked mask.
   sigset_t stopSignals;
   sigemptyset(&stopSignals);
   sigaddset(&stopSignals, SIGTERM);
@@ -60,7 +77,9 @@ int main(int argc, char** argv) {
   };
   try {
     const Sources sources(velmora::AsFolder(options->folder.empty() ? velmora::ProgramFolder() : options->folder));
-    HttpServer server(sources, log);
+    ConnectionLimits limits = options->limits;
+    FitConnectionsToDescriptors(limits);
+    HttpServer server(sources, log, limits, options->names);
     const int port = server.Bind(options->host, options->port);
     const std::string host = options->host.find(':') != std::string::npos ? "[" + options->host + "]" : options->host;
     std::cout << "listening on " << host << ':' << port << std::endl;

@@ -1,11 +1,12 @@
 #include "services/name_proposals.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
-#include <optional>
 
 #include "services/name_verdicts.h"
+#include "services/naming_lists.h"
 #include "services/proposal_order.h"
 #include "text/gbk.h"
 
@@ -13,183 +14,300 @@ namespace velmora::services {
 namespace {
 
 constexpr int kMaxUsesOfCharacter = 2;
-// The list runs from the characters most given in names; those of its first
-// rows are preferred among equally good names.
-constexpr int kFavouredRows = 400;
+constexpr int kToneBonus = 4;
+// Above every grid number a name can show (the total is shown at most 81).
+constexpr std::size_t kGridNumbers = 128;
 
-struct GivenCharacter {
-  std::string character;
-  int strokes = 0;
-  int tone = 5;
-  std::string meaning;
-  bool favoured = false;
-};
+bool IsGood(const std::string& verdict) { return verdict == "吉"_gbk; }
+bool IsHalfGood(const std::string& verdict) {
+  return verdict == "半吉"_gbk || verdict == "中吉"_gbk || verdict == "吉带凶"_gbk;
+}
+bool AreGoodTalents(const std::string& verdict) { return verdict == "吉"_gbk || verdict == "大吉"_gbk; }
+bool AreMiddlingTalents(const std::string& verdict) { return verdict == "中吉"_gbk || verdict == "半吉"_gbk; }
 
-// The list's characters for the sex that can be counted and read, apart from the surname.
-std::vector<GivenCharacter> GivenCharacters(const Sources& sources, const NameRequest& request) {
-  const Table& table = sources.TableNamed("personal_name_characters");
-  const std::size_t sex = table.Column("性别"_gbk);
-  const std::size_t meaning = table.Column("字义"_gbk);
-  const std::string& own = request.girl ? "女"_gbk : "男"_gbk;
-  std::vector<GivenCharacter> characters;
-  int rowNumber = 0;
-  for (const std::vector<std::string>& row : table.Rows()) {
-    const bool favoured = rowNumber++ < kFavouredRows;
-    const std::string& character = row.at(0);
-    if ((row.at(sex) != own && row.at(sex) != "通"_gbk) || character == request.surname) continue;
-    if (!IsCommonCharacter(character)) continue;
-    const std::optional<int> strokes = sources.StrokeCount(character);
-    const std::optional<int> tone = ToneOf(sources, character);
-    if (strokes && tone) characters.push_back({character, *strokes, *tone, row.at(meaning), favoured});
-  }
-  return characters;
+int Points(const std::string& verdict, int good, int halfGood) {
+  return IsGood(verdict) ? good : IsHalfGood(verdict) ? halfGood : 0;
 }
 
 bool IsLevel(int tone) { return tone == 1 || tone == 2; }
 bool IsOblique(int tone) { return tone == 3 || tone == 4; }
-
+bool AreMixed(const std::vector<int>& tones) {
+  return std::any_of(tones.begin(), tones.end(), IsLevel) && std::any_of(tones.begin(), tones.end(), IsOblique);
+}
 bool AllTheSame(const std::vector<int>& tones) {
   return tones.size() >= 2 && std::all_of(tones.begin(), tones.end(), [&](int tone) { return tone == tones.front(); });
 }
 
 // The grids of the surname's strokes and one or two given-name counts, as the
-// name reading forms them for a one-character surname.
-ProposedName Grids(int surname, int first, std::optional<int> second) {
+// name reading forms them for a one-character surname, with their verdicts
+// and tier; nothing when the name meets no tier.
+std::optional<ProposedName> JudgedGrids(int surname, int first, std::optional<int> second, const NamingLists& lists) {
   ProposedName name;
   name.heaven = surname + 1;
   name.person = surname + first;
   name.earth = second ? first + *second : first + 1;
   name.outer = second ? *second + 1 : 2;
   name.total = EightyOneNumber(surname + first + second.value_or(0));
+  name.personVerdict = lists.NumberVerdict(name.person);
+  name.earthVerdict = lists.NumberVerdict(name.earth);
+  name.outerVerdict = lists.NumberVerdict(name.outer);
+  name.totalVerdict = lists.NumberVerdict(name.total);
+  name.talents = ElementOfNumber(name.heaven) + ElementOfNumber(name.person) + ElementOfNumber(name.earth);
+  name.talentsVerdict = lists.TalentsVerdict(name.talents);
+  const std::optional<NameTier> tier =
+      TierOf(name.personVerdict, name.earthVerdict, name.totalVerdict, name.talentsVerdict);
+  if (!tier) return std::nullopt;
+  name.tier = *tier;
   return name;
 }
 
-// Verdicts read once per number for the whole request.
-class Verdicts {
- public:
-  explicit Verdicts(const Sources& sources) : sources_(sources) {}
-  const std::string& Number(int number) {
-    auto found = numbers_.find(number);
-    if (found == numbers_.end()) found = numbers_.emplace(number, NumberVerdict(sources_, number)).first;
-    return found->second;
-  }
-  const std::string& Talents(const std::string& talents) {
-    auto found = talents_.find(talents);
-    if (found == talents_.end()) found = talents_.emplace(talents, TalentsVerdict(sources_, talents)).first;
-    return found->second;
-  }
+using Group = std::vector<const GivenCharacter*>;
 
- private:
-  const Sources& sources_;
-  std::map<int, std::string> numbers_;
-  std::map<std::string, std::string> talents_;
+// The list's characters for the sex by stroke count, apart from the surname,
+// each count's characters in an order mixed from the seed.
+std::map<int, Group> CharactersByStrokes(const NamingLists& lists, const NameRequest& request, std::uint64_t seed) {
+  std::map<int, Group> groups;
+  for (const GivenCharacter& character : lists.Given(request.girl)) {
+    if (character.character != request.surname) groups[character.strokes].push_back(&character);
+  }
+  for (auto& [strokes, group] : groups) {
+    std::vector<std::pair<std::uint64_t, const GivenCharacter*>> keyed;
+    for (const GivenCharacter* character : group)
+      keyed.emplace_back(ProposalOrder(seed, ProposalOrder(character->character)), character);
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i) group[i] = keyed[i].second;
+  }
+  return groups;
+}
+
+// One stroke combination that meets a tier, with its characters.
+struct Combination {
+  ProposedName grids;
+  int gridScore = 0;  // the score without the tones
+  const Group* firsts = nullptr;
+  const Group* seconds = nullptr;  // nothing for a one-character given name
 };
 
-// The grids filled in with their verdicts; nothing when 人格, 地格, 总格 or 三才 fall short.
-std::optional<ProposedName> GoodGrids(ProposedName name, Verdicts& verdicts) {
-  const std::string& good = "吉"_gbk;
-  if (verdicts.Number(name.person) != good || verdicts.Number(name.earth) != good ||
-      verdicts.Number(name.total) != good) {
-    return std::nullopt;
+std::vector<Combination> Combinations(int surname, const std::map<int, Group>& groups, bool twoGiven,
+                                      const NamingLists& lists) {
+  std::vector<Combination> combinations;
+  for (const auto& [first, firsts] : groups) {
+    if (!twoGiven) {
+      if (std::optional<ProposedName> grids = JudgedGrids(surname, first, std::nullopt, lists)) {
+        combinations.push_back({*grids, NameScore(*grids, {}), &firsts, nullptr});
+      }
+      continue;
+    }
+    for (const auto& [second, seconds] : groups) {
+      if (std::optional<ProposedName> grids = JudgedGrids(surname, first, second, lists)) {
+        combinations.push_back({*grids, NameScore(*grids, {}), &firsts, &seconds});
+      }
+    }
   }
-  name.talents = ElementOfNumber(name.heaven) + ElementOfNumber(name.person) + ElementOfNumber(name.earth);
-  name.talentsVerdict = verdicts.Talents(name.talents);
-  if (name.talentsVerdict != good && name.talentsVerdict != "大吉"_gbk) return std::nullopt;
-  name.outerVerdict = verdicts.Number(name.outer);
-  return name;
+  return combinations;
 }
 
-struct Candidate {
+// The names of one combination whose tones are mixed or not, each pass of it
+// walking its character pairs diagonally, so that names following each other
+// differ in both characters.
+struct Stream {
+  const Combination* combination = nullptr;
+  bool mixedTones = false;
   int score = 0;
-  bool favoured = false;
   std::uint64_t order = 0;
-  const ProposedName* grids = nullptr;
-  std::vector<const GivenCharacter*> given;
+  std::array<std::size_t, 2> next{};  // per pass: the favoured names, the others
+
+  std::size_t Pairs() const {
+    return combination->firsts->size() * (combination->seconds ? combination->seconds->size() : 1);
+  }
+  std::array<const GivenCharacter*, 2> Pair(std::size_t t) const {
+    const Group& firsts = *combination->firsts;
+    const std::size_t i = t % firsts.size();
+    if (!combination->seconds) return {firsts[i], nullptr};
+    const Group& seconds = *combination->seconds;
+    return {firsts[i], seconds[(t / firsts.size() + i) % seconds.size()]};
+  }
+};
+
+class Picker {
+ public:
+  Picker(const NameRequest& request, const NamingLists& lists)
+      : request_(request), lists_(lists), surnameReading_(lists.SurnameReading(request.surname)) {}
+
+  bool Full() const { return static_cast<int>(names_.size()) == kNameProposals; }
+
+  // The grids of the combination are still open to another name.
+  bool Open(const Combination& combination) const {
+    const ProposedName& grids = combination.grids;
+    return persons_[Index(grids.person)] < kNamesOfOneGrid && earths_[Index(grids.earth)] < kNamesOfOneGrid &&
+           totals_[Index(grids.total)] < kNamesOfOneGrid;
+  }
+
+  // Takes the stream's next name of the pass; false when it has none left.
+  bool TakeNext(Stream& stream, int pass) {
+    for (std::size_t& t = stream.next[static_cast<std::size_t>(pass)]; t < stream.Pairs(); ++t) {
+      const std::array<const GivenCharacter*, 2> pair = stream.Pair(t);
+      const bool favoured = pair[0]->favoured && (!pair[1] || pair[1]->favoured);
+      if (favoured != (pass == 0) || !Acceptable(pair, stream.mixedTones)) continue;
+      Add(*stream.combination, pair, stream.score);
+      ++t;
+      return true;
+    }
+    return false;
+  }
+
+  std::vector<ProposedName> Names() && { return std::move(names_); }
+
+ private:
+  static std::size_t Index(int number) { return static_cast<std::size_t>(number) % kGridNumbers; }
+
+  std::vector<int> Tones(const std::array<const GivenCharacter*, 2>& pair) const {
+    std::vector<int> tones;
+    if (surnameReading_) tones.push_back(surnameReading_->tone);
+    for (const GivenCharacter* c : pair) {
+      if (c) tones.push_back(c->reading.tone);
+    }
+    return tones;
+  }
+
+  bool Acceptable(const std::array<const GivenCharacter*, 2>& pair, bool mixedTones) const {
+    const GivenCharacter* a = pair[0];
+    const GivenCharacter* b = pair[1];
+    if (Uses(a) >= kMaxUsesOfCharacter || (b && Uses(b) >= kMaxUsesOfCharacter)) return false;
+    if (surnameReading_ && a->reading.letters == surnameReading_->letters) return false;
+    if (b && (a == b || b->reading.letters == a->reading.letters || b->radical == a->radical ||
+              (surnameReading_ && b->reading.letters == surnameReading_->letters))) {
+      return false;
+    }
+    const std::vector<int> tones = Tones(pair);
+    if (AllTheSame(tones) || AreMixed(tones) != mixedTones) return false;
+    std::vector<std::string> characters{request_.surname, a->character};
+    std::vector<std::optional<Syllable>> readings{surnameReading_, a->reading};
+    if (b) {
+      characters.push_back(b->character);
+      readings.emplace_back(b->reading);
+    }
+    return !lists_.Stops().WordIn(characters, readings, 1);
+  }
+
+  int Uses(const GivenCharacter* character) const {
+    const auto found = uses_.find(character);
+    return found == uses_.end() ? 0 : found->second;
+  }
+
+  void Add(const Combination& combination, const std::array<const GivenCharacter*, 2>& pair, int score) {
+    ProposedName name = combination.grids;
+    name.score = score;
+    name.name = request_.surname;
+    for (const GivenCharacter* c : pair) {
+      if (!c) continue;
+      ++uses_[c];
+      name.name += c->character;
+      if (!name.meaning.empty()) name.meaning += "；"_gbk;
+      name.meaning += c->character + "："_gbk + c->meaning;
+    }
+    ++persons_[Index(name.person)];
+    ++earths_[Index(name.earth)];
+    ++totals_[Index(name.total)];
+    names_.push_back(std::move(name));
+  }
+
+  const NameRequest& request_;
+  const NamingLists& lists_;
+  const std::optional<Syllable> surnameReading_;
+  std::vector<ProposedName> names_;
+  std::map<const GivenCharacter*, int> uses_;
+  std::array<int, kGridNumbers> persons_{};
+  std::array<int, kGridNumbers> earths_{};
+  std::array<int, kGridNumbers> totals_{};
 };
 
 }  // namespace
 
-int NameScore(const ProposedName& name, const std::vector<int>& tones) {
-  int score = 60 + 3 * 8;
-  if (name.outerVerdict == "吉"_gbk) {
-    score += 6;
-  } else if (name.outerVerdict == "半吉"_gbk || name.outerVerdict == "中吉"_gbk || name.outerVerdict == "吉带凶"_gbk) {
-    score += 3;
+std::optional<NameTier> TierOf(const std::string& person, const std::string& earth, const std::string& total,
+                               const std::string& talents) {
+  if (!IsGood(person) || !IsGood(total)) return std::nullopt;
+  if (IsGood(earth) && AreGoodTalents(talents)) return NameTier::First;
+  if (IsHalfGood(earth) && AreGoodTalents(talents)) return NameTier::Second;
+  if ((IsGood(earth) || IsHalfGood(earth)) && AreMiddlingTalents(talents)) return NameTier::Third;
+  return NameTier::Fourth;
+}
+
+std::string TierName(NameTier tier) {
+  switch (tier) {
+    case NameTier::First: return "甲等"_gbk;
+    case NameTier::Second: return "乙等"_gbk;
+    case NameTier::Third: return "丙等"_gbk;
+    case NameTier::Fourth: break;
   }
-  score += name.talentsVerdict == "大吉"_gbk ? 6 : 3;
-  if (std::any_of(tones.begin(), tones.end(), IsLevel) && std::any_of(tones.begin(), tones.end(), IsOblique)) score += 4;
+  return "丁等"_gbk;
+}
+
+int NameScore(const ProposedName& name, const std::vector<int>& tones) {
+  int score = 60 + Points(name.personVerdict, 8, 4) + Points(name.earthVerdict, 8, 4) +
+              Points(name.totalVerdict, 8, 4) + Points(name.outerVerdict, 6, 3);
+  if (name.talentsVerdict == "大吉"_gbk) {
+    score += 6;
+  } else if (name.talentsVerdict == "吉"_gbk) {
+    score += 3;
+  } else if (AreMiddlingTalents(name.talentsVerdict)) {
+    score += 1;
+  }
+  if (AreMixed(tones)) score += kToneBonus;
   return score;
+}
+
+int StrictStrokes(const Sources& sources, const NameRequest& request) {
+  const std::optional<int> surnameStrokes = sources.StrokeCount(request.surname);
+  if (!surnameStrokes) return 0;
+  const NamingLists& lists = NamingListsOf(sources);
+  const std::map<int, Group> groups = CharactersByStrokes(lists, request, 0);
+  const std::vector<Combination> combinations = Combinations(*surnameStrokes, groups, request.length == 3, lists);
+  return static_cast<int>(std::count_if(combinations.begin(), combinations.end(),
+                                        [](const Combination& c) { return c.grids.tier == NameTier::First; }));
 }
 
 std::vector<ProposedName> ProposeNames(const Sources& sources, const NameRequest& request) {
   const std::optional<int> surnameStrokes = sources.StrokeCount(request.surname);
   if (!surnameStrokes) return {};
-  const std::optional<int> surnameTone = ToneOf(sources, request.surname);
-  const std::vector<GivenCharacter> characters = GivenCharacters(sources, request);
-  std::map<int, std::vector<const GivenCharacter*>> byStrokes;
-  for (const GivenCharacter& character : characters) byStrokes[character.strokes].push_back(&character);
+  const NamingLists& lists = NamingListsOf(sources);
+  const std::uint64_t seed =
+      ProposalOrder(request.surname + (request.girl ? "f" : "m") + std::to_string(request.length));
+  const std::map<int, Group> groups = CharactersByStrokes(lists, request, seed);
+  const std::vector<Combination> combinations = Combinations(*surnameStrokes, groups, request.length == 3, lists);
 
-  Verdicts verdicts(sources);
-  std::vector<ProposedName> goodGrids;  // one per stroke combination that passes
-  std::vector<std::vector<int>> combinations;
-  const bool twoGiven = request.length == 3;
-  for (const auto& [first, firstGroup] : byStrokes) {
-    for (const auto& [second, secondGroup] : byStrokes) {
-      const std::optional<int> secondCount = twoGiven ? std::optional<int>(second) : std::nullopt;
-      if (std::optional<ProposedName> grids = GoodGrids(Grids(*surnameStrokes, first, secondCount), verdicts)) {
-        goodGrids.push_back(std::move(*grids));
-        combinations.push_back(twoGiven ? std::vector<int>{first, second} : std::vector<int>{first});
-      }
-      if (!twoGiven) break;
-    }
+  // Each combination gives two streams: its names with mixed tones score more.
+  std::vector<Stream> streams;
+  for (std::size_t i = 0; i < combinations.size(); ++i) {
+    const std::uint64_t order = ProposalOrder(seed, i);
+    streams.push_back({&combinations[i], true, combinations[i].gridScore + kToneBonus, order, {}});
+    streams.push_back({&combinations[i], false, combinations[i].gridScore, order, {}});
   }
-
-  std::vector<Candidate> candidates;
-  for (std::size_t g = 0; g < goodGrids.size(); ++g) {
-    const std::vector<const GivenCharacter*>& firsts = byStrokes[combinations[g][0]];
-    const std::vector<const GivenCharacter*> seconds =
-        twoGiven ? byStrokes[combinations[g][1]] : std::vector<const GivenCharacter*>{nullptr};
-    for (const GivenCharacter* a : firsts) {
-      for (const GivenCharacter* b : seconds) {
-        if (a == b) continue;
-        std::vector<int> tones;
-        if (surnameTone) tones.push_back(*surnameTone);
-        tones.push_back(a->tone);
-        if (b) tones.push_back(b->tone);
-        if (AllTheSame(tones)) continue;
-        Candidate candidate{NameScore(goodGrids[g], tones), a->favoured && (!b || b->favoured), 0, &goodGrids[g], {a}};
-        if (b) candidate.given.push_back(b);
-        candidate.order = ProposalOrder(request.surname + a->character + (b ? b->character : std::string()));
-        candidates.push_back(std::move(candidate));
-      }
-    }
-  }
-  std::sort(candidates.begin(), candidates.end(), [](const Candidate& x, const Candidate& y) {
+  std::sort(streams.begin(), streams.end(), [](const Stream& x, const Stream& y) {
+    if (x.combination->grids.tier != y.combination->grids.tier)
+      return x.combination->grids.tier < y.combination->grids.tier;
     if (x.score != y.score) return x.score > y.score;
-    if (x.favoured != y.favoured) return x.favoured;
     return x.order < y.order;
   });
 
-  std::vector<ProposedName> names;
-  std::map<const GivenCharacter*, int> uses;
-  for (const Candidate& candidate : candidates) {
-    if (static_cast<int>(names.size()) == kNameProposals) break;
-    if (std::any_of(candidate.given.begin(), candidate.given.end(),
-                    [&](const GivenCharacter* c) { return uses[c] >= kMaxUsesOfCharacter; })) {
-      continue;
+  // Level by level (a tier and a score), the favoured names first, one name
+  // from each stream in turn.
+  Picker picker(request, lists);
+  for (auto level = streams.begin(); level != streams.end() && !picker.Full();) {
+    const auto end = std::find_if(level, streams.end(), [&](const Stream& s) {
+      return s.combination->grids.tier != level->combination->grids.tier || s.score != level->score;
+    });
+    for (int pass = 0; pass < 2 && !picker.Full(); ++pass) {
+      for (bool taken = true; taken && !picker.Full();) {
+        taken = false;
+        for (auto stream = level; stream != end && !picker.Full(); ++stream) {
+          if (picker.Open(*stream->combination) && picker.TakeNext(*stream, pass)) taken = true;
+        }
+      }
     }
-    ProposedName name = *candidate.grids;
-    name.score = candidate.score;
-    name.name = request.surname;
-    for (const GivenCharacter* c : candidate.given) {
-      ++uses[c];
-      name.name += c->character;
-      if (!name.meaning.empty()) name.meaning += "；"_gbk;
-      name.meaning += c->character + "："_gbk + c->meaning;
-    }
-    names.push_back(std::move(name));
+    level = end;
   }
-  return names;
+  return std::move(picker).Names();
 }
 
 }  // namespace velmora::services

@@ -60,15 +60,28 @@ std::string Radio(const std::string& name, const std::string& value, const std::
 std::string ChineseNumber(int n) { return n == 2 ? "两"_gbk : "三"_gbk; }
 
 std::string ProposalLine(int index, const ProposedName& name) {
-  auto grid = [](const char* label, int number, const std::string& verdict) {
-    return Utf8ToGbk(label) + std::to_string(number) + (verdict.empty() ? std::string() : "（"_gbk + verdict + "）"_gbk);
+  auto grid = [](const std::string& label, int number, const std::string& verdict) {
+    return label + std::to_string(number) + (verdict.empty() ? std::string() : "（"_gbk + verdict + "）"_gbk);
   };
-  const std::string& good = "吉"_gbk;
-  return std::to_string(index) + ". " + name.name + "　"_gbk + grid("天格", name.heaven, "") + " " +
-         grid("人格", name.person, good) + " " + grid("地格", name.earth, good) + " " +
-         grid("外格", name.outer, name.outerVerdict) + " " + grid("总格", name.total, good) + "　三才"_gbk +
-         name.talents + "（"_gbk + name.talentsVerdict + "）　评分"_gbk + std::to_string(name.score) + "　"_gbk +
-         name.meaning;
+  return std::to_string(index) + ". " + name.name + "　"_gbk + TierName(name.tier) + "　"_gbk +
+         grid("天格"_gbk, name.heaven, "") + " " + grid("人格"_gbk, name.person, name.personVerdict) + " " +
+         grid("地格"_gbk, name.earth, name.earthVerdict) + " " + grid("外格"_gbk, name.outer, name.outerVerdict) + " " +
+         grid("总格"_gbk, name.total, name.totalVerdict) + "　三才"_gbk + name.talents + "（"_gbk + name.talentsVerdict +
+         "）　评分"_gbk + std::to_string(name.score) + "　"_gbk + name.meaning;
+}
+
+// Why the strict tier holds fewer names than the list, in one sentence.
+std::string ShortStrictList(const NameRequest& request, const std::vector<ProposedName>& names, int strictStrokes,
+                            int surnameStrokes) {
+  const auto strict = std::count_if(names.begin(), names.end(), [](const ProposedName& n) { return n.tier == NameTier::First; });
+  std::string sentence = request.length == 2 ? "单名的人格与总格同数、地格只由名字一字的笔划定，"_gbk : std::string();
+  sentence += "常用字中与"_gbk + request.surname + "姓"_gbk + std::to_string(surnameStrokes) +
+              "划相配而人格、地格、总格皆吉且三才吉或大吉的笔划"_gbk + (request.length == 2 ? std::string() : "组合"_gbk) +
+              "只有"_gbk + std::to_string(strictStrokes) + "种（同一人格、地格或总格至多取"_gbk +
+              std::to_string(kNamesOfOneGrid) + "个），所以"_gbk +
+              (strict == 0 ? "没有甲等名字"_gbk : "甲等名字只有"_gbk + std::to_string(strict) + "个"_gbk) +
+              "，其后依次以乙、丙、丁等补足。"_gbk;
+  return sentence;
 }
 
 // The company page's fields and the founder's element.
@@ -183,8 +196,14 @@ Page PersonalNamingAnswer(const Query& query, const Sources& sources) {
   lines.push_back("<h3>vu起名网 · 三才五格起名</h3>"_gbk);
   lines.push_back(Line("为"_gbk + request.surname + "姓"_gbk + (request.girl ? "女孩"_gbk : "男孩"_gbk) + "取的"_gbk +
                        ChineseNumber(request.length) + "字姓名 "_gbk + std::to_string(names.size()) + " 个。"_gbk));
-  lines.push_back(Line("五格以康熙字典笔划计算，只取人格、地格、总格皆吉，三才吉或大吉，用字常见而不重复，声调不全相同的姓名。"_gbk));
-  lines.push_back(Line("评分：基础60分，人格、地格、总格皆吉各8分，外格吉6分（半吉3分），三才大吉6分（吉3分），平仄相间4分。"_gbk));
+  lines.push_back(Line("五格以康熙字典笔划计算，按等级排列：甲等人格、地格、总格皆吉，三才吉或大吉；乙等人格、总格吉，地格半吉，三才吉或大吉；"
+                       "丙等人格、总格吉，地格吉或半吉，三才中吉或半吉；丁等只求人格、总格吉。用字常见、合乎性别，一字至多用两次，"
+                       "名中两字不同音、不同部首，声调不全相同，避开不雅的字词与谐音。"_gbk));
+  lines.push_back(Line("评分：基础60分，人格、地格、总格吉各8分（半吉4分），外格吉6分（半吉3分），三才大吉6分（吉3分，中吉、半吉1分），"
+                       "平仄相间4分。"_gbk));
+  if (std::any_of(names.begin(), names.end(), [](const ProposedName& n) { return n.tier != NameTier::First; })) {
+    lines.push_back(Line(ShortStrictList(request, names, StrictStrokes(sources, request), *sources.StrokeCount(request.surname))));
+  }
   const std::string home = "http://" + query.Host();
   lines.push_back(Line("<a href=\"" + HtmlEscape(home) + "/\">" + HtmlEscape(home) + "</a>"));
   lines.push_back(Line("<a href=\"/chest/ming.htm\">"_gbk + PersonalNamingStartMarker() + "</a>"));

@@ -11,6 +11,11 @@ std::string StatusTitle(int status) {
   switch (status) {
     case 400: return "请求有误";
     case 404: return "没有这个页面";
+    case 413: return "请求内容过大";
+    case 416: return "请求的范围不存在";
+    case 421: return "主机名不符";
+    case 431: return "请求头过大";
+    case 503: return "连接过多";
     default: return "服务暂时出错";
   }
 }

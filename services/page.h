@@ -17,10 +17,16 @@ struct Page {
 };
 
 // A request the service cannot read: a parameter missing, out of range or not
-// GBK text. The message is UTF-8 and names the parameter.
+// GBK text. The message is UTF-8 and names the parameter; `Field` is its name
+// where one parameter is at fault (the JSON answers report it apart).
 class BadRequest : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit BadRequest(const std::string& message, std::string field = {})
+      : std::runtime_error(message), field_(std::move(field)) {}
+  const std::string& Field() const { return field_; }
+
+ private:
+  std::string field_;
 };
 
 // The page of the given lines (GBK), each followed by CR LF.
@@ -28,7 +34,9 @@ Page HtmlPage(const std::vector<std::string>& lines);
 
 // A short page titled after the failure, never after a reading, with the
 // message (UTF-8) shown on it: 400 for a bad request, 404 for an unknown
-// address, 500 for a fault of the service itself.
+// address, 413 for a body and 431 for a header block over the limits, 416 for a
+// range outside the file, 421 for a Host the service does not answer, 503 for a
+// connection over the limits, 500 for a fault of the service itself.
 Page ErrorPage(int status, const std::string& message);
 
 }  // namespace velmora::services

@@ -26,6 +26,8 @@ class Query {
   // within [low, high].
   int Integer(const std::string& name, int low, int high) const;
 
+  // Every parameter as decoded (bytes as sent).
+  const std::multimap<std::string, std::string>& Parameters() const { return parameters_; }
   // The Host header as sent, such as "127.0.0.1:41234"; titles name it.
   const std::string& Host() const { return host_; }
   // Part i of the address that the route's pattern captured.

@@ -1,5 +1,6 @@
 #include "services/routes.h"
 
+#include "services/bazi_api.h"
 #include "services/bazi_pages.h"
 #include "services/horoscope_pages.h"
 #include "services/name_pages.h"
@@ -7,13 +8,20 @@
 #include "services/static_files.h"
 
 namespace velmora::services {
+namespace {
+
+// What a load balancer asks to learn that this copy is serving.
+Page HealthPage(const Query&, const Sources&) { return {200, "ok\n", "text/plain; charset=us-ascii"}; }
+
+}  // namespace
 
 const std::vector<Route>& RouteTable() {
   // One family of routes per group of readings.
   static const std::vector<Route> routes = [] {
-    std::vector<Route> all;
+    std::vector<Route> all = {{"/health", HealthPage}};
     for (const std::vector<Route>& family :
-         std::initializer_list<std::vector<Route>>{BaziRoutes(), HoroscopeRoutes(), NamingRoutes(), NameRoutes()}) {
+         std::initializer_list<std::vector<Route>>{BaziRoutes(), HoroscopeRoutes(), NamingRoutes(), NameRoutes(),
+                                                   ApiRoutes()}) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;

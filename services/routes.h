@@ -3,7 +3,8 @@
 // pattern is an exact path or a path with one "{}" that captures a part
 // without "/" (such as "/birthday/{}.htm"). Addresses no route claims are
 // looked up among the static files of the program folder's "www" folder
-// (pictures, scripts), and anything else is a 404 page.
+// (pictures, scripts), and anything else is a 404 page. "/health" answers
+// "ok" while the service serves, for load balancers.
 
 #include <map>
 #include <string>

@@ -1,11 +1,18 @@
 #include "services/service_options.h"
 
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 
 namespace velmora::services {
 namespace {
+
+std::optional<long long> Number(const std::string& text, long long low, long long high) {
+  long long value = 0;
+  const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || fault != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+    return std::nullopt;
+  }
+  return value;
+}
 
 // "host:port" or "[v6 address]:port".
 bool ParseListen(const std::string& text, ServiceOptions& options) {
@@ -18,15 +25,24 @@ bool ParseListen(const std::string& text, ServiceOptions& options) {
   } else if (host.find(':') != std::string::npos) {
     return false;
   }
-  const std::string port = text.substr(colon + 1);
-  int value = -1;
-  const auto [end, fault] = std::from_chars(port.data(), port.data() + port.size(), value);
-  if (port.empty() || fault != std::errc() || end != port.data() + port.size() || value < 0 || value > 65535) {
-    return false;
-  }
+  const std::optional<long long> port = Number(text.substr(colon + 1), 0, 65535);
+  if (!port) return false;
   options.host = host;
-  options.port = value;
+  options.port = static_cast<int>(*port);
   return true;
+}
+
+// "a.example,b.example": each name non-empty.
+bool ParseNames(const std::string& text, std::vector<std::string>& names) {
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t comma = text.find(',', start);
+    const std::string name = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    if (name.empty()) return false;
+    names.push_back(name);
+    if (comma == std::string::npos) return true;
+    start = comma + 1;
+  }
 }
 
 }  // namespace
@@ -35,7 +51,9 @@ std::optional<ServiceOptions> ParseServiceOptions(const std::vector<std::string>
   ServiceOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
-    if ((option != "--listen" && option != "--folder") || i + 1 == args.size()) {
+    const bool known = option == "--listen" || option == "--folder" || option == "--host" ||
+                       option == "--max-connections" || option == "--max-per-address";
+    if (!known || i + 1 == args.size()) {
       error = "unknown option or missing value: " + option;
       return std::nullopt;
     }
@@ -50,6 +68,20 @@ std::optional<ServiceOptions> ParseServiceOptions(const std::vector<std::string>
         return std::nullopt;
       }
       options.folder = value;
+    }
+    if (option == "--host" && !ParseNames(value, options.names)) {
+      error = "--host takes NAME or NAME,NAME..., not " + value;
+      return std::nullopt;
+    }
+    if (option == "--max-connections" || option == "--max-per-address") {
+      const bool total = option == "--max-connections";
+      const std::optional<long long> count = Number(value, total ? 1 : 0, 1000000);
+      if (!count) {
+        error = option + (total ? " takes a count from 1 to 1000000, not " : " takes a count from 0 to 1000000, not ") +
+                value;
+        return std::nullopt;
+      }
+      (total ? options.limits.total : options.limits.perAddress) = static_cast<std::size_t>(*count);
     }
   }
   return options;

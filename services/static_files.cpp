@@ -1,7 +1,6 @@
 #include "services/static_files.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,20 +19,24 @@ std::string ContentType(const std::filesystem::path& file) {
   return "application/octet-stream";
 }
 
-bool IsSafePath(const std::string& path) {
-  if (path.size() < 2 || path.front() != '/' || path.find("..") != std::string::npos) return false;
-  return std::all_of(path.begin(), path.end(), [](unsigned char c) {
-    return std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.';
-  });
+// Whether `inside` is a path below `folder` (both canonical).
+bool IsBelow(const std::filesystem::path& inside, const std::filesystem::path& folder) {
+  const auto [folderEnd, insideAt] = std::mismatch(folder.begin(), folder.end(), inside.begin(), inside.end());
+  return folderEnd == folder.end() && insideAt != inside.end();
 }
 
 }  // namespace
 
 std::optional<Page> StaticFile(const std::string& programFolder, const std::string& path) {
-  if (!IsSafePath(path)) return std::nullopt;
-  const std::filesystem::path file = std::filesystem::path(programFolder) / "www" / path.substr(1);
+  // A NUL byte would cut the name short at the system call.
+  if (!path.starts_with('/') || path.find('\0') != std::string::npos) return std::nullopt;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+  const std::filesystem::path www = std::filesystem::canonical(std::filesystem::path(programFolder) / "www", error);
+  if (error) return std::nullopt;
+  // Joined as a relative path: "//etc/passwd" must not become "/etc/passwd".
+  const std::filesystem::path asked = www / std::filesystem::path(path).relative_path();
+  const std::filesystem::path file = std::filesystem::canonical(asked, error);
+  if (error || !IsBelow(file, www) || !std::filesystem::is_regular_file(file, error)) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
   return Page{200, std::string(std::istreambuf_iterator<char>(in), {}), ContentType(file)};

@@ -15,4 +15,14 @@ std::vector<std::string> SplitLines(std::string_view text) {
   }
 }
 
+std::vector<std::string> SplitTabs(std::string_view line) {
+  std::vector<std::string> fields;
+  std::size_t from = 0;
+  for (std::size_t tab; (tab = line.find('\t', from)) != std::string_view::npos; from = tab + 1) {
+    fields.emplace_back(line.substr(from, tab - from));
+  }
+  fields.emplace_back(line.substr(from));
+  return fields;
+}
+
 }  // namespace velmora

@@ -1,13 +1,19 @@
 #include "platform/qt/local_file_scheme.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
+
+#include <stdexcept>
+
+#include "platform/confined_file.h"
+#include "platform/local_page_policy.h"
+#include "platform/program_folder.h"
+#include "platform/working_folder.h"
 
 namespace velmora {
 namespace {
@@ -19,24 +25,39 @@ std::function<std::string(std::string)>& DataPageFilter() {
   return filter;
 }
 
+std::vector<std::string> DefaultLocalFolders() {
+  std::vector<std::string> folders = {ProgramFolder()};
+  try {
+    folders.push_back(UserDataFolder());
+  } catch (const std::runtime_error&) {
+    // No home folder: there is no user's data folder to serve either.
+  }
+  return folders;
+}
+
+std::vector<std::string>& LocalFolders() {
+  static std::vector<std::string> folders = DefaultLocalFolders();
+  return folders;
+}
+
 class LocalFileHandler : public QWebEngineUrlSchemeHandler {
  public:
   using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
   void requestStarted(QWebEngineUrlRequestJob* job) override {
     const QString path = job->requestUrl().path();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<std::string> file = ReadFileWithin(path.toStdString(), LocalFolders());
+    if (!file) {
       job->fail(QWebEngineUrlRequestJob::UrlNotFound);
       return;
     }
-    QByteArray content = file.readAll();
-    if (DataPageFilter() && QFileInfo(path).suffix().toLower() == "db") {
-      content = QByteArray::fromStdString(DataPageFilter()(content.toStdString()));
-    }
+    std::string content = *file;
+    if (DataPageFilter() && QFileInfo(path).suffix().toLower() == "db") content = DataPageFilter()(std::move(content));
+    const QByteArray type = ContentType(path);
+    if (type.startsWith("text/html")) content = WithLocalPagePolicy(content);
     auto* body = new QBuffer(job);
-    body->setData(content);
-    job->reply(ContentType(path), body);
+    body->setData(QByteArray::fromStdString(content));
+    job->reply(type, body);
   }
 
  private:
@@ -63,6 +84,8 @@ void InstallLocalFileScheme(QWebEngineProfile* profile) {
   if (profile->urlSchemeHandler(kScheme)) return;
   profile->installUrlSchemeHandler(kScheme, new LocalFileHandler(profile));
 }
+
+void SetLocalFolders(std::vector<std::string> folders) { LocalFolders() = std::move(folders); }
 
 void SetDataPageFilter(std::function<std::string(std::string)> filter) { DataPageFilter() = std::move(filter); }
 

@@ -78,9 +78,12 @@ QtBrowser::QtBrowser(QObject* parent) : QObject(parent), page_(NewPage(this, nul
 
 void QtBrowser::Connect() {
   InstallLocalFileScheme(page_->profile());
-  // The program's own pages send forms to the answering service and show its
-  // pictures; local pages are otherwise kept off the network.
+  // The program's own pages send forms to the answering services and show
+  // their pictures, which a local page may do only with this setting; the
+  // policy every local page carries keeps the services' code out of them.
+  // Local pages read no file: URL.
   page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+  page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
   static_cast<FramePage*>(page_)->frameComplete = [this] {
     if (documentComplete_) documentComplete_(kFrameWindow);
   };

@@ -173,6 +173,7 @@ class BaziOnlineTest : public QObject {
 
   void FramesReportTheirOwnCompletions() {
     testing::TestFolder folder;
+    SetLocalFolders({folder.Path()});  // the browser's pages are this folder's
     std::ofstream(folder.Path() + "frame.htm") << "<html><body>frame</body></html>";
     std::ofstream(folder.Path() + "page.htm") << "<html><head><title>t</title></head><body>"
                                                  "<iframe src=\"frame.htm\"></iframe></body></html>";

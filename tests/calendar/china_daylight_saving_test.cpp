@@ -43,6 +43,37 @@ TEST(ChinaDaylightSaving, ClockHoursAroundTheChanges) {
   }
 }
 
+// Minutes and seconds ride along with the hour, across midnight too.
+TEST(ChinaDaylightSaving, ClockReadingsKeepTheirMinutes) {
+  EXPECT_EQ(ChinaStandardTimeOf(DateTime{{1988, 6, 15}, 12, 34, 56}).time, (DateTime{{1988, 6, 15}, 11, 34, 56}));
+  EXPECT_EQ(ChinaStandardTimeOf(DateTime{{1988, 6, 15}, 0, 20}).time, (DateTime{{1988, 6, 14}, 23, 20}));
+  EXPECT_EQ(ChinaStandardTimeOf(DateTime{{1986, 5, 4}, 2, 59}).clock, ClockHour::Skipped);
+  EXPECT_EQ(ChinaStandardTimeOf(DateTime{{1985, 6, 15}, 12, 34}).time, (DateTime{{1985, 6, 15}, 12, 34}));
+}
+
+// The week that sources give to 1988's summer time and the tz database does not.
+TEST(ChinaDaylightSaving, Disputes1988sFirstWeekOnly) {
+  struct Case {
+    DateTime clock;
+    bool disputed;
+  };
+  const Case cases[] = {
+      {{{1988, 4, 9}, 23}, false},
+      {{{1988, 4, 10}, 1, 59}, false},  // before the change by either reading
+      {{{1988, 4, 10}, 2}, true},
+      {{{1988, 4, 16}, 23, 59}, true},
+      {{{1988, 4, 17}, 1, 59}, true},
+      {{{1988, 4, 17}, 2}, false},  // daylight saving by every reading
+      {{{1987, 4, 12}, 12}, false},
+      {{{1989, 4, 12}, 12}, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DaylightSavingStartDisputed(c.clock), c.disputed) << FormatDate(c.clock.date) << " " << c.clock.hour;
+  }
+  // The tz database's reading: standard time that week.
+  EXPECT_EQ(ChinaStandardTimeOf({1988, 4, 12}, 12).clock, ClockHour::Standard);
+}
+
 // Every clock hour of 1985-1992 against the tz database of this machine: the
 // clock reading of each UTC hour in Asia/Shanghai must map back to that hour's
 // standard time, except the first showing of a repeated hour (kept as

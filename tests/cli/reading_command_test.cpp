@@ -20,7 +20,7 @@ class ReadingCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
     velmora::testing::CopyBuiltDatabases(folder);
-    velmora::testing::CopyBuiltFiles(folder, {"data/animal_year.txt", "data/sign_year.txt"});
+    velmora::testing::CopyBuiltFiles(folder, {"data/animal_year.txt", "data/sign_year.txt", "data/places.tsv"});
   }
   TestFolder folder;
 };
@@ -52,6 +52,13 @@ TEST_F(ReadingCommandTest, EveryKindPrintsItsPage) {
       {{"zodiac", "--birth", "1990-01-26"}, "你的属相应该是蛇。"},
       {{"constellation", "--birth", "1990-10-24"}, "该日期属于天蝎座。"},
       {{"name", "--name", "欧阳娜娜", "--surname", "复姓", "--sex", "女"}, "欧阳娜娜，女，"},
+      // the whole chart: at a place the day and hour follow local true solar time
+      {{"bazi", "--birth", "2000-11-03", "--time", "12:30", "--place", "喀什", "--sex", "女"},
+       "真太阳时：2000年11月3日 09:50（均时差+16.4分）\n"},
+      {{"bazi", "--birth", "2000-11-03", "--time", "12:30", "--longitude", "75.99", "--json"},
+       "\"trueSolar\": \"2000-11-03 09:50:23\""},
+      {{"bazi", "--birth", "1990-05-27", "--time", "11"}, "公历：1990年5月27日 11时（北京时间）\n"},
+      {{"bazi", "--birth", "2000-01-01", "--time", "0:20", "--place", "乌鲁木齐"}, "【四柱】己卯 丙子 丁巳 辛亥"},
   };
   for (Case c : cases) {
     c.args.insert(c.args.end(), {"--folder", folder.Path()});
@@ -116,6 +123,34 @@ TEST_F(ReadingCommandTest, GenderQueriesTakeOnlyTheTablesAgesAndMonths) {
   EXPECT_EQ(RunReading({"gender", "--age", "+044", "--month", "012"}).out, "女孩！\n");  // 1244
 }
 
+// Bad input to reading bazi names the option it came in, and prints nothing else.
+TEST_F(ReadingCommandTest, BaziUsageErrorsNameTheOption) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;
+  };
+  const Case cases[] = {
+      {{"bazi", "--birth", "2000-02-30"}, "--birth takes an existing date yyyy-mm-dd in the years 1 to 2100"},
+      {{"bazi", "--birth", "2000-01-01", "--time", "12:60"}, "--time takes HH:MM or HH (hour 0 to 23, minute 00 to 59)"},
+      {{"bazi", "--birth", "2000-01-01", "--time", "12:5"}, "--time takes HH:MM or HH (hour 0 to 23, minute 00 to 59)"},
+      {{"bazi", "--birth", "2000-01-01", "--sex", "M"}, "--sex takes 男 or 女"},
+      {{"bazi", "--birth", "2000-01-01", "--longitude", "181"}, "--longitude takes degrees east from -180 to 180, such as 116.4"},
+      {{"bazi", "--birth", "2000-01-01", "--place", "火星"}, "--place 火星 is not in the place table"},
+      {{"bazi", "--birth", "2000-01-01", "--place", "朝阳"}, "--place 朝阳 names places in 北京, 辽宁, 吉林: add --province"},
+      {{"bazi", "--birth", "2000-01-01", "--place", std::string(10000, 'x')}, "--place takes a place name of at most 96 bytes"},
+      {{"bazi", "--birth", "2000-01-01", "--place", "\xE5\x96"}, "--place is not UTF-8 text"},
+      {{"bazi", "--birth", "2000-01-01", "--place", "喀什", "--longitude", "76"}, "--place and --longitude exclude each other"},
+      {{"bone", "--time", "12:00"}, "--time belongs to reading bazi"},
+  };
+  for (Case c : cases) {
+    c.args.insert(c.args.end(), {"--folder", folder.Path()});
+    const CommandResult result = RunReading(c.args);
+    EXPECT_EQ(result.status, kUsageError) << c.error;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, std::string("velmora-cli: ") + c.error + "\n");
+  }
+}
+
 TEST_F(ReadingCommandTest, UsageAndDatabaseErrors) {
   const std::vector<std::vector<std::string>> usage = {
       {},
@@ -130,6 +165,9 @@ TEST_F(ReadingCommandTest, UsageAndDatabaseErrors) {
       {"trigram", "0", "0"},
       {"trigram", "0", "0", "0", "0", "0", "0", "x"},
       {"conception", "--wish", "双胞胎"},
+      {"bazi"},
+      {"bone", "--json"},
+      {"bazi", "--birth", "2000-01-01", "--hour", "3"},
   };
   for (const auto& args : usage) {
     const CommandResult result = RunReading(args);

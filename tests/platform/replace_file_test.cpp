@@ -52,14 +52,43 @@ TEST(ReplaceFile, ALinkAtTheFileItselfIsReplacedNotWrittenThrough) {
   EXPECT_EQ(testing::ReadFile(page), "page");
 }
 
-TEST(ReplaceFile, TheReplacedFileKeepsItsMode) {
-  TestFolder folder;
-  const std::string path = folder.Path() + "data/ssdi.db";
-  testing::WriteFile(path, "old");
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  ReplaceFile(path, "new");
-  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(testing::ReadFile(path), "new");
+TEST(ReplaceFile, TheReplacedFileKeepsItsModeAndANewOneGetsTheUsualOne) {
+  struct Case {
+    mode_t umask;
+    mode_t before;  // 0: no file at the name
+    bool planted;   // a link at the name leads to a file of mode `before`
+    mode_t after;
+  };
+  const Case cases[] = {
+      {022, 0640, false, 0640},   // a replaced file keeps its mode, whatever the umask
+      {022, 04755, false, 0755},  // but never set-user-id
+      {0, 07777, false, 0777},    // nor set-group-id or sticky
+      {022, 0, false, 0644},      // a new file: 0666 less the umask
+      {002, 0, false, 0664},
+      {077, 0, false, 0600},
+      {022, 04755, true, 0644},   // a planted link's target lends nothing, and keeps its own mode
+  };
+  for (const Case& c : cases) {
+    TestFolder folder;
+    const std::string path = folder.Path() + "data/ssdi.db", target = folder.Path() + "target";
+    if (c.before != 0) {
+      testing::WriteFile(c.planted ? target : path, "old");
+      ASSERT_EQ(::chmod((c.planted ? target : path).c_str(), c.before), 0);
+      if (c.planted) fs::create_symlink(target, path);
+    }
+    const mode_t umask = ::umask(c.umask);
+    ReplaceFile(path, "new");
+    ::umask(umask);
+    struct stat written {};
+    ASSERT_EQ(::lstat(path.c_str(), &written), 0);
+    EXPECT_TRUE(S_ISREG(written.st_mode)) << std::oct << c.before;
+    EXPECT_EQ(written.st_mode & 07777, c.after) << std::oct << c.umask << " " << c.before;
+    EXPECT_EQ(testing::ReadFile(path), "new");
+    if (c.planted) {
+      EXPECT_EQ(fs::status(target).permissions(), static_cast<fs::perms>(c.before));
+      EXPECT_EQ(testing::ReadFile(target), "old");
+    }
+  }
 }
 
 TEST(ReplaceFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {

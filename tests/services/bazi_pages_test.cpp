@@ -81,9 +81,42 @@ TEST(BaziPages, TheSizhuReadingStandsBetweenTheMarkers) {
   EXPECT_EQ(LineStarting(lines, "起运"),
             "起运：按三天折一年、一天折四个月、两小时折十天，于3岁3个月13天起运，即公历1993年9月9日（年龄按周岁计）");
   EXPECT_EQ(LineStarting(lines, "一运"), "一运 壬午（比肩） 1993年起　3岁");
-  EXPECT_EQ(LineStarting(lines, "2026年"), "2026年 丙午 偏财 36岁");  // the years ahead start in the year of the clock
+  // The years belong to the person: inside their 大运, with both ages; the clock's year is marked.
+  EXPECT_EQ(LineStarting(lines, "　2026年"), "　2026年 丙午 偏财 周岁36 虚岁37　←今年");
+  EXPECT_EQ(LineStarting(lines, "　1990年"), "　1990年 庚午 偏印 周岁0 虚岁1　小运丙午（偏财）");
+  EXPECT_EQ(LineStarting(lines, "【胎元 命宫 身宫】"), "【胎元 命宫 身宫】胎元：壬申（剑锋金）　命宫：癸未（杨柳木）　身宫：丁亥（屋上土）");
+  EXPECT_EQ(LineStarting(lines, "　寅月"), "　寅月 庚寅 偏印　立春 2026年2月4日 04:02");
   EXPECT_EQ(LineStarting(lines, "出生于夏令时期间"),
             "出生于夏令时期间：钟表时间比北京标准时间快一小时，本盘按标准时间1990年5月27日 10:00排出；若按钟表时间排，时柱丙午。");
+}
+
+// With the minute and the place the day and hour pillars follow local true solar time.
+TEST(BaziPages, TheSizhuReadingAtAPlaceShowsTheCorrection) {
+  struct Case {
+    std::multimap<std::string, std::string> extra;  // UTF-8
+    const char* start;
+    const char* line;
+  };
+  const Case cases[] = {
+      {{{"china95_minute", "30"}, {"china95_place", "喀什"}}, "真太阳时", "真太阳时：2000年11月3日 09:50（均时差+16.4分）"},
+      {{{"china95_minute", "30"}, {"china95_place", "喀什"}}, "【四柱】", "【四柱】庚辰 丙戌 乙丑 辛巳　日主：乙木"},
+      {{{"china95_minute", "30"}, {"china95_place", "喀什市"}}, "平太阳时",
+       "平太阳时：2000年11月3日 09:33（经度时差-176.0分，距时区中央经线每度四分钟）"},
+      {{{"china95_minute", "30"}, {"china95_longitude", "75.99"}}, "【真太阳时】", "【真太阳时】出生地：经度东经75.99°"},
+      {{{"china95_place", "朝阳"}, {"china95_province", "辽宁"}}, "【真太阳时】",
+       "【真太阳时】出生地：朝阳市（辽宁省，东经120.46°）"},
+      // Empty optional fields, as the form page sends them, change nothing.
+      {{{"china95_minute", ""}, {"china95_place", ""}, {"china95_longitude", ""}}, "公历", "公历：2000年11月3日 12时（北京时间）"},
+      {{{"china95_minute", "30"}}, "公历", "公历：2000年11月3日 12时30分（北京时间）"},
+  };
+  for (const Case& c : cases) {
+    std::multimap<std::string, std::string> fields = {{"china95_year", "2000"}, {"china95_month", "11"}, {"china95_day", "3"},
+                                                      {"china95_time", "12"},   {"sex", "0"}};
+    fields.insert(c.extra.begin(), c.extra.end());
+    const Page page = SizhuPage(QueryOf(fields), ProgramSources());
+    ASSERT_EQ(page.status, 200) << c.line;
+    EXPECT_EQ(LineStarting(ReadingLines(page), c.start), c.line);
+  }
 }
 
 TEST(BaziPages, FragileBirthsSayWhichPillarWouldChange) {
@@ -143,6 +176,19 @@ TEST(BaziPages, BadRequestsGetThe400PageNamingTheField) {
       {"/chest/bz/bazi.asp", "name=\xB0" + score, "参数 name 不是 GBK 文字"},
       {"/chest/bz/bazi.asp", score.substr(1), "缺少参数 name"},
       {"/chest/bz/bazi.asp", "name=a&sex=x&y=1990&m=5&d=27&h=11", "参数 sex 应为“男”或“女”"},
+      {"/chest/bz/bazi.asp", "name=a" + score + "&minute=60", "参数 minute 应为 0 到 59 之间的整数"},
+      {"/chest/bz/bazi.asp", "name=a" + score + "&longitude=180.5", "参数 longitude 应为 -180 到 180 之间的经度"},
+      {"/chest/bz/bazi.asp", "name=a" + score + "&longitude=nan", "参数 longitude 应为 -180 到 180 之间的经度"},
+      {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + Utf8ToGbk("火星"), "参数 place 所填地名“火星”不在地名表中"},
+      {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + Utf8ToGbk("朝阳"), "有多处（北京、辽宁、吉林），请以参数 province 指明省份"},
+      {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + std::string(10000, 'a'), "参数 place 应为地名，不超过 64 字节"},
+      {"/chest/bz/bazi.asp", "name=a" + score + "&place=\xB0", "参数 place 不是 GBK 文字"},
+      {"/chest/bz/bazi.asp", "name=a" + score + "&place=" + Utf8ToGbk("喀什") + "&longitude=76", "参数 place 与 longitude 只能填一个"},
+      {"/bazi/sizhu.asp", "china95_year=1990&" + sizhu + "&china95_place=" + Utf8ToGbk("朝阳") + "&china95_province=" + Utf8ToGbk("上海"),
+       "参数 china95_place 所填地名“朝阳”（上海）不在地名表中"},
+      // West of Greenwich on the calendar's first day: the correction leaves the calendar.
+      {"/bazi/sizhu.asp", "china95_year=1&china95_month=1&china95_day=1&china95_time=0&china95_longitude=-180&sex=1",
+       "出生时间无法排盘"},
   };
   for (const Case& c : cases) {
     const Page page = Answer(c.path, Fields(c.query), "127.0.0.1:8000", ProgramSources());
@@ -152,9 +198,23 @@ TEST(BaziPages, BadRequestsGetThe400PageNamingTheField) {
 }
 
 TEST(BaziPages, TheScorePageKeepsItsChartAndBarsWhereTheProgramCutsThem) {
-  const Page page = Answer("/chest/bz/bazi.asp", Fields("name=" + Utf8ToGbk("张三") + "&sex=" + Utf8ToGbk("男") +
-                                                         "&y=1990&m=5&d=27&h=11"),
-                           "127.0.0.1:8123", ProgramSources());
+  const std::string birth = "name=" + Utf8ToGbk("张三") + "&sex=" + Utf8ToGbk("男") + "&y=1990&m=5&d=27&h=11";
+  // With a place the whole chart follows the bars, still inside the kept lines.
+  const Page atPlace = Answer("/chest/bz/bazi.asp", Fields(birth + "&minute=5&place=" + Utf8ToGbk("乌鲁木齐")),
+                              "127.0.0.1:8123", ProgramSources());
+  ASSERT_EQ(atPlace.status, 200);
+  const std::vector<std::string> placeLines = SplitLines(GbkToUtf8(atPlace.body));
+  const auto placeBody =
+      std::find_if(placeLines.begin(), placeLines.end(), [](const std::string& l) { return l.rfind("<body", 0) == 0; });
+  const std::vector<std::string> placeBodyLines(placeBody, placeLines.end() - 1);
+  std::string placeKept;
+  for (std::size_t i = 113; i + 28 <= placeBodyLines.size(); ++i) placeKept += placeBodyLines[i];
+  EXPECT_EQ(placeBodyLines[108], "</table>");
+  EXPECT_EQ(placeBodyLines[placeBodyLines.size() - 28], "</table>");
+  for (const char* section : {"【真太阳时】出生地：乌鲁木齐市", "【胎元 命宫 身宫】", "【神煞】", "【刑冲合会】", "　2026年", "【流月】"}) {
+    EXPECT_NE(placeKept.find(section), std::string::npos) << section;
+  }
+  const Page page = Answer("/chest/bz/bazi.asp", Fields(birth), "127.0.0.1:8123", ProgramSources());
   ASSERT_EQ(page.status, 200);
   const std::vector<std::string> lines = SplitLines(GbkToUtf8(page.body));
   EXPECT_EQ(lines[3], "<title>■八字准确测试打分■-vu姓名(127.0.0.1:8123)</title>");

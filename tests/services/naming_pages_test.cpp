@@ -5,6 +5,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 
 #include "online/company_naming.h"
 #include "online/personal_naming.h"
@@ -13,7 +14,10 @@
 #include "services/name_proposals.h"
 #include "services/name_verdicts.h"
 #include "services/naming_pages.h"
+#include "services/pinyin.h"
 #include "services/routes.h"
+#include "services/naming_lists.h"
+#include "tests/online/fake_browser.h"
 #include "tests/services/service_fixture.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
@@ -40,6 +44,14 @@ std::vector<std::string> TextLines(const Page& page) {
     lines.push_back(std::regex_replace((*it)[2].str(), kTag, ""));
   }
   return lines;
+}
+
+// A browser that has loaded a page of these text lines.
+FakeBrowser BrowserShowing(const std::string& title, const std::vector<std::string>& utf8Lines) {
+  FakeBrowser browser;
+  browser.title = title;
+  for (const std::string& line : utf8Lines) browser.bodyText += Utf8ToGbk(line) + "\r\n";
+  return browser;
 }
 
 std::string Title(const Page& page) {
@@ -108,8 +120,28 @@ TEST(PersonalNamingPages, AnswerHoldsTheIntroductionTheHomeAddressAndTwentyOrMor
   const std::vector<std::string> names = PersonalProposals(page);
   ASSERT_EQ(names.size(), std::size_t{kNameProposals});
   // (a Chinese character is three bytes of UTF-8 here)
-  const std::regex kLine(R"(\d+\. 刘.{6}　天格\d+ 人格\d+（吉） 地格\d+（吉） 外格\d+(（(吉|半吉|中吉|凶|吉带凶|凶带吉)）)? 总格\d+（吉）　三才.{9}（大?吉）　评分\d+　.{3}：.+；.{3}：.+)");
+  const std::regex kLine(R"(\d+\. 刘.{6}　(甲|乙|丙|丁)等　天格\d+ 人格\d+（吉） 地格\d+（(吉|半吉|中吉|凶|吉带凶|凶带吉)） 外格\d+(（(吉|半吉|中吉|凶|吉带凶|凶带吉)）)? 总格\d+（吉）　三才.{9}（(大吉|吉|中吉|半吉|凶|大凶)）　评分\d+　.{3}：.+；.{3}：.+)");
   for (const std::string& line : names) EXPECT_TRUE(std::regex_match(line, kLine)) << line;
+}
+
+TEST(PersonalNamingPages, AShortStrictListIsExplainedInOneSentenceAndTheWindowStillCutsTheLongerAnswer) {
+  // 李 has 7 strokes: no single given character makes 人格, 地格, 总格 and 三才 all good
+  const Page page = PersonalAnswer("李", "女", "2");
+  const std::vector<std::string> lines = TextLines(page);
+  const auto why = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("单名的人格与总格同数"); });
+  ASSERT_NE(why, lines.end());
+  EXPECT_EQ(*why, "单名的人格与总格同数、地格只由名字一字的笔划定，常用字中与李姓7划相配而人格、地格、总格皆吉且三才吉或大吉的笔划只有0种"
+                  "（同一人格、地格或总格至多取8个），所以没有甲等名字，其后依次以乙、丙、丁等补足。");
+  // the window's cut keeps the introduction with the sentence and every name
+  FakeBrowser browser = BrowserShowing(PersonalNamingAnswerTitle(kHost), lines);
+  LineBuffer answer, extract;
+  const auto label = TakePersonalNamingPage(browser, answer, extract, {"女"_gbk, "2", "李"_gbk}, NamingServiceAt(std::string("http://") + kHost));
+  ASSERT_TRUE(label);
+  const std::string shown = Utf8(*label);
+  EXPECT_NE(shown.find(*why), std::string::npos);
+  for (const std::string& name : PersonalProposals(page)) EXPECT_NE(shown.find("\r\n\r\n" + name + "\r\n"), std::string::npos) << name;
+  // a strict list that is long enough needs no sentence
+  for (const std::string& line : TextLines(PersonalAnswer("刘"))) EXPECT_FALSE(line.starts_with("常用字中")) << line;
 }
 
 // The grids, three talents and verdicts of a name as the name reading of the
@@ -155,26 +187,94 @@ class NameReadingCheck : public ::testing::Test {
   ReferenceDb db_{folder_.Path(), ReferenceDatabase()};
 };
 
-TEST_F(NameReadingCheck, EveryProposedNameReadsAsThePageSaysInTheProgramsOwnNameReading) {
-  // single surnames, and the first characters of the compound ones (欧阳, 司马, 诸葛, 上官)
-  const std::regex kGrids(R"(天格(\d+) 人格(\d+)（吉） 地格(\d+)（吉） 外格(\d+)(?:（.+?）)? 总格(\d+)（吉）　三才(.{9})（(大吉|吉)）)");
-  for (const char* surname : {"刘", "王", "张", "李", "陈", "欧", "司", "诸", "上"}) {
+// The tier a name meets by its verdicts, as the page's introduction states the ladder.
+std::string ExpectedTier(const Reading& reading) {
+  const auto good = [](const std::string& v) { return v == "吉"; };
+  const auto half = [](const std::string& v) { return v == "半吉" || v == "中吉" || v == "吉带凶"; };
+  const bool goodTalents = reading.talents == "吉" || reading.talents == "大吉";
+  const bool middling = reading.talents == "中吉" || reading.talents == "半吉";
+  if (!good(reading.person) || !good(reading.total)) return "none";
+  if (good(reading.earth) && goodTalents) return "甲等";
+  if (half(reading.earth) && goodTalents) return "乙等";
+  if ((good(reading.earth) || half(reading.earth)) && middling) return "丙等";
+  return "丁等";
+}
+
+// The stop word a name holds or reads like: a run of its characters, or of
+// two or more of its readings (the surname read as a surname), tone marks
+// compared where the list writes them.
+std::string StopWordOf(const std::string& utf8Name, const Sources& sources) {
+  const std::vector<char32_t> name = DecodeUtf8(utf8Name);
+  std::vector<std::string> readings;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const std::string character = Utf8ToGbk(EncodeUtf8(name[i]));
+    const std::vector<std::string>* own = i == 0 ? sources.TableNamed("surname_readings").Find(character) : nullptr;
+    readings.push_back(Utf8(own ? own->at(1) : sources.TableNamed("pinyin").Text(character, "拼音"_gbk)));
+  }
+  const auto bare = [](const std::string& marked) {
+    const std::optional<Syllable> syllable = ParseSyllable(Utf8ToGbk(marked));
+    return syllable ? syllable->letters : marked;
+  };
+  for (const auto& row : sources.TableNamed("naming_stop_words").Rows()) {
+    const std::string word = Utf8(row[0]);
+    if (utf8Name.find(word) != std::string::npos) return word;
+    if (row[1] == "-") continue;
+    std::vector<std::string> syllables;
+    std::istringstream in(Utf8(row[1]));
+    for (std::string syllable; in >> syllable;) syllables.push_back(syllable);
+    for (std::size_t from = 0; from + syllables.size() <= readings.size(); ++from) {
+      bool same = true;
+      for (std::size_t i = 0; same && i < syllables.size(); ++i) {
+        const bool toneless = bare(syllables[i]) == syllables[i];
+        same = toneless ? bare(readings[from + i]) == syllables[i] : readings[from + i] == syllables[i];
+      }
+      if (same) return word;
+    }
+  }
+  return "";
+}
+
+TEST_F(NameReadingCheck, EveryProposedNameOfTheHundredCommonestSurnamesReadsAsThePageSaysInTheProgramsOwnNameReading) {
+  // the hundred commonest surnames, and the first characters of compound ones (欧阳, 司马, 诸葛, 上官), as the window sends them
+  const char* const surnames[] = {
+      "王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周", "徐", "孙", "马", "朱", "胡", "郭", "何", "高", "林", "罗",
+      "郑", "梁", "谢", "宋", "唐", "许", "韩", "冯", "邓", "曹", "彭", "曾", "肖", "田", "董", "袁", "潘", "于", "蒋", "蔡",
+      "余", "杜", "叶", "程", "苏", "魏", "吕", "丁", "任", "沈", "姚", "卢", "姜", "崔", "钟", "谭", "陆", "汪", "范", "金",
+      "石", "廖", "贾", "夏", "韦", "付", "方", "白", "邹", "孟", "熊", "秦", "邱", "江", "尹", "薛", "闫", "段", "雷", "侯",
+      "龙", "史", "陶", "黎", "贺", "顾", "毛", "郝", "龚", "邵", "万", "钱", "严", "覃", "武", "戴", "莫", "孔", "向", "汤",
+      "欧", "司", "诸", "上"};
+  const std::regex kGrids(R"(　(.{3}等)　天格(\d+) 人格(\d+)（(.+?)） 地格(\d+)（(.+?)） 外格(\d+)(?:（.+?）)? 总格(\d+)（(.+?)）　三才(.{9})（(.+?)）)");
+  for (const char* surname : surnames) {
     for (const char* sex : {"男", "女"}) {
       for (const char* length : {"3", "2"}) {
-        for (const std::string& line : PersonalProposals(PersonalAnswer(surname, sex, length))) {
+        const Page page = PersonalAnswer(surname, sex, length);
+        EXPECT_EQ(page.body, PersonalAnswer(surname, sex, length).body) << surname;  // deterministic
+        const std::vector<std::string> lines = PersonalProposals(page);
+        EXPECT_GE(lines.size(), 20u) << surname << sex << length;
+        std::map<std::string, int> persons, earths, totals;
+        for (const std::string& line : lines) {
           const std::string name = NameOf(line);
           ASSERT_EQ(name.rfind(surname, 0), 0u) << line;
           ASSERT_EQ(Characters(name), std::string(length) == "3" ? 3u : 2u) << line;
+          EXPECT_EQ(StopWordOf(name, ProgramSources()), "") << line;
           std::smatch grids;
           ASSERT_TRUE(std::regex_search(line, grids, kGrids)) << line;
           const Reading reading = Read(name);
-          EXPECT_EQ(reading.grids, grids[1].str() + " " + grids[2].str() + " " + grids[3].str() + " " + grids[4].str() +
-                                       " " + grids[5].str() + " " + grids[6].str())
+          EXPECT_EQ(reading.grids, grids[2].str() + " " + grids[3].str() + " " + grids[5].str() + " " + grids[7].str() +
+                                       " " + grids[8].str() + " " + grids[10].str())
               << line;
-          EXPECT_EQ(reading.person, "吉") << line;
-          EXPECT_EQ(reading.earth, "吉") << line;
-          EXPECT_EQ(reading.total, "吉") << line;
-          EXPECT_EQ(reading.talents, grids[7].str()) << line;
+          EXPECT_EQ(reading.person, grids[4].str()) << line;
+          EXPECT_EQ(reading.earth, grids[6].str()) << line;
+          EXPECT_EQ(reading.total, grids[9].str()) << line;
+          EXPECT_EQ(reading.talents, grids[11].str()) << line;
+          EXPECT_EQ(ExpectedTier(reading), grids[1].str()) << line;
+          ++persons[grids[3].str()];
+          ++earths[grids[5].str()];
+          ++totals[grids[8].str()];
+        }
+        // no grid number on more than a third of the list
+        for (const auto* counts : {&persons, &earths, &totals}) {
+          for (const auto& [number, count] : *counts) EXPECT_LE(count * 3, static_cast<int>(lines.size())) << surname << sex << length << " " << number;
         }
       }
     }
@@ -187,6 +287,10 @@ TEST(PersonalNamingProposals, KeepTheRulesOfCharactersAndTones) {
     for (const bool girl : {false, true}) {
       const std::vector<ProposedName> names = ProposeNames(sources, {Utf8ToGbk(surname), girl, 3});
       ASSERT_GE(names.size(), 20u) << surname;
+      // ranked by tier, then by score
+      EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), [](const ProposedName& a, const ProposedName& b) {
+        return a.tier != b.tier ? a.tier < b.tier : a.score > b.score;
+      }));
       std::map<std::string, int> uses;
       for (const ProposedName& name : names) {
         std::set<std::string> characters;
@@ -201,6 +305,10 @@ TEST(PersonalNamingProposals, KeepTheRulesOfCharactersAndTones) {
           }
         }
         EXPECT_EQ(characters.size(), 3u) << Utf8(name.name);  // no character twice
+        const NamingLists& lists = NamingListsOf(sources);
+        const std::string first = name.name.substr(2, 2), second = name.name.substr(4, 2);
+        EXPECT_NE(lists.Radical(first), lists.Radical(second)) << Utf8(name.name);  // no radical twice
+        EXPECT_NE(lists.Reading(first)->letters, lists.Reading(second)->letters) << Utf8(name.name);  // nor a syllable
         EXPECT_GE(tones.size(), 2u) << Utf8(name.name);       // the tones are not all the same
         EXPECT_GE(name.score, 87);
         EXPECT_LE(name.score, 100);
@@ -233,6 +341,8 @@ TEST(PersonalNamingProposals, ScoreAddsTheOuterGridTheThreeTalentsAndTheTones) {
     const char* talents;
     std::vector<int> tones;
     int score;
+    const char* earth = "吉";
+    const char* person = "吉";
   };
   const Case cases[] = {
       {"吉", "大吉", {2, 4, 1}, 100},   // everything
@@ -242,13 +352,105 @@ TEST(PersonalNamingProposals, ScoreAddsTheOuterGridTheThreeTalentsAndTheTones) {
       {"凶", "大吉", {2, 4, 1}, 94},    // a bad outer grid adds nothing
       {"吉", "大吉", {1, 2, 1}, 96},    // level tones only
       {"吉", "大吉", {3, 4, 5}, 96},    // oblique and neutral only
-      {"凶", "吉", {5, 5, 1}, 87},      // the least a proposed name scores
+      {"凶", "吉", {5, 5, 1}, 87},      // the least a strict name scores
+      {"吉", "大吉", {2, 4, 1}, 96, "半吉"},        // a half-good earth grid
+      {"吉", "中吉", {2, 4, 1}, 95},                // middling three talents
+      {"吉", "半吉", {2, 4, 1}, 91, "吉带凶"},      // both: 60 + 8 + 4 + 8 + 6 + 1 + 4
+      {"吉", "大凶", {2, 4}, 86, "凶"},             // bad earth and talents add nothing
+      {"凶", "凶", {1, 1}, 68, "凶", "凶"},         // only the total grid is good
   };
   for (const Case& c : cases) {
     ProposedName name;
+    name.personVerdict = Utf8ToGbk(c.person);
+    name.earthVerdict = Utf8ToGbk(c.earth);
+    name.totalVerdict = "吉"_gbk;
     name.outerVerdict = Utf8ToGbk(c.outer);
     name.talentsVerdict = Utf8ToGbk(c.talents);
-    EXPECT_EQ(NameScore(name, c.tones), c.score) << c.outer << " " << c.talents;
+    EXPECT_EQ(NameScore(name, c.tones), c.score) << c.outer << " " << c.talents << " " << c.earth;
+  }
+}
+
+TEST(PersonalNamingProposals, TheTierIsTheFirstWhoseRuleTheVerdictsMeet) {
+  struct Case {
+    const char* person;
+    const char* earth;
+    const char* total;
+    const char* talents;
+    std::optional<NameTier> tier;
+  };
+  const Case cases[] = {
+      {"吉", "吉", "吉", "大吉", NameTier::First},     // the strict rule
+      {"吉", "吉", "吉", "吉", NameTier::First},
+      {"吉", "半吉", "吉", "吉", NameTier::Second},    // a half-good earth grid
+      {"吉", "吉带凶", "吉", "大吉", NameTier::Second},
+      {"吉", "吉", "吉", "中吉", NameTier::Third},     // middling three talents
+      {"吉", "半吉", "吉", "半吉", NameTier::Third},
+      {"吉", "凶带吉", "吉", "大吉", NameTier::Fourth},  // a mostly bad earth grid
+      {"吉", "吉", "吉", "凶", NameTier::Fourth},      // bad three talents
+      {"吉", "凶", "吉", "大凶", NameTier::Fourth},
+      {"半吉", "吉", "吉", "大吉", std::nullopt},      // 人格 must be 吉
+      {"吉", "吉", "吉带凶", "大吉", std::nullopt},    // and so must 总格
+      {"", "", "", "", std::nullopt},                  // numbers the table lacks
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TierOf(Utf8ToGbk(c.person), Utf8ToGbk(c.earth), Utf8ToGbk(c.total), Utf8ToGbk(c.talents)), c.tier)
+        << c.person << c.earth << c.total << c.talents;
+  }
+  EXPECT_EQ(Utf8(TierName(NameTier::First)), "甲等");
+  EXPECT_EQ(Utf8(TierName(NameTier::Fourth)), "丁等");
+}
+
+TEST(PersonalNamingProposals, EveryStrokeCountOfAGb2312CharacterGetsAFullListForBothSexesAndLengths) {
+  const Sources& sources = ProgramSources();
+  std::map<int, std::string> byStrokes;  // the first character of each count
+  for (int lead = 0xB0; lead <= 0xF7; ++lead) {
+    for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+      const std::string character{static_cast<char>(lead), static_cast<char>(trail)};
+      if (const std::optional<int> strokes = sources.StrokeCount(character)) byStrokes.emplace(*strokes, character);
+    }
+  }
+  EXPECT_GE(byStrokes.size(), 30u);
+  for (const auto& [strokes, surname] : byStrokes) {
+    for (const bool girl : {false, true}) {
+      for (const int length : {2, 3}) {
+        EXPECT_EQ(ProposeNames(sources, {surname, girl, length}).size(), std::size_t{kNameProposals})
+            << Utf8(surname) << " " << strokes << (girl ? " 女 " : " 男 ") << length;
+      }
+    }
+  }
+}
+
+TEST(NamingStopWords, CatchWordsAndTheirHomophonesInAnyRunOfTheNameButNotInTheSurnameAlone) {
+  const NamingLists& lists = NamingListsOf(ProgramSources());
+  struct Case {
+    const char* name;
+    const char* word;  // empty: the name is clean
+    std::size_t fixed = 1;
+  };
+  const Case cases[] = {
+      {"王水", "王水"},        // the word itself, surname included
+      {"杨伟", "阳痿"},        // same syllables and tones
+      {"杨威", ""},            // yáng wēi: another tone
+      {"刘雪", ""},            // liú xuě is not 流血 liú xuè
+      {"杜子腾", "肚子疼"},    // the list's toneless zi matches zǐ
+      {"范统", "饭桶"},
+      {"秦寿生", "禽兽"},
+      {"吴良", "无良"},
+      {"史珍香", "屎真香"},
+      {"刘琼", ""},            // one syllable alone: 琼 is no 穷
+      {"张病", "病"},          // a single character by itself
+      {"癌明", ""},            // a surname nobody chooses is not held against the name
+      {"癌明", "癌", 0},
+      {"李明华", ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> characters;
+    std::vector<std::optional<Syllable>> readings;
+    for (const char32_t each : DecodeUtf8(c.name)) {
+      characters.push_back(Utf8ToGbk(EncodeUtf8(each)));
+      readings.push_back(characters.size() == 1 ? lists.SurnameReading(characters.back()) : lists.Reading(characters.back()));
+    }
+    EXPECT_EQ(Utf8(lists.Stops().WordIn(characters, readings, c.fixed).value_or("")), c.word) << c.name;
   }
 }
 
@@ -340,26 +542,61 @@ TEST(CompanyNamingPages, WithoutFieldsTheFormWithRadiosTwoAndThreeAndTheTwelveTr
 }
 
 TEST(CompanyNamingPages, AnswerHoldsTwentyOrMoreNamesTwoLinesBelowTheFirstMarker) {
-  for (const char* length : {"2", "3"}) {
-    for (const std::string& trade : CompanyTradeNames()) {
-      const Page page = CompanyAnswer("刘", Utf8(trade), length);
-      ASSERT_EQ(Title(page), "vu在线神算127.0.0.1:8000--公司字号产生器");
-      const std::vector<std::string> lines = TextLines(page);
-      const auto start = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingStartMarker()));
-      const auto end = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingEndMarker()));
-      ASSERT_NE(start, lines.end());
-      ASSERT_NE(end, lines.end());
-      ASSERT_GE(end - start, 2 + 20) << Utf8(trade) << " " << length;
-      const std::regex kLine(R"((\d+)\. (.+?)　笔划(\d+)（吉）　总笔划\d+，.+。字号五行.+。.{3}：.+。)");
-      int number = 1;
-      for (auto line = start + 2; line != end; ++line) {
-        std::smatch parts;
-        ASSERT_TRUE(std::regex_match(*line, parts, kLine)) << *line;
-        EXPECT_EQ(std::stoi(parts[1].str()), number++);
-        EXPECT_EQ(Characters(parts[2].str()), std::stoul(length)) << *line;
+  // founders of every element by their strokes: 刘 15 土, 王 4 火, 李 7 金, 孙 10 水, 黄 12 木, 欧阳 32 木
+  for (const char* surname : {"刘", "王", "李", "孙", "黄", "欧阳"}) {
+    for (const char* length : {"2", "3"}) {
+      for (const std::string& trade : CompanyTradeNames()) {
+        const Page page = CompanyAnswer(surname, Utf8(trade), length);
+        ASSERT_EQ(Title(page), "vu在线神算127.0.0.1:8000--公司字号产生器");
+        const std::vector<std::string> lines = TextLines(page);
+        const auto start = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingStartMarker()));
+        const auto end = std::find(lines.begin(), lines.end(), Utf8(CompanyNamingEndMarker()));
+        ASSERT_NE(start, lines.end());
+        ASSERT_NE(end, lines.end());
+        ASSERT_GE(end - start, 2 + 20) << Utf8(trade) << " " << length;
+        const std::regex kLine(R"((\d+)\. (.+?)　笔划(\d+)（吉）　(.+?)合计\d+划，.+。.+属.+。.{3}字切合.+。.{3}：.+。)");
+        const Table& characters = ProgramSources().TableNamed("company_name_characters");
+        const std::string shortName = Utf8(ProgramSources().TableNamed("company_trades").Text(trade, "简称"_gbk));
+        int number = 1;
+        std::set<std::set<char32_t>> seen;
+        std::map<std::string, int> sentences;
+        for (auto line = start + 2; line != end; ++line) {
+          std::smatch parts;
+          ASSERT_TRUE(std::regex_match(*line, parts, kLine)) << *line;
+          EXPECT_EQ(std::stoi(parts[1].str()), number++);
+          EXPECT_EQ(parts[4].str(), parts[2].str());  // the reason speaks of the name itself
+          const std::vector<char32_t> name = DecodeUtf8(parts[2].str());
+          EXPECT_EQ(name.size(), std::stoul(length)) << *line;
+          // no other proposal of the same characters in another order
+          EXPECT_TRUE(seen.insert(std::set<char32_t>(name.begin(), name.end())).second) << *line;
+          // at least one character named for the trade itself
+          EXPECT_TRUE(std::any_of(name.begin(), name.end(), [&](char32_t c) {
+            return Utf8(characters.Text(Utf8ToGbk(EncodeUtf8(c)), "行业"_gbk)).find(shortName) != std::string::npos;
+          })) << *line;
+          const std::string text = parts[0].str();
+          std::size_t from = text.find("　", text.find("笔划")) + 3;
+          for (std::size_t stop; (stop = text.find("。", from)) != std::string::npos; from = stop + 3) {
+            ++sentences[text.substr(from, stop - from)];
+          }
+        }
+        // no sentence on more than three lines of one list
+        for (const auto& [sentence, count] : sentences) EXPECT_LE(count, 3) << sentence;
       }
     }
   }
+  // the window's cut keeps every proposal of the longer answer
+  const std::vector<std::string> lines = TextLines(CompanyAnswer("刘", "教科文卫性行业", "3"));
+  FakeBrowser browser = BrowserShowing(CompanyNamingAnswerTitle(kHost), lines);
+  LineBuffer answer, extract;
+  const std::string shown = Utf8(TakeCompanyNamingPage(browser, answer, extract, {1, "刘"_gbk, "教科文卫性行业"_gbk}, kHost));
+  int proposals = 0;
+  for (const std::string& line : lines) {
+    if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) {
+      ++proposals;
+      EXPECT_NE(shown.find(line + "\r\n"), std::string::npos) << line;
+    }
+  }
+  EXPECT_EQ(proposals, kCompanyProposals);
 }
 
 TEST(CompanyNamingProposals, FollowTheSurnamesElementAndTheTradeAndCountTheirStrokes) {
@@ -447,6 +684,15 @@ TEST(NamingSources, ListsAreLongEnoughAndEveryRowCanBeUsed) {
     }
     EXPECT_TRUE(shortNames.count(trades)) << Utf8(row[0]);
   }
+  const Table& stops = sources.TableNamed("naming_stop_words");
+  EXPECT_EQ(stops.Columns(), (std::vector<std::string>{"词语"_gbk, "读音"_gbk, "说明"_gbk}));
+  EXPECT_GE(stops.Rows().size(), 200u);
+  for (const char* word : {"王水", "阳痿", "饭桶", "禽兽", "死", "病", "穷", "屎"}) EXPECT_TRUE(stops.Find(Utf8ToGbk(word))) << word;
+  const Table& radicals = sources.TableNamed("name_radicals");
+  for (const auto* list : {&personal, &company}) {
+    for (const auto& row : list->Rows()) EXPECT_TRUE(radicals.Find(row[0])) << Utf8(row[0]);
+  }
+  EXPECT_EQ(radicals.Text("涛"_gbk, "部首"_gbk), "85");  // 水
   const Table& pinyin = sources.TableNamed("pinyin");
   EXPECT_EQ(pinyin.Columns(), (std::vector<std::string>{"汉字"_gbk, "拼音"_gbk}));
   EXPECT_EQ(Utf8(pinyin.Text("张"_gbk, "拼音"_gbk)), "zhāng");

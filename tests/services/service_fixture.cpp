@@ -20,4 +20,25 @@ Query QueryOf(const std::multimap<std::string, std::string>& utf8Parameters, con
   return Query(std::move(parameters), host, {capture});
 }
 
+RunningServer::RunningServer(ConnectionLimits limits) : server_(ProgramSources(), [](const std::string&) {}, limits) {
+  port_ = server_.Bind("127.0.0.1", 0);
+  served_ = std::async(std::launch::async, [this] { return server_.Run(); });
+}
+
+RunningServer::~RunningServer() { Stop(); }
+
+httplib::Client RunningServer::Client() const {
+  httplib::Client client("127.0.0.1", port_);
+  client.set_connection_timeout(5);
+  client.set_read_timeout(10);
+  return client;
+}
+
+bool RunningServer::Stop() {
+  if (stopped_) return true;
+  stopped_ = true;
+  server_.Stop();
+  return served_.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+}
+
 }  // namespace velmora::services::testing

@@ -1,9 +1,11 @@
 // build_marriage_pages TEMPLATE OUTPUT_FOLDER: the three fixed marriage pages
 // the main window holds, written in GBK with CR LF as marriage_a.htm,
 // marriage_b.htm and marriage_c.htm. Each is the template (UTF-8) with its
-// script, its button's caption and its legend filled in; page B ends there,
-// pages A and C go on with their applet element and the report trailer.
-// "$(service:NAME)" stands where a marriage server's address goes.
+// button's caption and its legend filled in; page B ends there, pages A and C
+// go on with their applet element and the report trailer. "$(service:NAME)"
+// stands where a marriage server's address goes. Every page runs the
+// program's own script beside it (ssbx.js), never one of a server: a local
+// page can read local files, and a server's script must not.
 
 #include <fstream>
 #include <iterator>
@@ -23,7 +25,6 @@ namespace {
 
 struct FixedPage {
   const char* file;
-  const char* script;
   const char* button;
   const char* legend;
   std::optional<std::string> applet;  // with the trailer after it
@@ -41,17 +42,16 @@ void Build(const std::string& templatePath, const std::string& folder) {
   const std::string page(std::istreambuf_iterator<char>(in), {});
   const char* const kLetters = "A姻缘系数&nbsp; B成婚系数&nbsp; C性和谐系数&nbsp; D感情系数&nbsp; E健康系数&nbsp; F财运系数";
   const FixedPage pages[] = {
-      {"marriage_a.htm", "$(service:marriage1)/hunpei/java/hunpei/hunpeie.js", "马上计算姻缘指数 ", kLetters,
+      {"marriage_a.htm", "马上计算姻缘指数 ", kLetters,
        velmora::GbkToUtf8(velmora::MarriageAppletLine("hunpeie", "$(service:marriage1)/hunpei/java/hunpei/"))},
-      {"marriage_b.htm", "ssbx.js", "马上计算姻缘指数 ", kLetters, std::nullopt},
-      {"marriage_c.htm", "$(service:marriage4)/java/hunpei/hunpeibig5.js", "点击这里马上测算",
+      {"marriage_b.htm", "马上计算姻缘指数 ", kLetters, std::nullopt},
+      {"marriage_c.htm", "点击这里马上测算",
        "1.姻缘系数 2.成婚系数 3.性和谐系数 4.感情系数 5.健康系数 6.财运系数",
        "<applet name=\"hunpei\" code=\"hunpei\" codebase=\"$(service:marriage4)/java/hunpei/\" width=\"340\" "
        "height=\"220\" align=\"Top\" alt=\"123\"></applet>"},
   };
   for (const FixedPage& fixed : pages) {
-    const std::string text =
-        Replaced(Replaced(Replaced(page, "@SCRIPT@", fixed.script), "@BUTTON@", fixed.button), "@LEGEND@", fixed.legend);
+    const std::string text = Replaced(Replaced(page, "@BUTTON@", fixed.button), "@LEGEND@", fixed.legend);
     std::vector<std::string> lines;
     for (std::string& line : velmora::SplitLines(text)) lines.push_back(velmora::Utf8ToGbk(line));
     if (!lines.empty() && lines.back().empty()) lines.pop_back();

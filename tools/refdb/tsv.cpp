@@ -1,22 +1,13 @@
 #include "tools/refdb/tsv.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 
+#include "text/gbk.h"
+#include "text/text_lines.h"
+
 namespace velmora::tools {
-namespace {
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t from = 0;
-  for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1) {
-    fields.push_back(line.substr(from, tab - from));
-  }
-  fields.push_back(line.substr(from));
-  return fields;
-}
-
-}  // namespace
 
 TsvTable ReadTsv(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -26,7 +17,7 @@ TsvTable ReadTsv(const std::string& path) {
   for (std::string line; std::getline(in, line);) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
+    if (line.empty() || line.front() == '#') continue;
     std::vector<std::string> fields = SplitTabs(line);
     if (table.columns.empty()) {
       table.columns = std::move(fields);
@@ -40,6 +31,14 @@ TsvTable ReadTsv(const std::string& path) {
   }
   if (table.columns.empty()) throw std::runtime_error(path + ": no header line");
   return table;
+}
+
+std::string GbkOf(const std::string& text, const std::string& where) {
+  std::string gbk = Utf8ToGbk(text);
+  if (std::count(gbk.begin(), gbk.end(), '?') != std::count(text.begin(), text.end(), '?')) {
+    throw std::runtime_error(where + ": a character GBK cannot hold in \"" + text + "\"");
+  }
+  return gbk;
 }
 
 std::string ExpandLineBreaks(const std::string& text) {

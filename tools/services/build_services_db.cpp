@@ -1,12 +1,15 @@
 // Builds the answering service's read-only database from the reference
 // databases the build has just written and the reviewed sources of the online
 // readings:
-//   build_services_db DATA_FOLDER SOURCE_FOLDER UNIHAN_READINGS
+//   build_services_db DATA_FOLDER SOURCE_FOLDER UNIHAN_FOLDER
 // copies every table of DATA_FOLDER/ssdb.db and DATA_FOLDER/ssdh.db, adds
-// one table per SOURCE_FOLDER/*.tsv (named after the file) and the table
-// pinyin (汉字, 拼音: the first kMandarin reading of every GBK ideograph in
-// Unihan_Readings.txt, tone-marked), writing DATA_FOLDER/services.db. A text
-// GBK cannot hold, or a table name given twice, stops the build.
+// one table per SOURCE_FOLDER/*.tsv (named after the file), the table pinyin
+// (汉字, 拼音: the first kMandarin reading of every GBK ideograph in
+// Unihan_Readings.txt, tone-marked) and the table name_radicals (汉字, 部首:
+// the Kangxi radical number of every character of the two naming lists),
+// writing DATA_FOLDER/services.db. A text GBK cannot hold, a table name
+// given twice, or a stop word whose reading has not one syllable for each of
+// its characters stops the build.
 
 #include <algorithm>
 #include <filesystem>
@@ -21,23 +24,16 @@
 
 #include "refdb/connections.h"
 #include "refdb/sqlcipher_database.h"
-#include "text/gbk.h"
 #include "text/utf8.h"
 #include "tools/refdb/database_file.h"
 #include "tools/refdb/gbk_ideographs.h"
 #include "tools/refdb/tsv.h"
 #include "tools/refdb/unicode_text.h"
+#include "tools/refdb/unihan.h"
 #include "tools/tool_main.h"
 
 namespace velmora::tools {
 namespace {
-
-void RequireGbk(const std::string& text, const std::string& where) {
-  const std::string gbk = Utf8ToGbk(text);
-  if (std::count(gbk.begin(), gbk.end(), '?') != std::count(text.begin(), text.end(), '?')) {
-    throw std::runtime_error(where + ": a character GBK cannot hold in \"" + text + "\"");
-  }
-}
 
 struct NamedTable {
   std::string name;
@@ -74,7 +70,7 @@ std::vector<NamedTable> SourceTables(const std::string& sourceFolder) {
     for (std::size_t r = 0; r < table.table.rows.size(); ++r) {
       for (std::string& field : table.table.rows[r]) {
         field = ExpandLineBreaks(field);
-        RequireGbk(field, file.filename().string() + " row " + std::to_string(r + 2));
+        GbkOf(field, file.filename().string() + " row " + std::to_string(r + 2));
       }
     }
     tables.push_back(std::move(table));
@@ -102,11 +98,52 @@ NamedTable PinyinTable(const std::string& readingsFile) {
   return table;
 }
 
-void Build(const std::string& dataFolder, const std::string& sourceFolder, const std::string& readingsFile) {
+const TsvTable& SourceTable(const std::vector<NamedTable>& tables, const std::string& name) {
+  for (const NamedTable& table : tables) {
+    if (table.name == name) return table.table;
+  }
+  throw std::runtime_error("no source table " + name);
+}
+
+// The radicals the naming pages compare, so that a name does not repeat one.
+NamedTable RadicalTable(const std::vector<NamedTable>& sources, const Unihan& unihan) {
+  NamedTable table{"name_radicals", {{"汉字", "部首"}, {}}};
+  std::set<std::string> seen;
+  for (const char* list : {"personal_name_characters", "company_name_characters"}) {
+    for (const auto& row : SourceTable(sources, list).rows) {
+      const std::vector<char32_t> characters = DecodeUtf8(row.at(0));
+      if (characters.size() != 1) throw std::runtime_error(std::string(list) + ": not one character: " + row.at(0));
+      const auto radical = unihan.KangxiRadicalStroke(characters[0]);
+      if (!radical) throw std::runtime_error(std::string(list) + ": no radical for " + row.at(0));
+      if (seen.insert(row.at(0)).second) table.table.rows.push_back({row.at(0), std::to_string(radical->radical)});
+    }
+  }
+  return table;
+}
+
+// Every reading of a stop word is "-" (the characters only) or one syllable per character.
+void CheckStopWords(const std::vector<NamedTable>& sources) {
+  const TsvTable& words = SourceTable(sources, "naming_stop_words");
+  for (const auto& row : words.rows) {
+    const std::string& reading = row.at(1);
+    if (reading == "-") continue;
+    std::istringstream syllables(reading);
+    std::size_t count = 0;
+    for (std::string syllable; syllables >> syllable;) ++count;
+    if (count != DecodeUtf8(row.at(0)).size()) {
+      throw std::runtime_error("naming_stop_words: \"" + reading + "\" is no reading of " + row.at(0));
+    }
+  }
+}
+
+void Build(const std::string& dataFolder, const std::string& sourceFolder, const std::string& unihanFolder) {
   std::vector<NamedTable> tables = CopiedTables(ReferenceDatabase(), dataFolder);
   for (auto& table : CopiedTables(TraditionalFormsDatabase(), dataFolder)) tables.push_back(std::move(table));
-  for (auto& table : SourceTables(sourceFolder)) tables.push_back(std::move(table));
-  tables.push_back(PinyinTable(readingsFile));
+  std::vector<NamedTable> sources = SourceTables(sourceFolder);
+  CheckStopWords(sources);
+  tables.push_back(RadicalTable(sources, Unihan::Load(unihanFolder)));
+  for (auto& table : sources) tables.push_back(std::move(table));
+  tables.push_back(PinyinTable(unihanFolder + "/Unihan_Readings.txt"));
   std::set<std::string> names;
   DatabaseFile services(dataFolder + "/" + std::filesystem::path(ServicesDatabase().file).filename().string(),
                         ServicesDatabase().password);
@@ -124,7 +161,7 @@ void Build(const std::string& dataFolder, const std::string& sourceFolder, const
 }  // namespace velmora::tools
 
 int main(int argc, char** argv) {
-  return velmora::tools::RunTool(argc, argv, "build_services_db", "DATA_FOLDER SOURCE_FOLDER UNIHAN_READINGS",
+  return velmora::tools::RunTool(argc, argv, "build_services_db", "DATA_FOLDER SOURCE_FOLDER UNIHAN_FOLDER",
                                  [](const std::vector<std::string>& args) {
                                    velmora::tools::Build(args[0], args[1], args[2]);
                                  });
