@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calendar/sexagenary.h"
 #include "readings/judgement_rules.h"
 #include "readings/judgement_words.h"
 #include "text/gbk.h"
@@ -111,6 +112,76 @@ bool SeasonAndRoot(const FourPillars& pillars) {
          }) >= 2;
 }
 
+// "日主通根于年支寅（本气甲木）、日支卯（会局化木）。"
+std::string RootsSentence(const FourPillars& pillars, const ChartStrength& strength) {
+  if (strength.roots.empty()) return "日主在四支无根。"_gbk;
+  const Element self = StemElement(pillars.day.stem);
+  std::vector<std::string> roots;
+  for (const Root& root : strength.roots) {
+    const int branch = PillarAt(pillars, root.position).branch;
+    std::string where = PlacesText({root.position}, true) + EarthlyBranch(branch) + "（"_gbk;
+    if (InGroup(strength.combinations, root.position)) {
+      where += "会局化"_gbk + ElementName(self);
+    } else {
+      for (const HiddenStem& hidden : HiddenStemsOf(branch)) {
+        if (hidden.role == root.role && StemElement(hidden.stem) == self) {
+          where += QiRoleName(hidden.role) + StemElementText(hidden.stem);
+        }
+      }
+    }
+    roots.push_back(where + "）"_gbk);
+  }
+  return "日主通根于"_gbk + JoinedText(roots) + "。"_gbk;
+}
+
+// One sentence per combination: whether it transforms and what it counts as.
+std::vector<std::string> CombinationSentences(const FourPillars& pillars, const ChartCombinations& combinations) {
+  std::vector<std::string> sentences;
+  const auto stemAt = [&](PillarPosition position) {
+    return PlacesText({position}, false) + HeavenlyStem(PillarAt(pillars, position).stem);
+  };
+  for (const StemCombination& pair : combinations.stems) {
+    sentences.push_back(stemAt(pair.first) + "与"_gbk + stemAt(pair.second) + "相合"_gbk +
+                        (pair.transforms ? "，化"_gbk + ElementName(pair.into) + "得令，按"_gbk +
+                                               ElementName(pair.into) + "计。"_gbk
+                         : pair.withDayMaster ? "，日主为所论之身，不论其化。"_gbk
+                                              : "，合而不化。"_gbk));
+  }
+  if (const auto& group = combinations.branches) {
+    std::vector<std::string> branches;
+    for (const PillarPosition position : group->positions) {
+      const std::string name = EarthlyBranch(PillarAt(pillars, position).branch);
+      if (std::find(branches.begin(), branches.end(), name) == branches.end()) branches.push_back(name);
+    }
+    sentences.push_back(JoinedText(branches) + BranchGroupName(group->directional) + ElementName(group->element) +
+                        "局"_gbk +
+                        (group->transforms ? "，月令在局中，诸支按"_gbk + ElementName(group->element) + "计。"_gbk
+                                           : "，月令不在局中，不作化论。"_gbk));
+  }
+  return sentences;
+}
+
+// How the score and the chart's shape give the verdict; the special 格 (readings/chart_pattern.h) says the rest.
+std::string VerdictSentence(const ChartStrength& strength) {
+  const std::string verdict = "判为"_gbk + StrengthVerdictName(strength.verdict) + "。"_gbk;
+  const auto percent = [](int value) { return std::to_string(value) + "%"; };
+  if (strength.raisedBySeasonAndRoot) {
+    return "帮身之力不足"_gbk + percent(kBalancedFrom) + "，然月令本气与日主同类，又另有通根，得令得地，不作弱论，"_gbk + verdict;
+  }
+  switch (strength.verdict) {
+    case StrengthVerdict::FollowWeak:
+      return "帮身之力在"_gbk + percent(kFollowWeakUpTo) + "以内，地支无印比本气可依，"_gbk + verdict;
+    case StrengthVerdict::Weak: return "帮身之力不足"_gbk + percent(kBalancedFrom) + "，"_gbk + verdict;
+    case StrengthVerdict::Balanced:
+      return "帮身之力在"_gbk + percent(kBalancedFrom) + "至"_gbk + percent(kBalancedUpTo) + "之间，"_gbk + verdict;
+    case StrengthVerdict::Strong:
+      return strength.score >= kDominantFrom
+                 ? "帮身之力虽达"_gbk + percent(kDominantFrom) + "以上，而不合专旺、从强之法，"_gbk + verdict
+                 : "帮身之力过"_gbk + percent(kBalancedUpTo) + "，"_gbk + verdict;
+    default: return "帮身之力达"_gbk + percent(kDominantFrom) + "以上，"_gbk + verdict;
+  }
+}
+
 }  // namespace
 
 bool StandsFirmly(const FourPillars& pillars, const ChartCombinations& combinations, ElementRelation relation) {
@@ -162,6 +233,11 @@ ChartStrength StrengthOfChart(const FourPillars& pillars) {
     strength.verdict = StrengthVerdict::Balanced;
     strength.raisedBySeasonAndRoot = true;
   }
+  strength.reasons.push_back(RootsSentence(pillars, strength));
+  for (std::string& sentence : CombinationSentences(pillars, strength.combinations)) {
+    strength.reasons.push_back(std::move(sentence));
+  }
+  strength.reasons.push_back(VerdictSentence(strength));
   return strength;
 }
 

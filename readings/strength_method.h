@@ -76,6 +76,7 @@ struct ChartStrength {
   bool raisedBySeasonAndRoot = false;  // 得令又得地 lifted a weak score to 中和
   std::vector<Root> roots;             // in position order
   ChartCombinations combinations;
+  std::vector<std::string> reasons;    // GBK sentences: the roots, the 合化, how the verdict follows
 };
 
 ChartStrength StrengthOfChart(const FourPillars& pillars);

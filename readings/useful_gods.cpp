@@ -95,16 +95,17 @@ std::optional<UsefulGods> ByClimate(const FourPillars& pillars, Element remedy, 
     if (harmful != element && harmful != favourable) gods.roleOf[At(harmful)] = GodRole::Unfavourable;
   }
   const bool summer = remedy == Element::Water;
-  gods.reason = "生于"_gbk + EarthlyBranch(pillars.month.branch) + (summer ? "月，夏令炎燥"_gbk : "月，冬令寒冻"_gbk) +
-                "，局中"_gbk + ElementName(remedy) + "只有"_gbk + WeightText(remedyWeight) +
-                "分，不足一分，寒暖为先，取调候之法：据"_gbk + Text(rule.source) + "，以"_gbk + StemElementText(*useful) +
-                (element == remedy ? std::string() : "生"_gbk + ElementName(remedy)) + "为用神，"_gbk +
-                (other != stems.end() ? StemElementText(*other) + "为喜神"_gbk
-                                      : "生"_gbk + ElementName(element) + "之"_gbk + ElementName(favourable) + "为喜神"_gbk) +
-                "。"_gbk;
+  gods.reasons.push_back(
+      "生于"_gbk + EarthlyBranch(pillars.month.branch) + (summer ? "月，夏令炎燥"_gbk : "月，冬令寒冻"_gbk) + "，局中"_gbk +
+      ElementName(remedy) + "只有"_gbk + WeightText(remedyWeight) + "分，不足一分，寒暖为先，取调候之法：据"_gbk +
+      Text(rule.source) + "，以"_gbk + StemElementText(*useful) +
+      (element == remedy ? std::string() : "生"_gbk + ElementName(remedy)) + "为用神，"_gbk +
+      (other != stems.end() ? StemElementText(*other) + "为喜神"_gbk
+                            : "生"_gbk + ElementName(element) + "之"_gbk + ElementName(favourable) + "为喜神"_gbk) +
+      "。"_gbk);
   const std::string harmful = ElementsText(gods, GodRole::Unfavourable);
   if (!harmful.empty()) {
-    gods.reason += harmful + "克用神或更助"_gbk + (summer ? "炎燥"_gbk : "寒冻"_gbk) + "，为忌神。"_gbk;
+    gods.reasons.push_back(harmful + "克用神或更助"_gbk + (summer ? "炎燥"_gbk : "寒冻"_gbk) + "，为忌神。"_gbk);
   }
   return gods;
 }
@@ -142,11 +143,11 @@ std::optional<UsefulGods> ByBridge(Element self, const std::array<int, 5>& weigh
     gods.roleOf[At(attacker)] = GodRole::Favourable;
     gods.roleOf[At(Controlling(between))] = GodRole::Unfavourable;
     const std::string a = ElementName(attacker), b = ElementName(attacked), m = ElementName(between);
-    gods.reason = a + "、"_gbk + b + "两行各占全局"_gbk + Percent(weights[At(attacker)]) + "、"_gbk +
-                  Percent(weights[At(attacked)]) + "，"_gbk + a + "克"_gbk + b + "，两强相战，局中"_gbk + m +
-                  "不足一分，取通关之法：以"_gbk + m + "为用神，"_gbk + a + "生"_gbk + m + "、"_gbk + m + "生"_gbk + b +
-                  "，化战为和；"_gbk + a + "之气流向用神，为喜神；"_gbk + ElementName(Controlling(between)) +
-                  "克用神、断其流通，为忌神（滴天髓·通关）。"_gbk;
+    gods.reasons.push_back(a + "、"_gbk + b + "两行各占全局"_gbk + Percent(weights[At(attacker)]) + "、"_gbk +
+                           Percent(weights[At(attacked)]) + "，"_gbk + a + "克"_gbk + b + "，两强相战，局中"_gbk + m +
+                           "不足一分，取通关之法：以"_gbk + m + "为用神，"_gbk + a + "生"_gbk + m + "、"_gbk + m +
+                           "生"_gbk + b + "，化战为和；"_gbk + a + "之气流向用神，为喜神；"_gbk +
+                           ElementName(Controlling(between)) + "克用神、断其流通，为忌神（滴天髓·通关）。"_gbk);
     best = gods;
   }
   return best;
@@ -182,8 +183,8 @@ UsefulGods BySupportRestrain(const FourPillars& pillars, const ChartStrength& st
   UsefulGods gods = FromCase(self, GodRule::SupportRestrain, kind);
   std::string verdict = StrengthVerdictName(strength.verdict);
   if (strength.verdict == StrengthVerdict::Balanced) verdict += weak ? "而略偏弱"_gbk : "而略偏强"_gbk;
-  gods.reason = "日主"_gbk + StemElementText(pillars.day.stem) + verdict + "（帮身"_gbk +
-                std::to_string(strength.score) + "%），"_gbk + cause + "，取扶抑之法："_gbk + CaseText(kind);
+  gods.reasons.push_back("日主"_gbk + StemElementText(pillars.day.stem) + verdict + "（帮身"_gbk +
+                         std::to_string(strength.score) + "%），"_gbk + cause + "，取扶抑之法："_gbk + CaseText(kind));
   // 用神 is taken from what the chart holds: when the first choice stands on
   // neither a stem nor a branch's 本气 but the second does, they change places.
   const std::array<int, 5> surface = SurfaceWeights(pillars, strength.combinations);
@@ -191,8 +192,8 @@ UsefulGods BySupportRestrain(const FourPillars& pillars, const ChartStrength& st
   if (surface[At(gods.useful)] == 0 && favourable.size() == 1 && surface[At(favourable[0])] > 0) {
     gods.roleOf[At(gods.useful)] = GodRole::Favourable;
     gods.roleOf[At(favourable[0])] = GodRole::Useful;
-    gods.reason += "原局"_gbk + ElementName(gods.useful) + "不透干、不居地支本气，无力为用，以"_gbk +
-                   ElementName(favourable[0]) + "代为用神，"_gbk + ElementName(gods.useful) + "退为喜神。"_gbk;
+    gods.reasons.push_back("原局"_gbk + ElementName(gods.useful) + "不透干、不居地支本气，无力为用，以"_gbk +
+                           ElementName(favourable[0]) + "代为用神，"_gbk + ElementName(gods.useful) + "退为喜神。"_gbk);
     gods.useful = favourable[0];
   }
   return gods;
@@ -206,12 +207,12 @@ UsefulGods UsefulGodsOf(const FourPillars& pillars, const ChartStrength& strengt
     const bool dominant = strength.verdict == StrengthVerdict::Dominant;
     const GodCase kind = dominant ? GodCase::Dominant : FollowCaseOf(*pattern.special);
     UsefulGods gods = FromCase(self, dominant ? GodRule::Dominant : GodRule::Follow, kind);
-    gods.reason = "成"_gbk + Text(PatternRuleOf(*pattern.special).name) + "，"_gbk +
-                  (dominant ? "顺其旺神取用："_gbk : "按从格顺势取用："_gbk) + CaseText(kind);
+    gods.reasons.push_back("成"_gbk + Text(PatternRuleOf(*pattern.special).name) + "，"_gbk +
+                           (dominant ? "顺其旺神取用："_gbk : "按从格顺势取用："_gbk) + CaseText(kind));
     return gods;
   }
   const std::array<int, 5> weights = ByElement(self, strength);
-  std::string seasonNote;
+  std::optional<std::string> seasonNote;
   if (const std::optional<Element> remedy = SeasonRemedy(pillars.month.branch)) {
     const int remedyWeight = SurfaceWeights(pillars, strength.combinations)[At(*remedy)];
     if (remedyWeight < kRemedyWeight) {
@@ -219,12 +220,9 @@ UsefulGods UsefulGodsOf(const FourPillars& pillars, const ChartStrength& strengt
     }
     seasonNote = SeasonNote(pillars, *remedy, remedyWeight);
   }
-  if (std::optional<UsefulGods> bridge = ByBridge(self, weights)) {
-    bridge->reason = seasonNote + bridge->reason;
-    return *bridge;
-  }
-  UsefulGods gods = BySupportRestrain(pillars, strength);
-  gods.reason = seasonNote + gods.reason;
+  std::optional<UsefulGods> bridge = ByBridge(self, weights);
+  UsefulGods gods = bridge ? *bridge : BySupportRestrain(pillars, strength);
+  if (seasonNote) gods.reasons.insert(gods.reasons.begin(), *seasonNote);
   return gods;
 }
 

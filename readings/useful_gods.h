@@ -56,7 +56,7 @@ struct UsefulGods {
   std::vector<int> climateStems;      // 调候: the stems the table names, the most needed first
   std::optional<Element> attacker;    // 通关: the element that controls …
   std::optional<Element> attacked;    // … the other
-  std::string reason;                 // GBK: which rule decided and why, with the roles explained
+  std::vector<std::string> reasons;   // GBK sentences: which rule decided and why, with the roles explained
 };
 
 UsefulGods UsefulGodsOf(const FourPillars& pillars, const ChartStrength& strength, const ChartPattern& pattern);

@@ -48,65 +48,19 @@ std::string DayMasterParagraph(const BaziChart& chart, const Sources& sources) {
          ProseOf(sources, "bazi_judgement_day_master", {HeavenlyStem(chart.dayMaster), SeasonStateName(state)});
 }
 
-bool InGroup(const ChartCombinations& combinations, PillarPosition position) {
-  if (!combinations.branches || !combinations.branches->transforms) return false;
-  const auto& positions = combinations.branches->positions;
-  return std::find(positions.begin(), positions.end(), position) != positions.end();
-}
-
-std::string RootsText(const FourPillars& pillars, const ChartStrength& strength) {
-  if (strength.roots.empty()) return "日主在四支无根。"_gbk;
-  const Element self = StemElement(pillars.day.stem);
-  std::vector<std::string> roots;
-  for (const Root& root : strength.roots) {
-    const int branch = PillarAt(pillars, root.position).branch;
-    std::string where = Place(root.position, true) + EarthlyBranch(branch) + "（"_gbk;
-    if (InGroup(strength.combinations, root.position)) {
-      where += "会局化"_gbk + ElementName(self);
-    } else {
-      for (const HiddenStem& hidden : HiddenStemsOf(branch)) {
-        if (hidden.role == root.role && StemElement(hidden.stem) == self) {
-          where += QiRoleName(hidden.role) + StemElementText(hidden.stem);
-        }
-      }
-    }
-    roots.push_back(where + "）"_gbk);
-  }
-  return "日主通根于"_gbk + JoinedText(roots) + "。"_gbk;
-}
-
-std::string CombinationsText(const FourPillars& pillars, const ChartCombinations& combinations) {
+// Sentences run together into one paragraph.
+std::string Concatenated(const std::vector<std::string>& sentences) {
   std::string text;
-  for (const StemCombination& pair : combinations.stems) {
-    text += Place(pair.first, false) + HeavenlyStem(PillarAt(pillars, pair.first).stem) + "与"_gbk +
-            Place(pair.second, false) + HeavenlyStem(PillarAt(pillars, pair.second).stem) + "相合"_gbk +
-            (pair.transforms      ? "，化"_gbk + ElementName(pair.into) + "得令，按"_gbk + ElementName(pair.into) + "计。"_gbk
-             : pair.withDayMaster ? "，日主为所论之身，不论其化。"_gbk
-                                  : "，合而不化。"_gbk);
-  }
-  if (const auto& group = combinations.branches) {
-    std::vector<std::string> branches;
-    for (const PillarPosition position : group->positions) {
-      const std::string name = EarthlyBranch(PillarAt(pillars, position).branch);
-      if (std::find(branches.begin(), branches.end(), name) == branches.end()) branches.push_back(name);
-    }
-    text += JoinedText(branches) + BranchGroupName(group->directional) + ElementName(group->element) + "局"_gbk +
-            (group->transforms ? "，月令在局中，诸支按"_gbk + ElementName(group->element) + "计。"_gbk
-                               : "，月令不在局中，不作化论。"_gbk);
-  }
+  for (const std::string& sentence : sentences) text += sentence;
   return text;
 }
 
-std::string StrengthParagraph(const BaziChart& chart, const Judgement& judgement, const Sources& sources) {
-  const ChartStrength& strength = judgement.strength;
+std::string StrengthParagraph(const BaziChart& chart, const Sources& sources) {
+  const ChartStrength& strength = chart.judgement.strength;
   const ElementRelation monthMain =
       RelationOf(StemElement(chart.dayMaster), StemElement(HiddenStemsOf(chart.pillars.month.branch)[0].stem));
   const bool season = monthMain == ElementRelation::Same || monthMain == ElementRelation::Resource;
-  return StrengthMethodSentence(strength) + RootsText(chart.pillars, strength) +
-         CombinationsText(chart.pillars, strength.combinations) + "判为"_gbk +
-         StrengthVerdictName(strength.verdict) +
-         (strength.raisedBySeasonAndRoot ? "（月令本气与日主同类，又另有通根，得令得地，不作弱论）"_gbk : std::string()) +
-         "。"_gbk +
+  return StrengthMethodSentence(strength) + Concatenated(strength.reasons) +
          ProseOf(sources, "bazi_judgement_strength",
                  {StrengthVerdictName(strength.verdict), season ? "得令"_gbk : "失令"_gbk});
 }
@@ -129,7 +83,7 @@ std::string GodsParagraph(const Judgement& judgement) {
     for (const Element element : ElementsInRole(judgement.gods, role)) names.push_back(ElementName(element));
     if (!names.empty()) roles.push_back(GodRoleName(role) + JoinedText(names));
   }
-  std::string text = judgement.gods.reason + "总之，"_gbk;
+  std::string text = Concatenated(judgement.gods.reasons) + "总之，"_gbk;
   for (std::size_t i = 0; i < roles.size(); ++i) text += (i ? "，"_gbk : std::string()) + roles[i];
   return text + "。"_gbk;
 }
@@ -274,52 +228,59 @@ std::string PeriodProse(const Judgement& judgement, const Sources& sources, cons
                   RoleGroup(RoleOf(judgement, StemElement(HiddenStemsOf(pillar.branch)[0].stem)))});
 }
 
-std::string LuckParagraph(const BaziChart& chart, const Judgement& judgement, const Sources& sources) {
-  const LuckPillar* luck = CurrentLuck(chart);
-  const LuckPillar& shown = luck ? *luck : chart.luck.pillars[0];
-  const std::string opening = luck ? "现行"_gbk + PillarText(shown.pillar) + "大运（"_gbk +
-                                         std::to_string(shown.startYear) + "年起，"_gbk +
-                                         std::to_string(shown.startAge) + "岁），"_gbk
-                                   : "尚未起运："_gbk + std::to_string(shown.startYear) + "年（"_gbk +
-                                         std::to_string(shown.startAge) + "岁）起行第一步大运"_gbk +
-                                         PillarText(shown.pillar) + "，"_gbk;
-  return opening + PillarRoles(chart, judgement, shown.pillar) +
-         PeriodProse(judgement, sources, "大运"_gbk, shown.pillar);
+// The current 大运, or the first one before it starts; none once the last has run.
+std::optional<std::string> LuckParagraph(const BaziChart& chart, const Sources& sources) {
+  const LuckTimeline& timeline = chart.timeline;
+  const LuckPillar& first = chart.luck.pillars[0];
+  std::string opening;
+  const LuckPillar* shown = &first;
+  if (timeline.currentLuck) {
+    shown = &chart.luck.pillars[*timeline.currentLuck];
+    opening = "现行"_gbk + PillarText(shown->pillar) + "大运（"_gbk + std::to_string(shown->startYear) + "年起，"_gbk +
+              std::to_string(shown->startAge) + "岁），"_gbk;
+  } else if (timeline.currentYear < first.startYear) {
+    opening = "尚未起运："_gbk + std::to_string(first.startYear) + "年（"_gbk + std::to_string(first.startAge) +
+              "岁）起行第一步大运"_gbk + PillarText(first.pillar) + "，"_gbk;
+  } else {
+    return std::nullopt;
+  }
+  return opening + PillarRoles(chart, chart.judgement, shown->pillar) +
+         PeriodProse(chart.judgement, sources, "大运"_gbk, shown->pillar);
 }
 
-std::string YearParagraph(const BaziChart& chart, const Judgement& judgement, const Sources& sources) {
-  const YearFortune& year = chart.years[0];
+std::optional<std::string> YearParagraph(const BaziChart& chart, const Sources& sources) {
+  if (!chart.timeline.currentFlowYear) return std::nullopt;
+  const YearFortune& year = *chart.timeline.currentFlowYear;
   return std::to_string(year.year) + "年流年"_gbk + PillarText(year.pillar) + "（"_gbk + std::to_string(year.age) +
-         "岁），"_gbk + PillarRoles(chart, judgement, year.pillar) +
-         PeriodProse(judgement, sources, "流年"_gbk, year.pillar);
+         "岁），"_gbk + PillarRoles(chart, chart.judgement, year.pillar) +
+         PeriodProse(chart.judgement, sources, "流年"_gbk, year.pillar);
 }
 
 }  // namespace
 
-const LuckPillar* CurrentLuck(const BaziChart& chart) {
-  const LuckPillar* current = nullptr;
-  for (const LuckPillar& pillar : chart.luck.pillars) {
-    if (pillar.startYear <= chart.years[0].year) current = &pillar;
+std::vector<std::string> JudgementProse::Paragraphs() const {
+  std::vector<std::string> paragraphs = {dayMaster, strength, pattern};
+  for (const std::vector<std::string>* part : {&gods, &tenGods, &relations}) {
+    paragraphs.insert(paragraphs.end(), part->begin(), part->end());
   }
-  return current;
+  if (luck) paragraphs.push_back(*luck);
+  if (year) paragraphs.push_back(*year);
+  return paragraphs;
 }
 
-std::vector<std::string> JudgementParagraphs(const BaziChart& chart, const Judgement& judgement,
-                                             const Sources& sources) {
-  std::vector<std::string> paragraphs = {
-      DayMasterParagraph(chart, sources),
-      StrengthParagraph(chart, judgement, sources),
-      PatternParagraph(judgement, sources),
-      GodsParagraph(judgement),
-      UsefulParagraph(chart, judgement, sources),
-  };
-  for (std::vector<std::string> part : {TenGodParagraphs(chart, judgement, sources), PairParagraphs(chart, sources),
-                                        RelationParagraphs(chart, sources)}) {
-    for (std::string& paragraph : part) paragraphs.push_back(std::move(paragraph));
-  }
-  paragraphs.push_back(LuckParagraph(chart, judgement, sources));
-  paragraphs.push_back(YearParagraph(chart, judgement, sources));
-  return paragraphs;
+JudgementProse JudgementProseOf(const BaziChart& chart, const Sources& sources) {
+  const Judgement& judgement = chart.judgement;
+  JudgementProse prose;
+  prose.dayMaster = DayMasterParagraph(chart, sources);
+  prose.strength = StrengthParagraph(chart, sources);
+  prose.pattern = PatternParagraph(judgement, sources);
+  prose.gods = {GodsParagraph(judgement), UsefulParagraph(chart, judgement, sources)};
+  prose.tenGods = TenGodParagraphs(chart, judgement, sources);
+  for (std::string& paragraph : PairParagraphs(chart, sources)) prose.tenGods.push_back(std::move(paragraph));
+  prose.relations = RelationParagraphs(chart, sources);
+  prose.luck = LuckParagraph(chart, sources);
+  prose.year = YearParagraph(chart, sources);
+  return prose;
 }
 
 }  // namespace velmora::services

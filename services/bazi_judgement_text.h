@@ -8,22 +8,33 @@
 // prose of ours from services.db (data/services/bazi_judgement_*.tsv) chosen
 // by those facts. A sentence names an element, stem or 十神 only when the
 // chart (with its current 大运 and 流年) holds it, or together with the role
-// (用神 喜神 忌神 闲神) it plays for this chart. GBK texts.
+// (用神 喜神 忌神 闲神) it plays for this chart. Everything is read from the
+// chart's one judgement (BaziChart::judgement). GBK texts.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "readings/bazi_chart.h"
-#include "readings/judgement.h"
 #include "services/sources.h"
 
 namespace velmora::services {
 
-// The luck pillar the current year (chart.years[0]) falls in; none before the first starts.
-const LuckPillar* CurrentLuck(const BaziChart& chart);
+struct JudgementProse {
+  std::string dayMaster;               // the day master in its month
+  std::string strength;                // the method with this chart's figures, roots, 合化 and verdict
+  std::string pattern;                 // how the 格 was taken
+  std::vector<std::string> gods;       // the rule and the roles, then where the 用神 stands
+  std::vector<std::string> tenGods;    // each 十神 where it stands, then the pairs that stand firmly
+  std::vector<std::string> relations;  // 六合, 六冲 and 三合 among the branches
+  std::optional<std::string> luck;     // the current 大运, or the first before it starts; none after the last
+  std::optional<std::string> year;     // the current 流年; none before the birth year
+
+  // Every paragraph in the order above.
+  std::vector<std::string> Paragraphs() const;
+};
 
 // Throws std::runtime_error when services.db lacks a text, which only a broken build can cause.
-std::vector<std::string> JudgementParagraphs(const BaziChart& chart, const Judgement& judgement,
-                                             const Sources& sources);
+JudgementProse JudgementProseOf(const BaziChart& chart, const Sources& sources);
 
 }  // namespace velmora::services

@@ -77,7 +77,8 @@ TEST(Judgement, TheChartsOfTheReviewFollowWhatRulesThem) {
   EXPECT_EQ(Text(ElementName(runxia.gods.useful)), "水");
   EXPECT_EQ(Elements(runxia.gods, GodRole::Favourable), "金木");
   EXPECT_EQ(Elements(runxia.gods, GodRole::Unfavourable), "土");
-  EXPECT_NE(Text(runxia.gods.reason).find("官杀触犯旺神"), std::string::npos);
+  ASSERT_EQ(runxia.gods.reasons.size(), 1u);
+  EXPECT_NE(Text(runxia.gods.reasons[0]).find("官杀触犯旺神"), std::string::npos);
 
   const Judgement follow = JudgementOf(PillarsOf("癸丑 辛酉 丙子 己亥"));
   EXPECT_EQ(Shape(follow), "从财格");

@@ -3,9 +3,11 @@
 #include <map>
 #include <set>
 
-#include "services/bazi_judgement_text.h"
+#include "services/bazi_pages.h"
+#include "services/chart_text.h"
 #include "tests/readings/chart_samples.h"
 #include "tests/services/chart_fact_checker.h"
+#include "tests/services/page_text.h"
 #include "tests/services/service_fixture.h"
 #include "text/gbk.h"
 
@@ -13,27 +15,44 @@ namespace velmora::services {
 namespace {
 
 using testing::ProgramSources;
+using testing::ProseParagraphs;
+using testing::QueryOf;
 
-constexpr int kCurrentYear = 2026;
-
+// A birth's four-pillar page, the judgement's paragraphs on it and the chart they speak of.
 struct Reading {
   BaziChart chart;
-  Judgement judgement;
+  Page page;
   std::vector<std::string> paragraphs;  // UTF-8
   velmora::testing::ChartFacts facts;
 };
 
 Reading ReadingOf(const DateTime& birth) {
-  Reading reading{ChartOf(birth.date, birth.hour, Sex::Female, kCurrentYear), {}, {}, {}};
-  reading.judgement = JudgementOf(reading.chart.pillars);
-  for (const std::string& paragraph : JudgementParagraphs(reading.chart, reading.judgement, ProgramSources())) {
-    reading.paragraphs.push_back(GbkToUtf8(paragraph));
-  }
-  const LuckPillar* luck = CurrentLuck(reading.chart);
-  reading.facts = velmora::testing::FactsOf(
-      reading.chart, reading.judgement,
-      {luck ? luck->pillar : reading.chart.luck.pillars[0].pillar, reading.chart.years[0].pillar});
+  BirthInput input;
+  input.clock = birth;
+  input.sex = Sex::Female;
+  Reading reading{ChartOf(input, CurrentYearUtc8(ProgramSources().Now())),
+                  SizhuPage(QueryOf({{"china95_year", std::to_string(birth.date.year)},
+                                     {"china95_month", std::to_string(birth.date.month)},
+                                     {"china95_day", std::to_string(birth.date.day)},
+                                     {"china95_time", std::to_string(birth.hour)},
+                                     {"sex", "0"}}),
+                            ProgramSources()),
+                  {},
+                  {}};
+  reading.paragraphs = ProseParagraphs(reading.page);
+  reading.facts = velmora::testing::FactsOf(reading.chart);
   return reading;
+}
+
+// The same birth's score page.
+Page ScorePageOf(const DateTime& birth) {
+  return BaziScorePage(QueryOf({{"name", ""},
+                                {"sex", "女"},
+                                {"y", std::to_string(birth.date.year)},
+                                {"m", std::to_string(birth.date.month)},
+                                {"d", std::to_string(birth.date.day)},
+                                {"h", std::to_string(birth.hour)}}),
+                       ProgramSources());
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -42,16 +61,23 @@ std::string Joined(const std::vector<std::string>& lines) {
   return text;
 }
 
-// The reviewer found 103 distinct long paragraphs on 418 pages, one of them on 274.
-TEST(BaziJudgementText, FourHundredReadingsHoldVariedProseAboutTheirOwnCharts) {
+// The reviewer found 103 distinct long paragraphs on 418 pages, one of them
+// on 274. The pages, as served, now carry the judgement's paragraphs; the
+// score page carries the same ones as the four-pillar page.
+TEST(BaziJudgementText, FourHundredPagesHoldVariedProseAboutTheirOwnCharts) {
   std::map<std::string, int> pagesOf;
+  int birthIndex = 0;
   for (const DateTime& birth : RandomBirths(400, 31)) {
     const Reading reading = ReadingOf(birth);
+    ASSERT_GE(reading.paragraphs.size(), 7u) << PillarsText(reading.chart.pillars);
     for (const std::string& paragraph : std::set<std::string>(reading.paragraphs.begin(), reading.paragraphs.end())) {
       ++pagesOf[paragraph];
     }
     const std::vector<std::string> unfounded = velmora::testing::UnfoundedSentences(reading.paragraphs, reading.facts);
     EXPECT_TRUE(unfounded.empty()) << PillarsText(reading.chart.pillars) << "\n" << Joined(unfounded);
+    if (birthIndex++ % 40 == 0) {
+      EXPECT_EQ(ProseParagraphs(ScorePageOf(birth)), reading.paragraphs) << PillarsText(reading.chart.pillars);
+    }
   }
   EXPECT_GE(pagesOf.size(), 1500u);
   for (const auto& [paragraph, pages] : pagesOf) EXPECT_LE(pages * 10, 400) << pages << " pages: " << paragraph;
@@ -91,6 +117,12 @@ TEST(BaziJudgementText, TheFloodingWaterChartIsToldToKeepToWaterAndWarnedOffEart
   const std::string text = Joined(reading.paragraphs);
   for (const char* part : {"成润下格", "用神水", "忌神土", "喜神金、木", "土为破格之忌神"}) {
     EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+  }
+  // The headings above the paragraphs say the same.
+  const std::vector<std::string> lines = testing::PageTextLines(reading.page);
+  for (const char* heading : {"【日主强弱】专旺（润下格）　帮身之力占全局100%", "【格局】润下格（月令本为建禄格）",
+                              "【喜用神】用神：水（比劫）　喜神：金（印星）、木（食伤）　忌神：土（官杀）　闲神：火（财星）　取用之法：专旺"}) {
+    EXPECT_NE(testing::IndexOfLine(lines, heading), -1) << heading;
   }
 }
 

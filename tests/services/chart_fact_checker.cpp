@@ -66,6 +66,15 @@ std::vector<std::string> Sentences(const std::string& paragraph) {
   return sentences;
 }
 
+// The sentence without the words in which a stem's character has its
+// everyday sense (己 as oneself), so that only stems are looked for.
+std::string WithoutOrdinaryWords(std::string sentence) {
+  for (const std::string word : {"自己", "己见", "对己", "伤己"}) {
+    for (std::size_t at; (at = sentence.find(word)) != std::string::npos;) sentence.erase(at, word.size());
+  }
+  return sentence;
+}
+
 bool Holds(const std::set<std::string>& set, const std::string& item) { return set.count(item) > 0; }
 
 std::string Unfounded(const std::string& sentence, const ChartFacts& facts) {
@@ -84,9 +93,10 @@ std::string Unfounded(const std::string& sentence, const ChartFacts& facts) {
       return element;
     }
   }
+  const std::string plain = WithoutOrdinaryWords(sentence);
   for (std::size_t s = 0; s < kStems.size(); ++s) {
     const std::string& element = kElements[static_cast<std::size_t>(StemElement(static_cast<int>(s)))];
-    if (sentence.find(kStems[s]) != std::string::npos && !Holds(facts.stems, kStems[s]) && !Holds(stated, element)) {
+    if (plain.find(kStems[s]) != std::string::npos && !Holds(facts.stems, kStems[s]) && !Holds(stated, element)) {
       return kStems[s];
     }
   }
@@ -119,15 +129,21 @@ void AddPillar(ChartFacts& facts, int dayMaster, const Pillar& pillar, bool isDa
 
 }  // namespace
 
-ChartFacts FactsOf(const BaziChart& chart, const Judgement& judgement, const std::vector<Pillar>& periods) {
+ChartFacts FactsOf(const BaziChart& chart) {
   ChartFacts facts;
   facts.dayMaster = chart.dayMaster;
-  facts.roleOf = judgement.gods.roleOf;
+  facts.roleOf = chart.judgement.gods.roleOf;
   AddPillar(facts, chart.dayMaster, chart.pillars.year, false);
   AddPillar(facts, chart.dayMaster, chart.pillars.month, false);
   AddPillar(facts, chart.dayMaster, chart.pillars.day, true);
   AddPillar(facts, chart.dayMaster, chart.pillars.hour, false);
-  for (const Pillar& pillar : periods) AddPillar(facts, chart.dayMaster, pillar, false);
+  const LuckTimeline& timeline = chart.timeline;
+  if (timeline.currentLuck) {
+    AddPillar(facts, chart.dayMaster, chart.luck.pillars[*timeline.currentLuck].pillar, false);
+  } else if (timeline.currentYear < chart.luck.pillars[0].startYear) {
+    AddPillar(facts, chart.dayMaster, chart.luck.pillars[0].pillar, false);
+  }
+  if (timeline.currentFlowYear) AddPillar(facts, chart.dayMaster, timeline.currentFlowYear->pillar, false);
   return facts;
 }
 

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "readings/bazi_chart.h"
-#include "readings/judgement.h"
 
 namespace velmora::testing {
 
@@ -25,8 +24,9 @@ struct ChartFacts {
   int dayMaster = 0;
 };
 
-// The facts of a chart with the pillars of the 大运 and 流年 its reading speaks of.
-ChartFacts FactsOf(const BaziChart& chart, const Judgement& judgement, const std::vector<Pillar>& periods);
+// The facts of a chart with the 大运 and 流年 its reading speaks of: the
+// current ones, or the first 大运 before it starts.
+ChartFacts FactsOf(const BaziChart& chart);
 
 // The sentences of the paragraphs that name something the chart does not hold.
 std::vector<std::string> UnfoundedSentences(const std::vector<std::string>& paragraphs, const ChartFacts& facts);
