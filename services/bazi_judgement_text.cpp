@@ -1,6 +1,7 @@
 #include "services/bazi_judgement_text.h"
 
 #include <algorithm>
+#include <bitset>
 #include <initializer_list>
 #include <stdexcept>
 
@@ -118,9 +119,6 @@ std::string UsefulParagraph(const BaziChart& chart, const Judgement& judgement, 
 struct GodPlaces {
   std::vector<std::string> shown;   // "年干甲"
   std::vector<std::string> hidden;  // "日支午中己土（中气）"
-  bool rooted = false;              // one of the hidden is a branch's 本气
-
-  bool Firm() const { return !shown.empty() || rooted; }
 };
 
 template <typename Matches>
@@ -136,7 +134,6 @@ GodPlaces PlacesOf(const BaziChart& chart, const Matches& matches) {
     const ChartColumn& column = chart.columns[static_cast<std::size_t>(position)];
     for (const ChartHiddenStem& hidden : column.hiddenStems) {
       if (!matches(hidden.god)) continue;
-      places.rooted = places.rooted || hidden.role == QiRole::Main;
       places.hidden.push_back(Place(position, true) + EarthlyBranch(column.pillar.branch) + "中"_gbk +
                               StemElementText(hidden.stem) + "（"_gbk + QiRoleName(hidden.role) + "）"_gbk);
     }
@@ -166,20 +163,46 @@ std::vector<std::string> TenGodParagraphs(const BaziChart& chart, const Judgemen
   return paragraphs;
 }
 
-// A 十神 or one of the five kinds of them (比劫 食伤 财星 官杀 印星), by its GBK name.
-bool NameMatches(const std::string& name, TenGod god) {
-  return name == TenGodName(god) || name == RelationGodsName(static_cast<ElementRelation>(static_cast<int>(god) / 2));
+// The 十神 a name of the pairs table stands for: one 十神, or the two of a
+// kind (比劫 食伤 财星 官杀 印星), by its GBK name.
+std::bitset<10> GodsNamed(const std::string& name) {
+  std::bitset<10> gods;
+  for (int g = 0; g < 10; ++g) {
+    const auto god = static_cast<TenGod>(g);
+    gods[g] = name == TenGodName(god) || name == RelationGodsName(static_cast<ElementRelation>(g / 2));
+  }
+  return gods;
+}
+
+// Which 十神 show on a stem, and which are a branch's 本气: what a pair needs
+// before its places are worth writing out.
+struct Standing {
+  std::bitset<10> shown;
+  std::bitset<10> rooted;
+};
+
+Standing StandingOf(const BaziChart& chart) {
+  Standing standing;
+  for (const ChartColumn& column : chart.columns) {
+    if (column.stemGod) standing.shown.set(static_cast<std::size_t>(*column.stemGod));
+    standing.rooted.set(static_cast<std::size_t>(column.hiddenStems.front().god));
+  }
+  return standing;
 }
 
 std::vector<std::string> PairParagraphs(const BaziChart& chart, const Sources& sources) {
   std::vector<std::string> paragraphs;
+  const Standing standing = StandingOf(chart);
   for (const auto& row : sources.TableNamed("bazi_judgement_pairs").Rows()) {
-    const GodPlaces first = PlacesOf(chart, [&](TenGod god) { return NameMatches(row.at(1), god); });
-    const GodPlaces second = PlacesOf(chart, [&](TenGod god) { return NameMatches(row.at(2), god); });
+    const std::bitset<10> first = GodsNamed(row.at(1)), second = GodsNamed(row.at(2));
+    const auto firm = [&](const std::bitset<10>& gods) { return ((standing.shown | standing.rooted) & gods).any(); };
     // Both stand firmly (on a stem or as a 本气) and one of them shows.
-    if (!first.Firm() || !second.Firm() || (first.shown.empty() && second.shown.empty())) continue;
-    paragraphs.push_back(row.at(0) + "："_gbk + row.at(1) + PlacesSentence(first) + "，"_gbk + row.at(2) +
-                         PlacesSentence(second) + "。"_gbk + row.at(3));
+    if (!firm(first) || !firm(second) || !((first | second) & standing.shown).any()) continue;
+    const auto places = [&](const std::bitset<10>& gods) {
+      return PlacesSentence(PlacesOf(chart, [&](TenGod god) { return gods[static_cast<std::size_t>(god)]; }));
+    };
+    paragraphs.push_back(row.at(0) + "："_gbk + row.at(1) + places(first) + "，"_gbk + row.at(2) + places(second) +
+                         "。"_gbk + row.at(3));
   }
   return paragraphs;
 }

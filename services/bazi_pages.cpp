@@ -31,37 +31,37 @@ struct ReadingLine {
 // The reading's lines: the chart's facts with the judgement's prose beside
 // the facts it speaks of.
 std::vector<ReadingLine> SizhuReading(const BaziChart& chart, const Sources& sources) {
-  const JudgementProse prose = JudgementProseOf(chart, sources);
+  JudgementProse prose = JudgementProseOf(chart, sources);
   std::vector<ReadingLine> lines;
-  auto facts = [&lines](const std::vector<std::string>& more) {
-    for (const std::string& line : more) lines.push_back({line});
+  auto facts = [&lines](std::vector<std::string> more) {
+    for (std::string& line : more) lines.push_back({std::move(line)});
   };
-  auto paragraphs = [&lines](const std::vector<std::string>& more) {
-    for (const std::string& line : more) lines.push_back({line, true});
+  auto paragraphs = [&lines](std::vector<std::string> more) {
+    for (std::string& line : more) lines.push_back({std::move(line), true});
   };
   facts(BirthLines(chart));
   facts(CorrectionLines(chart));
   facts(PillarLines(chart));
   facts(ElementLines(chart));
   facts({SeasonLine(chart)});
-  paragraphs({prose.dayMaster});
+  paragraphs({std::move(prose.dayMaster)});
   facts({StrengthHeading(chart)});
-  paragraphs({prose.strength});
+  paragraphs({std::move(prose.strength)});
   facts({PatternHeading(chart)});
-  paragraphs({prose.pattern});
+  paragraphs({std::move(prose.pattern)});
   facts({GodsHeading(chart)});
-  paragraphs(prose.gods);
+  paragraphs(std::move(prose.gods));
   facts({"【十神】"_gbk});
-  paragraphs(prose.tenGods);
+  paragraphs(std::move(prose.tenGods));
   facts(PalaceLines(chart));
   facts(StarLines(chart));
   facts(RelationLines(chart));
-  paragraphs(prose.relations);
+  paragraphs(std::move(prose.relations));
   facts({"【大运】"_gbk});
   facts(LuckLines(chart));
-  if (prose.luck) paragraphs({*prose.luck});
+  if (prose.luck) paragraphs({std::move(*prose.luck)});
   facts({"【流年】"_gbk});
-  if (prose.year) paragraphs({*prose.year});
+  if (prose.year) paragraphs({std::move(*prose.year)});
   facts(TimelineLines(chart));
   facts(MonthLines(chart));
   const std::vector<std::string> notes = NoteLines(chart);
