@@ -143,8 +143,8 @@ std::vector<std::string> ScoreTable(const BaziChart& chart) {
 // correction, 胎元/命宫/身宫, 神煞, relations, luck, years and months, one wide
 // row per paragraph or line; it follows the bars, inside the lines the program keeps.
 std::vector<std::string> WholeChartTable(const BaziChart& chart, const Sources& sources) {
-  std::vector<std::string> rows = {"<table width=\"560\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">",
-                                   "<tr><th>命理断语</th></tr>"_gbk};
+  std::vector<std::string> rows = {"<table width=\"560\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"};
+  rows.push_back("<tr><th>命理断语</th></tr>"_gbk);  // not in the braces above: clang 14 crashes on a GBK literal there
   for (const std::string& paragraph : JudgementProseOf(chart, sources).Paragraphs()) {
     rows.push_back("<tr><td class=\"prose\"><font size=\"2\">" + HtmlEscape(paragraph) + "</font></td></tr>");
   }
