@@ -47,8 +47,8 @@ Page Compute(const HttpRequest& request, const HostPolicy& hosts, const Sources&
 
 }  // namespace
 
-HttpResponse PageResponse(Page page, unsigned version) {
-  HttpResponse response(static_cast<http::status>(page.status), version);
+HttpResponse PageResponse(Page page) {
+  HttpResponse response(static_cast<http::status>(page.status), kHttpVersion);
   response.set(http::field::content_type, page.contentType);
   response.body() = std::move(page.body);
   response.prepare_payload();
@@ -66,8 +66,7 @@ HttpResponse Respond(const HttpRequest& request, const HostPolicy& hosts, const 
     span = RequestedSpan(request[http::field::range], size);
   }
   if (span.kind == ByteSpan::kUnsatisfiable) {
-    HttpResponse refused = PageResponse(ErrorPage(416, "请求的字节范围不在文件之内（文件共 " + std::to_string(size) + " 字节）"),
-                                        request.version());
+    HttpResponse refused = PageResponse(ErrorPage(416, "请求的字节范围不在文件之内（文件共 " + std::to_string(size) + " 字节）"));
     refused.set(http::field::content_range, "bytes */" + std::to_string(size));
     return refused;
   }
@@ -75,7 +74,7 @@ HttpResponse Respond(const HttpRequest& request, const HostPolicy& hosts, const 
     page.status = 206;
     page.body = page.body.substr(span.first, span.length);
   }
-  HttpResponse response = PageResponse(std::move(page), request.version());
+  HttpResponse response = PageResponse(std::move(page));
   if (span.kind == ByteSpan::kPart) {
     response.set(http::field::content_range, "bytes " + std::to_string(span.first) + "-" +
                                                  std::to_string(span.first + span.length - 1) + "/" + std::to_string(size));

@@ -25,7 +25,11 @@ using HttpResponse = boost::beast::http::response<boost::beast::http::string_bod
 HttpResponse Respond(const HttpRequest& request, const HostPolicy& hosts, const Sources& sources,
                      const std::function<void(const std::string& line)>& log);
 
-// The page as an HTTP answer of that version, with its length and type.
-HttpResponse PageResponse(Page page, unsigned version);
+// Answers are HTTP/1.1 whatever the request's version, the highest this
+// service speaks (an HTTP/1.0 client reads them as its own).
+inline constexpr unsigned kHttpVersion = 11;
+
+// The page as an HTTP answer, with its length and type.
+HttpResponse PageResponse(Page page);
 
 }  // namespace velmora::services

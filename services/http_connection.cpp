@@ -121,7 +121,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
 
   // A request that broke a limit: its page, then the connection ends.
   void Refuse(int status, const std::string& message) {
-    response_ = PageResponse(ErrorPage(status, message), 11);
+    response_ = PageResponse(ErrorPage(status, message));
     keepAlive_ = false;
     response_.keep_alive(false);
     Log("- -");
@@ -196,7 +196,7 @@ void ServeConnection(tcp::socket socket, ConnectionCount::Ticket ticket, Serving
 void RefuseConnection(tcp::socket socket, ServingContext& context) {
   const std::string remote = RemoteAddress(socket);
   const Page page = ErrorPage(503, "连接过多，请稍后再试");
-  HttpResponse response = PageResponse(page, 11);
+  HttpResponse response = PageResponse(page);
   response.keep_alive(false);
   std::ostringstream text;
   text << response;
