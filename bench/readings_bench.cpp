@@ -1,8 +1,9 @@
 // The name reading from command to written page: strokes, grids, verdicts,
 // page, the report file and the settings write, on the built database; the
 // full bazi chart of one birth, as the answering service computes it, and the
-// service's JSON answer of a whole chart; and finding a birthplace in the
-// installed place table.
+// service's JSON answer of a whole chart; the judgement of its pillars
+// (strength, 格局, 用神); finding a birthplace in the installed place table;
+// and the service's two 八字 pages.
 
 #include <benchmark/benchmark.h>
 
@@ -11,8 +12,10 @@
 
 #include "readings/bazi_chart.h"
 #include "readings/birth_places.h"
+#include "readings/judgement.h"
 #include "readings/name_numerology.h"
 #include "services/bazi_api.h"
+#include "services/bazi_pages.h"
 #include "refdb/settings_file.h"
 #include "text/gbk.h"
 
@@ -64,6 +67,12 @@ void BM_BaziChartOfOneBirth(benchmark::State& state) {
 }
 BENCHMARK(BM_BaziChartOfOneBirth)->Unit(benchmark::kMicrosecond);
 
+void BM_JudgementOfOneChart(benchmark::State& state) {
+  const velmora::FourPillars pillars = velmora::FourPillarsOf({1990, 5, 27}, 11);
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::JudgementOf(pillars));
+}
+BENCHMARK(BM_JudgementOfOneChart)->Unit(benchmark::kMicrosecond);
+
 // A namesake narrowed by province, the common case of a chart with a place.
 void BM_FindBirthPlace(benchmark::State& state) {
   const velmora::BirthPlaces& places = velmora::BirthPlaces::Installed(VELMORA_PROGRAM_FOLDER);
@@ -88,6 +97,27 @@ void BM_BaziJsonAnswer(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(velmora::services::BaziJsonPage(query, sources));
 }
 BENCHMARK(BM_BaziJsonAnswer)->Unit(benchmark::kMicrosecond);
+
+// The service's two 八字 pages for a birth without minute and place, as their
+// forms send it: the chart with its judgement, the prose of services.db and
+// the page.
+void BM_SizhuPage(benchmark::State& state) {
+  const velmora::services::Sources sources(VELMORA_PROGRAM_FOLDER "/");
+  const velmora::services::Query query({{"china95_year", "1990"}, {"china95_month", "5"}, {"china95_day", "27"},
+                                        {"china95_time", "11"}, {"sex", "1"}},
+                                       "127.0.0.1");
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::services::SizhuPage(query, sources));
+}
+BENCHMARK(BM_SizhuPage)->Unit(benchmark::kMicrosecond);
+
+void BM_BaziScorePage(benchmark::State& state) {
+  const velmora::services::Sources sources(VELMORA_PROGRAM_FOLDER "/");
+  const velmora::services::Query query(
+      {{"name", velmora::Utf8ToGbk("张三")}, {"sex", velmora::Utf8ToGbk("男")}, {"y", "1990"}, {"m", "5"}, {"d", "27"}, {"h", "11"}},
+      "127.0.0.1");
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::services::BaziScorePage(query, sources));
+}
+BENCHMARK(BM_BaziScorePage)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -77,13 +77,14 @@ BirthInput BirthOf(const CommandLine& line, const std::string& folder) {
   return birth;
 }
 
-// The whole chart as the pages tell it, without their prose.
+// The whole chart as the pages tell it, the judgement with its reasons but
+// without the pages' prose.
 std::vector<std::string> ChartLines(const BaziChart& chart) {
   using namespace services;
   std::vector<std::string> lines;
   for (std::vector<std::string> section :
        {BirthLines(chart), CorrectionLines(chart), PillarLines(chart), ElementLines(chart), {SeasonLine(chart)},
-        StrengthLines(chart), {UsefulLine(chart)}, PalaceLines(chart), StarLines(chart), RelationLines(chart),
+        JudgementLines(chart), PalaceLines(chart), StarLines(chart), RelationLines(chart),
         {"【大运】"_gbk}, LuckLines(chart), {"【流年】"_gbk}, TimelineLines(chart), MonthLines(chart)}) {
     lines.insert(lines.end(), section.begin(), section.end());
   }

@@ -82,14 +82,14 @@ BaziChart ChartOf(const BirthInput& input, int currentYear) {
     chart.seasonStates[e] = SeasonStateOf(static_cast<Element>(e), chart.pillars.month.branch);
   }
   chart.palaces = PalacesOf(chart.pillars);
-  chart.strength = StrengthOf(chart.pillars);
+  chart.judgement = JudgementOf(chart.pillars);
   chart.luck = LuckCycleOf(chart.charted.time, chart.pillars, input.sex);
   chart.timeline = LuckTimelineOf(chart.luck, chart.pillars, input.clock.date.year, currentYear);
   chart.notes = ChartNotesOf(input, time);
   chart.pillarRelations = RelationsAmong(PlacedPillarsOf(chart.pillars));
   chart.currentRelations = CurrentRelations(chart);
   chart.relations = BranchRelationsOf(chart.pillars);
-  chart.score = ScoreOf(chart.pillars, chart.elementTenths, chart.strength, chart.relations);
+  chart.score = ScoreOf(chart.pillars, chart.elementTenths, chart.judgement, chart.relations);
   return chart;
 }
 

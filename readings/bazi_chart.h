@@ -2,14 +2,14 @@
 // The full four-pillar chart (八字排盘) of a birth, as the bazi readings show
 // it: the time correction with a place, the pillars with the ten gods, hidden
 // stems, 纳音, growth stages and 神煞, the empty branches, 胎元/命宫/身宫, the
-// weighted element counts and the month's states, the day master's strength
-// and useful elements, the relations among the pillars and with the current
-// luck and year, the luck pillars with their years (and the minor luck
-// before them) and the current year's months, the notes where schools differ
-// and the score. Every page, CLI line and JSON field reads this one value.
-// Names and numbers only; GBK names come from the accessors of the headers
-// included here. Pure and deterministic: the same birth gives the same chart
-// on any thread.
+// weighted element counts and the month's states, the judgement (strength,
+// 格局, 用神 to 闲神, each with its reasons), the relations among the pillars
+// and with the current luck and year, the luck pillars with their years (and
+// the minor luck before them) and the current year's months, the notes where
+// schools differ and the score. Every page, CLI line and JSON field reads this
+// one value. Names and numbers, and the judgement's reasons (GBK); other GBK
+// names come from the accessors of the headers included here. Pure and
+// deterministic: the same birth gives the same chart on any thread.
 
 #include <array>
 #include <optional>
@@ -24,9 +24,9 @@
 #include "readings/chart_palaces.h"
 #include "readings/chart_stars.h"
 #include "readings/chart_notes.h"
-#include "readings/day_master_strength.h"
 #include "readings/growth_stages.h"
 #include "readings/hidden_stems.h"
+#include "readings/judgement.h"
 #include "readings/luck_pillars.h"
 #include "readings/luck_timeline.h"
 #include "readings/season_states.h"
@@ -62,7 +62,7 @@ struct BaziChart {
   std::array<int, 5> elementTenths{};  // weighted counts by Element (金 木 水 火 土), 80 in all
   std::array<SeasonState, 5> seasonStates{};  // by Element, in the month branch
   ChartPalaces palaces;                // 胎元 命宫 身宫
-  DayMasterStrength strength;
+  Judgement judgement;                 // strength, 格局, 用神 to 闲神: what the pages, CLI and JSON say of them
   LuckCycle luck;
   LuckTimeline timeline;               // 流年 by 大运, 小运, the current year and its 流月
   std::vector<ChartNote> notes;

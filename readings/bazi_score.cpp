@@ -29,12 +29,15 @@ ScoreItem ElementBalance(const std::array<int, 5>& tenths) {
   return {ScorePart::ElementBalance, Share(30, kWorstSpread - spread, kWorstSpread), 30, reason};
 }
 
-ScoreItem StrengthBalance(const DayMasterStrength& strength) {
-  const int off = std::min(std::abs(strength.score - 50), 50);
-  const ScoreReason reason = off <= 10 ? ScoreReason::StrengthBalanced
-                             : strength.score > 50 ? ScoreReason::TooStrong
-                                                   : ScoreReason::TooWeak;
-  return {ScorePart::Strength, Share(30, 50 - off, 50), 30, reason};
+ScoreItem StrengthBalance(const ChartStrength& strength) {
+  const int off = std::abs(strength.score - kBalancedMiddle);
+  const int reach = strength.score < kBalancedMiddle ? kBalancedMiddle : 100 - kBalancedMiddle;
+  const StrengthVerdict verdict = strength.verdict;
+  const ScoreReason reason = verdict == StrengthVerdict::Balanced ? ScoreReason::StrengthBalanced
+                             : verdict == StrengthVerdict::Weak || verdict == StrengthVerdict::FollowWeak
+                                 ? ScoreReason::TooWeak
+                                 : ScoreReason::TooStrong;
+  return {ScorePart::Strength, Share(30, reach - off, reach), 30, reason};
 }
 
 ScoreItem UsefulElement(const FourPillars& pillars, Element useful) {
@@ -74,9 +77,10 @@ ScoreItem Relations(const std::vector<BranchRelation>& relations) {
 }  // namespace
 
 BaziScore ScoreOf(const FourPillars& pillars, const std::array<int, 5>& elementTenths,
-                  const DayMasterStrength& strength, const std::vector<BranchRelation>& relations) {
+                  const Judgement& judgement, const std::vector<BranchRelation>& relations) {
   BaziScore score;
-  score.items = {ElementBalance(elementTenths), StrengthBalance(strength), UsefulElement(pillars, strength.useful),
+  score.items = {ElementBalance(elementTenths), StrengthBalance(judgement.strength),
+                 UsefulElement(pillars, judgement.gods.useful),
                  Relations(relations)};
   for (const ScoreItem& item : score.items) score.total += item.points;
   return score;

@@ -9,16 +9,8 @@
 
 namespace velmora {
 
-// How much each of the eight characters weighs, year to hour.
-struct PositionWeights {
-  std::array<int, 4> stems;
-  std::array<int, 4> branches;
-};
-
-// The sums by element (indexed by Element: 金 木 水 火 土), in weight × tenths.
-std::array<int, 5> WeightedElements(const FourPillars& pillars, const PositionWeights& weights);
-
-// Every character weighs one: the counts in tenths of a character, 80 in all.
+// Every character weighs one: the counts in tenths of a character, 80 in all,
+// indexed by Element (金 木 水 火 土).
 std::array<int, 5> ElementTenths(const FourPillars& pillars);
 
 }  // namespace velmora

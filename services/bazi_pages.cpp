@@ -5,6 +5,7 @@
 #include "calendar/sexagenary.h"
 #include "online/bazi_readings.h"
 #include "text/html_text.h"
+#include "services/bazi_judgement_text.h"
 #include "services/birth_fields.h"
 #include "services/chart_text.h"
 #include "text/gbk.h"
@@ -18,57 +19,55 @@ const BirthFieldNames kScoreFields = {"y", "m", "d", "h", "minute", "place", "pr
 
 const std::string kHead = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gbk\">";
 
-// A prose text of services.db by its key columns (GBK keys).
-const std::string& Prose(const Sources& sources, const std::string& table, const std::vector<std::string>& keys) {
-  const Table& rows = sources.TableNamed(table);
-  for (const auto& row : rows.Rows()) {
-    if (row.size() > keys.size() && std::equal(keys.begin(), keys.end(), row.begin())) return row[keys.size()];
-  }
-  throw std::runtime_error("services.db: " + table + " has no text for " + GbkToUtf8(keys.front()));
-}
-
 const std::string& SexName(Sex sex) { return sex == Sex::Male ? "男"_gbk : "女"_gbk; }
 
-// The reading's lines, each a line of the page's text: the chart's facts with
-// the prose of services.db between them.
-std::vector<std::string> SizhuReading(const BaziChart& chart, const Sources& sources) {
-  std::vector<std::string> lines;
-  auto add = [&lines](std::string line) { lines.push_back(std::move(line)); };
-  auto addAll = [&lines](std::vector<std::string> more) {
-    lines.insert(lines.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+// A line of the four-pillar reading: a fact of the chart, or a paragraph of
+// the judgement's prose (set off on the page).
+struct ReadingLine {
+  std::string text;
+  bool prose = false;
+};
+
+// The reading's lines: the chart's facts with the judgement's prose beside
+// the facts it speaks of.
+std::vector<ReadingLine> SizhuReading(const BaziChart& chart, const Sources& sources) {
+  JudgementProse prose = JudgementProseOf(chart, sources);
+  std::vector<ReadingLine> lines;
+  auto facts = [&lines](std::vector<std::string> more) {
+    for (std::string& line : more) lines.push_back({std::move(line)});
   };
-  addAll(BirthLines(chart));
-  addAll(CorrectionLines(chart));
-  addAll(PillarLines(chart));
-  addAll(ElementLines(chart));
-  add(SeasonLine(chart));
-  add(Prose(sources, "bazi_seasons", {EarthlyBranch(chart.pillars.month.branch)}));
-  const DayMasterStrength& strength = chart.strength;
-  addAll(StrengthLines(chart));
-  add(Prose(sources, "bazi_day_master", {HeavenlyStem(chart.dayMaster), StrengthName(strength.strong)}));
-  add(UsefulLine(chart));
-  add(Prose(sources, "bazi_strength_notes", {StrengthConclusion(strength)}));
-  add(Prose(sources, "bazi_useful_elements", {ElementName(strength.useful)}));
-  add("【十神】"_gbk);
-  std::vector<TenGod> seen;
-  for (const PillarPosition position : kPillarPositions) {
-    const auto& god = chart.columns[static_cast<std::size_t>(position)].stemGod;
-    if (!god || std::find(seen.begin(), seen.end(), *god) != seen.end()) continue;
-    seen.push_back(*god);
-    add(TenGodName(*god) + "（"_gbk + PillarPositionName(position) + "）："_gbk + Prose(sources, "bazi_ten_gods", {TenGodName(*god)}));
-  }
-  addAll(PalaceLines(chart));
-  addAll(StarLines(chart));
-  addAll(RelationLines(chart));
-  add("【大运】"_gbk);
-  addAll(LuckLines(chart));
-  add("【流年】"_gbk);
-  addAll(TimelineLines(chart));
-  addAll(MonthLines(chart));
+  auto paragraphs = [&lines](std::vector<std::string> more) {
+    for (std::string& line : more) lines.push_back({std::move(line), true});
+  };
+  facts(BirthLines(chart));
+  facts(CorrectionLines(chart));
+  facts(PillarLines(chart));
+  facts(ElementLines(chart));
+  facts({SeasonLine(chart)});
+  paragraphs({std::move(prose.dayMaster)});
+  facts({StrengthHeading(chart)});
+  paragraphs({std::move(prose.strength)});
+  facts({PatternHeading(chart)});
+  paragraphs({std::move(prose.pattern)});
+  facts({GodsHeading(chart)});
+  paragraphs(std::move(prose.gods));
+  facts({"【十神】"_gbk});
+  paragraphs(std::move(prose.tenGods));
+  facts(PalaceLines(chart));
+  facts(StarLines(chart));
+  facts(RelationLines(chart));
+  paragraphs(std::move(prose.relations));
+  facts({"【大运】"_gbk});
+  facts(LuckLines(chart));
+  if (prose.luck) paragraphs({std::move(*prose.luck)});
+  facts({"【流年】"_gbk});
+  if (prose.year) paragraphs({std::move(*prose.year)});
+  facts(TimelineLines(chart));
+  facts(MonthLines(chart));
   const std::vector<std::string> notes = NoteLines(chart);
   if (!notes.empty()) {
-    add("【排盘提示】各家排法在此有分歧："_gbk);
-    addAll(notes);
+    facts({"【排盘提示】各家排法在此有分歧："_gbk});
+    facts(notes);
   }
   return lines;
 }
@@ -76,7 +75,7 @@ std::vector<std::string> SizhuReading(const BaziChart& chart, const Sources& sou
 std::vector<std::string> PageHead(const std::string& title) {
   return {"<html>", "<head>", kHead, "<title>" + title + "</title>",
           "<style>body{font-family:\"Noto Serif CJK SC\",serif;font-size:14px;color:#3b2a1a;background:#fbf8f1}"
-          " div{line-height:1.8} .banner{font-size:20px;color:#7a1f1f;font-weight:bold}</style>",
+          " div{line-height:1.8} .banner{font-size:20px;color:#7a1f1f;font-weight:bold} .prose{text-indent:2em}</style>",
           "</head>"};
 }
 
@@ -111,9 +110,10 @@ std::vector<std::string> ScoreTable(const BaziChart& chart) {
   row("纳音"_gbk, nayin);
   wide("旬空："_gbk + EarthlyBranch(chart.emptyBranches[0]) + EarthlyBranch(chart.emptyBranches[1]) + "　五行力量："_gbk +
        ElementWeightsText(chart));
-  wide("月令："_gbk + SeasonStatesText(chart) + "　日主"_gbk + StemText(chart.dayMaster) + "帮身之力"_gbk +
-       std::to_string(chart.strength.score) + "%，"_gbk + StrengthName(chart.strength.strong) + "　用神"_gbk +
-       ElementName(chart.strength.useful) + "　喜神"_gbk + ElementName(chart.strength.favourable));
+  wide("月令："_gbk + SeasonStatesText(chart) + "　日主"_gbk + StemText(chart.dayMaster));
+  wide(StrengthHeading(chart));
+  wide(PatternHeading(chart));
+  wide(GodsHeading(chart));
   rows.push_back("<tr><th colspan=\"5\">八字评分："_gbk + std::to_string(chart.score.total) + "分（满分一百）</th></tr>"_gbk);
   for (const ScoreItem& item : chart.score.items) {
     rows.push_back("<tr><td>" + ScorePartName(item.part) + "</td><td>" + std::to_string(item.points) + "/" +
@@ -127,7 +127,7 @@ std::vector<std::string> ScoreTable(const BaziChart& chart) {
   }
   const char* const method[] = {
       "评分方法：五行平衡三十分，以八分五行力量与各一分六的均分相比，偏差越大分越少；",
-      "日主强弱三十分，帮身之力越接近一半分越高；用神二十分，透于年月时干得十分，",
+      "日主强弱三十分，帮身之力越接近中和之中（四成）分越高；用神二十分，透于年月时干得十分，",
       "为地支本气再得十分，只藏于中气、余气得五分；地支关系二十分，基数十二分，",
       "每一六合加三分、每一三合加五分、每一六冲减五分，限于零至二十分。",
   };
@@ -139,11 +139,15 @@ std::vector<std::string> ScoreTable(const BaziChart& chart) {
   return rows;
 }
 
-// The whole chart beyond the score: the time correction, 胎元/命宫/身宫, 神煞,
-// relations, luck, years and months, one wide row per line; it follows the
-// bars, inside the lines the program keeps.
-std::vector<std::string> WholeChartTable(const BaziChart& chart) {
+// The judgement in prose and the whole chart beyond the score: the time
+// correction, 胎元/命宫/身宫, 神煞, relations, luck, years and months, one wide
+// row per paragraph or line; it follows the bars, inside the lines the program keeps.
+std::vector<std::string> WholeChartTable(const BaziChart& chart, const Sources& sources) {
   std::vector<std::string> rows = {"<table width=\"560\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"};
+  rows.push_back("<tr><th>命理断语</th></tr>"_gbk);  // not in the braces above: clang 14 crashes on a GBK literal there
+  for (const std::string& paragraph : JudgementProseOf(chart, sources).Paragraphs()) {
+    rows.push_back("<tr><td class=\"prose\"><font size=\"2\">" + HtmlEscape(paragraph) + "</font></td></tr>");
+  }
   for (const std::vector<std::string>& section :
        {CorrectionLines(chart), PalaceLines(chart), StarLines(chart), RelationLines(chart), TimelineLines(chart),
         MonthLines(chart)}) {
@@ -188,7 +192,9 @@ Page SizhuPage(const Query& query, const Sources& sources) {
   lines.push_back(chart.correction
                       ? "<div>Velmora 四柱排盘：节气按太阳视黄经推算到秒，日柱、时柱按当地真太阳时排盘。</div>"_gbk
                       : "<div>Velmora 四柱排盘：节气按太阳视黄经推算到秒，按北京标准时间排盘。</div>"_gbk);
-  for (const std::string& line : SizhuReading(chart, sources)) lines.push_back("<div>" + HtmlEscape(line) + "</div>");
+  for (const ReadingLine& line : SizhuReading(chart, sources)) {
+    lines.push_back((line.prose ? "<div class=\"prose\">" : "<div>") + HtmlEscape(line.text) + "</div>");
+  }
   lines.push_back("<div>" + SizhuEndMarker() + "</div>");
   lines.push_back("</body></html>");
   return HtmlPage(lines);
@@ -215,7 +221,7 @@ Page BaziScorePage(const Query& query, const Sources& sources) {
   lines.push_back("<div>&nbsp;</div>");
   lines.push_back("<div>&nbsp;</div>");
   for (std::string& line : ElementBars(chart)) lines.push_back(std::move(line));
-  for (std::string& line : WholeChartTable(chart)) lines.push_back(std::move(line));
+  for (std::string& line : WholeChartTable(chart, sources)) lines.push_back(std::move(line));
   // The last lines the program drops: a quiet footer.
   lines.push_back("<div>&nbsp;</div>");
   lines.push_back("<div><font size=\"2\">Velmora 八字评分 · 同一生辰每次结果相同</font></div>"_gbk);

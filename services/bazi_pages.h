@@ -6,10 +6,13 @@
 //                        "男"/"女", y, m, d, h) and its element bars, whose
 //                        pictures lie under /chest/bz/images/.
 // Both take the optional minute and place (or longitude) fields of
-// services/birth_fields.h and show the whole chart. Both pages keep the
+// services/birth_fields.h and show the whole chart with its judgement
+// (strength, 格局, 用神 to 闲神 and the prose of services/bazi_judgement_text.h,
+// each paragraph in an element of class "prose"). Both pages keep the
 // readings where the program cuts them: the four-pillar reading between its
 // two marker lines, the score in body lines 5..108 and 113..(count - 28) as
-// the browser writes the body out (the whole chart follows the bars there).
+// the browser writes the body out (the prose and the whole chart follow the
+// bars there).
 
 #include <vector>
 

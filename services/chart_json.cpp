@@ -175,6 +175,44 @@ json CurrentJson(const BaziChart& chart) {
   return current;
 }
 
+json TextsJson(const std::vector<std::string>& texts) {
+  json list = json::array();
+  for (const std::string& text : texts) list.push_back(GbkToUtf8(text));
+  return list;
+}
+
+json ElementsJson(const UsefulGods& gods, GodRole role) {
+  json list = json::array();
+  for (const Element element : ElementsInRole(gods, role)) list.push_back(U(ElementName(element)));
+  return list;
+}
+
+json JudgementJson(const Judgement& judgement) {
+  const ChartStrength& strength = judgement.strength;
+  const ChartPattern& pattern = judgement.pattern;
+  const UsefulGods& gods = judgement.gods;
+  const std::string name = U(std::string(PatternRuleOf(pattern.Kind()).name));
+  // The 专旺 kind is its 格's name without 格: 润下.
+  const json kind = strength.verdict == StrengthVerdict::Dominant ? json(name.substr(0, name.size() - std::string("格").size()))
+                                                                   : json(nullptr);
+  json document = json::object();
+  document["strength"] = {{"score", strength.score},
+                          {"verdict", U(StrengthVerdictName(strength.verdict))},
+                          {"kind", kind},
+                          {"method", GbkToUtf8(StrengthMethodSentence(strength))},
+                          {"reasons", TextsJson(strength.reasons)}};
+  document["pattern"] = {{"name", name},
+                         {"regular", U(std::string(PatternRuleOf(pattern.regular).name))},
+                         {"reason", GbkToUtf8(pattern.reason + pattern.specialReason)}};
+  document["gods"] = {{"useful", U(ElementName(gods.useful))},
+                      {"favourable", ElementsJson(gods, GodRole::Favourable)},
+                      {"unfavourable", ElementsJson(gods, GodRole::Unfavourable)},
+                      {"idle", ElementsJson(gods, GodRole::Idle)},
+                      {"rule", U(GodRuleName(gods.rule))},
+                      {"reasons", TextsJson(gods.reasons)}};
+  return document;
+}
+
 }  // namespace
 
 std::string ChartJson(const BaziChart& chart, int indent) {
@@ -211,16 +249,12 @@ std::string ChartJson(const BaziChart& chart, int indent) {
   document["palaces"] = {{"taiYuan", palace(chart.palaces.conception)},
                          {"mingGong", palace(chart.palaces.life)},
                          {"shenGong", palace(chart.palaces.body)}};
-  document["strength"] = {{"score", chart.strength.score},
-                          {"strong", chart.strength.strong},
-                          {"useful", U(ElementName(chart.strength.useful))},
-                          {"favourable", U(ElementName(chart.strength.favourable))}};
   document["relations"] = RelationsJson(chart, chart.pillarRelations);
   document["luck"] = LuckJson(chart);
   document["current"] = CurrentJson(chart);
   document["notes"] = std::move(notes);
   document["score"] = std::move(score);
-  document["judgement"] = nullptr;
+  document["judgement"] = JudgementJson(chart.judgement);
   return document.dump(indent) + "\n";
 }
 

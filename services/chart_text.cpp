@@ -8,6 +8,7 @@
 #include "calendar/lunar_text.h"
 #include "calendar/sexagenary.h"
 #include "calendar/star_sign.h"
+#include "readings/judgement_words.h"
 #include "text/gbk.h"
 
 namespace velmora::services {
@@ -91,9 +92,7 @@ const std::string& LuckOrdinal(std::size_t k) {
 
 // The relation of an element to the day master in the words of the ten gods.
 std::string UsefulText(const BaziChart& chart, Element element) {
-  static const std::array<std::string, 5> relations = {"比劫"_gbk, "食伤"_gbk, "财星"_gbk, "官杀"_gbk, "印星"_gbk};
-  const Element self = StemElement(chart.dayMaster);
-  return ElementName(element) + "（"_gbk + relations[static_cast<std::size_t>(RelationOf(self, element))] + "）"_gbk;
+  return ElementName(element) + "（"_gbk + RelationGodsName(RelationOf(StemElement(chart.dayMaster), element)) + "）"_gbk;
 }
 
 }  // namespace
@@ -171,22 +170,45 @@ std::string SeasonLine(const BaziChart& chart) {
   return "【月令】生于"_gbk + EarthlyBranch(chart.pillars.month.branch) + "月："_gbk + SeasonStatesText(chart);
 }
 
-std::string StrengthConclusion(const DayMasterStrength& strength) {
-  if (strength.score >= 45 && strength.score <= 55) return "中和"_gbk;
-  return StrengthName(strength.strong);
+std::string StrengthHeading(const BaziChart& chart) {
+  const Judgement& judgement = chart.judgement;
+  std::string verdict = StrengthVerdictName(judgement.strength.verdict);
+  if (judgement.strength.verdict == StrengthVerdict::Dominant) {
+    verdict += "（"_gbk + std::string(PatternRuleOf(judgement.pattern.Kind()).name) + "）"_gbk;
+  }
+  return "【日主强弱】"_gbk + verdict + "　帮身之力占全局"_gbk + Number(judgement.strength.score) + "%";
 }
 
-std::vector<std::string> StrengthLines(const BaziChart& chart) {
-  const DayMasterStrength& strength = chart.strength;
-  return {"【日主强弱】帮身之力（印星与比劫）占全局"_gbk + Number(strength.score) + "%，判为"_gbk +
-              StrengthName(strength.strong) + (StrengthConclusion(strength) == "中和"_gbk ? "，接近中和"_gbk : "") +
-              "。"_gbk,
-          "（月令计三分，日支计一分半，其余各干支计一分，日干本身不计；帮身之力过半为身强）"_gbk};
+std::string PatternHeading(const BaziChart& chart) {
+  const ChartPattern& pattern = chart.judgement.pattern;
+  std::string heading = "【格局】"_gbk + std::string(PatternRuleOf(pattern.Kind()).name);
+  if (pattern.special) heading += "（月令本为"_gbk + std::string(PatternRuleOf(pattern.regular).name) + "）"_gbk;
+  return heading;
 }
 
-std::string UsefulLine(const BaziChart& chart) {
-  return "【喜用神】用神："_gbk + UsefulText(chart, chart.strength.useful) + "　喜神："_gbk +
-         UsefulText(chart, chart.strength.favourable);
+std::string GodsHeading(const BaziChart& chart) {
+  const UsefulGods& gods = chart.judgement.gods;
+  std::string heading = "【喜用神】"_gbk;
+  for (const GodRole role : {GodRole::Useful, GodRole::Favourable, GodRole::Unfavourable, GodRole::Idle}) {
+    const std::vector<Element> elements = ElementsInRole(gods, role);
+    if (elements.empty()) continue;
+    std::string names;
+    for (const Element element : elements) names += (names.empty() ? "" : "、"_gbk) + UsefulText(chart, element);
+    heading += GodRoleName(role) + "："_gbk + names + "　"_gbk;
+  }
+  return heading + "取用之法："_gbk + GodRuleName(gods.rule);
+}
+
+std::vector<std::string> JudgementLines(const BaziChart& chart) {
+  const Judgement& judgement = chart.judgement;
+  std::vector<std::string> lines = {StrengthHeading(chart), "　"_gbk + StrengthMethodSentence(judgement.strength)};
+  for (const std::string& reason : judgement.strength.reasons) lines.push_back("　"_gbk + reason);
+  lines.push_back(PatternHeading(chart));
+  lines.push_back("　"_gbk + judgement.pattern.reason);
+  if (judgement.pattern.special) lines.push_back("　"_gbk + judgement.pattern.specialReason);
+  lines.push_back(GodsHeading(chart));
+  for (const std::string& reason : judgement.gods.reasons) lines.push_back("　"_gbk + reason);
+  return lines;
 }
 
 std::vector<std::string> PalaceLines(const BaziChart& chart) {

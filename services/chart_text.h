@@ -1,7 +1,8 @@
 #pragma once
 // The words of a birth chart as the chart pages and velmora-cli print them:
 // the birth and its time correction, pillars, stems with their elements,
-// hidden stems, weights, 胎元/命宫/身宫, 神煞, relations, the luck pillars with
+// hidden stems, weights, the judgement (strength, 格局, 用神 to 闲神 with their
+// reasons), 胎元/命宫/身宫, 神煞, relations, the luck pillars with
 // their years, the current year's months and the notes where schools differ.
 // GBK texts.
 
@@ -36,14 +37,22 @@ std::vector<std::string> BirthLines(const BaziChart& chart);
 std::vector<std::string> CorrectionLines(const BaziChart& chart);
 // The four pillars with their gods, 纳音, hidden stems and stages, and 旬空.
 std::vector<std::string> PillarLines(const BaziChart& chart);
-// 五行力量 with the way it is weighed, the month's states, the strength of the
-// day master with its method, and the useful elements.
+// 五行力量 with the way it is weighed, and the month's states.
 std::vector<std::string> ElementLines(const BaziChart& chart);
 std::string SeasonLine(const BaziChart& chart);
-std::vector<std::string> StrengthLines(const BaziChart& chart);
-std::string UsefulLine(const BaziChart& chart);
-// The strength's conclusion as the prose names it: 中和 within five of the line, else 身强 or 身弱.
-std::string StrengthConclusion(const DayMasterStrength& strength);
+// The judgement's findings as headings: "【日主强弱】偏弱　帮身之力占全局31%"
+// (专旺 with its kind: "专旺（润下格）"); "【格局】正官格", a special 格 with
+// the 正格 it sets aside: "【格局】润下格（月令本为建禄格）"; "【喜用神】用神：
+// 木（印星）　喜神：水（比劫）　忌神：金（官杀）　闲神：火（食伤）、土（财星）
+// 　取用之法：扶抑".
+std::string StrengthHeading(const BaziChart& chart);
+std::string PatternHeading(const BaziChart& chart);
+std::string GodsHeading(const BaziChart& chart);
+// Each heading followed by its reasons, one a line after a full-width space:
+// the strength's method with this chart's figures, its roots, 合化 and
+// verdict; how the 格 was taken (and the special one); which rule chose the
+// gods and why.
+std::vector<std::string> JudgementLines(const BaziChart& chart);
 // 胎元, 命宫, 身宫 with their 纳音, and the way they are reckoned.
 std::vector<std::string> PalaceLines(const BaziChart& chart);
 // The 神煞 of each pillar, and where the rules come from.

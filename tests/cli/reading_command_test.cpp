@@ -59,6 +59,12 @@ TEST_F(ReadingCommandTest, EveryKindPrintsItsPage) {
        "\"trueSolar\": \"2000-11-03 09:50:23\""},
       {{"bazi", "--birth", "1990-05-27", "--time", "11"}, "公历：1990年5月27日 11时（北京时间）\n"},
       {{"bazi", "--birth", "2000-01-01", "--time", "0:20", "--place", "乌鲁木齐"}, "【四柱】己卯 丙子 丁巳 辛亥"},
+      // the judgement: each finding, then its reasons on the lines below it
+      {{"bazi", "--birth", "1972-12-08", "--time", "0"}, "【日主强弱】专旺（润下格）　帮身之力占全局100%\n　强弱计法："},
+      {{"bazi", "--birth", "1972-12-08", "--time", "0"}, "【格局】润下格（月令本为建禄格）\n　子为日主癸水临官之地（禄），取建禄格。"},
+      {{"bazi", "--birth", "1972-12-08", "--time", "0"},
+       "　闲神：火（财星）　取用之法：专旺\n　成润下格，顺其旺神取用："},
+      {{"bazi", "--birth", "1972-12-08", "--time", "0", "--json"}, "\"kind\": \"润下\""},
   };
   for (Case c : cases) {
     c.args.insert(c.args.end(), {"--folder", folder.Path()});

@@ -85,24 +85,32 @@ TEST(BaziChart, TenGodsHiddenStemsStagesAndEmptyBranchesOfOneChart) {
 // The same chart's numbers by hand.
 // Element tenths (stems 10; 巳 丙6 庚3 戊1, 子 癸10, 酉 辛10, 辰 戊6 乙3 癸1):
 //   金 3+10 = 13, 木 10+10+3 = 23, 水 10+10+1 = 21, 火 10+6 = 16, 土 1+6 = 7.
-// Strength (halves: stems 2 but the day's 0, branches 2 6 3 2, times tenths):
-//   火 巳丙 12; 木 甲20 甲20 辰乙6 = 46; support 58 of 190 = 30.5 → 31, weak.
-//   Drains: 水 癸20 子60 辰癸2 = 82 (官杀) is the heaviest, so 用神 木 (印), 喜神 火.
+// Strength (hundredths: stems 100 but the day's none, branches 100 300 150 100):
+//   得令 0 (子 is 官杀), 得地 巳丙 60 + 辰乙 30 = 90, 得生 甲 甲 200, 得助 0;
+//   290 of 950 = 30.5 → 31: 偏弱 (below 34), with no raise (子's 本气 is no 火).
+// Gods: born in 子 with 火 only 巳's 丙 (60 < 100) on the face of the chart, so
+//   调候 decides: the table's 甲庚 for 丁 in 子 has no 火 stem but 甲 feeds 火,
+//   so 用神 木, 喜神 金 (庚); the winter's 水 is 忌神; 火 and 土 are 闲神.
 // Score: balance Σ|c−16| = 3+7+5+0+9 = 24 → 30 × 104/128 = 24.4 → 24;
-//   strength |31−50| = 19 → 30 × 31/50 = 18.6 → 19 (too weak);
+//   strength |31−40| = 9 of the weak side's reach 40 → 30 × 31/40 = 23.25 → 23 (too weak);
 //   用神 木 stands in the month and hour stems, in no branch's main qi, as 辰's
 //   middle qi → 10 + 5 = 15; branches 巳子酉辰 hold 辰酉 六合 → 12 + 3 = 15.
-//   Total 24 + 19 + 15 + 15 = 73.
+//   Total 24 + 23 + 15 + 15 = 77.
 TEST(BaziChart, ElementCountsStrengthAndScoreWorkedByHand) {
   const BaziChart chart = ChartAt({1893, 12, 26}, 8, Sex::Male, 2025);
   EXPECT_EQ(chart.elementTenths, (std::array<int, 5>{13, 23, 21, 16, 7}));
-  EXPECT_EQ(chart.strength.support, 58);
-  EXPECT_EQ(chart.strength.total, 190);
-  EXPECT_EQ(chart.strength.score, 31);
-  EXPECT_FALSE(chart.strength.strong);
-  EXPECT_EQ(GbkToUtf8(StrengthName(chart.strength.strong)), "身弱");
-  EXPECT_EQ(chart.strength.useful, Element::Wood);
-  EXPECT_EQ(chart.strength.favourable, Element::Fire);
+  const ChartStrength& strength = chart.judgement.strength;
+  EXPECT_EQ(strength.season, 0);
+  EXPECT_EQ(strength.ground, 90);
+  EXPECT_EQ(strength.resourceStems, 200);
+  EXPECT_EQ(strength.companionStems, 0);
+  EXPECT_EQ(strength.score, 31);
+  EXPECT_EQ(GbkToUtf8(StrengthVerdictName(strength.verdict)), "偏弱");
+  const UsefulGods& gods = chart.judgement.gods;
+  EXPECT_EQ(gods.rule, GodRule::Climate);
+  EXPECT_EQ(gods.useful, Element::Wood);
+  EXPECT_EQ(ElementsInRole(gods, GodRole::Favourable), std::vector<Element>{Element::Metal});
+  EXPECT_EQ(ElementsInRole(gods, GodRole::Unfavourable), std::vector<Element>{Element::Water});
   EXPECT_EQ(GbkToUtf8(SeasonStateName(chart.seasonStates[static_cast<int>(Element::Fire)])), "死");
   struct Part {
     ScorePart part;
@@ -110,7 +118,7 @@ TEST(BaziChart, ElementCountsStrengthAndScoreWorkedByHand) {
     ScoreReason reason;
   };
   const Part parts[] = {{ScorePart::ElementBalance, 24, ScoreReason::ElementsBalanced},
-                        {ScorePart::Strength, 19, ScoreReason::TooWeak},
+                        {ScorePart::Strength, 23, ScoreReason::TooWeak},
                         {ScorePart::UsefulElement, 15, ScoreReason::UsefulRevealed},
                         {ScorePart::BranchRelations, 15, ScoreReason::BranchesHarmonious}};
   for (std::size_t k = 0; k < 4; ++k) {
@@ -118,7 +126,7 @@ TEST(BaziChart, ElementCountsStrengthAndScoreWorkedByHand) {
     EXPECT_EQ(chart.score.items[k].points, parts[k].points) << GbkToUtf8(ScorePartName(parts[k].part));
     EXPECT_EQ(chart.score.items[k].reason, parts[k].reason) << GbkToUtf8(ScorePartName(parts[k].part));
   }
-  EXPECT_EQ(chart.score.total, 73);
+  EXPECT_EQ(chart.score.total, 77);
   ASSERT_EQ(chart.relations.size(), 1u);
   EXPECT_EQ(GbkToUtf8(BranchRelationName(chart.relations[0].kind)), "六合");
   EXPECT_EQ(chart.relations[0].positions, (std::vector<PillarPosition>{PillarPosition::Day, PillarPosition::Hour}));

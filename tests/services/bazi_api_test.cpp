@@ -43,7 +43,23 @@ TEST(BaziApi, TheWholeChartAsJson) {
   EXPECT_EQ(chart["current"]["months"].size(), 12u);
   EXPECT_FALSE(chart["current"]["relations"].empty());
   EXPECT_EQ(chart["notes"][0].get<std::string>().rfind("本盘日柱、时柱按当地真太阳时", 0), 0u);
-  EXPECT_TRUE(chart["judgement"].is_null());
+  // 乙 in 戌 with only 辰's 乙 (中气) to lean on, 9%: 从弱; 财 (3.4) leads 官杀 (3.35)
+  // by too little to be followed alone: 从势格, 财 as 用神.
+  const nlohmann::json& judgement = chart["judgement"];
+  EXPECT_EQ(judgement["strength"]["score"], 9);
+  EXPECT_EQ(judgement["strength"]["verdict"], "从弱");
+  EXPECT_TRUE(judgement["strength"]["kind"].is_null());
+  EXPECT_NE(judgement["strength"]["method"].get<std::string>().find("得地0.9分"), std::string::npos);
+  EXPECT_EQ(judgement["strength"]["reasons"],
+            (nlohmann::json{"日主通根于年支辰（中气乙木）。", "帮身之力在25%以内，地支无印比本气可依，判为从弱。"}));
+  EXPECT_EQ(judgement["pattern"]["name"], "从势格");
+  EXPECT_EQ(judgement["pattern"]["regular"], "七杀格");
+  EXPECT_EQ(judgement["gods"]["useful"], "土");
+  EXPECT_EQ(judgement["gods"]["favourable"], (nlohmann::json{"金", "火"}));
+  EXPECT_EQ(judgement["gods"]["unfavourable"], (nlohmann::json{"木", "水"}));
+  EXPECT_TRUE(judgement["gods"]["idle"].empty());
+  EXPECT_EQ(judgement["gods"]["rule"], "从格");
+  EXPECT_EQ(judgement["gods"]["reasons"].size(), 1u);
   // Every star names the rule's source.
   for (const auto& pillar : chart["pillars"]) {
     for (const auto& star : pillar["stars"]) EXPECT_FALSE(star["source"].get<std::string>().empty());
@@ -54,6 +70,12 @@ TEST(BaziApi, TheWholeChartAsJson) {
   EXPECT_EQ(plain["input"]["time"], "11");
   EXPECT_EQ(plain["input"]["sex"], "男");
   EXPECT_EQ(plain["charted"]["instant"], "1990-05-27 10:00:00");  // daylight saving removed
+  // A 专旺 chart names its kind: 壬子 壬子 癸酉 壬子 floods.
+  const nlohmann::json flood = nlohmann::json::parse(Api({{"birth", "1972-12-08"}, {"time", "0"}}).body)["judgement"];
+  EXPECT_EQ(flood["strength"]["verdict"], "专旺");
+  EXPECT_EQ(flood["strength"]["kind"], "润下");
+  EXPECT_EQ(flood["pattern"]["name"], "润下格");
+  EXPECT_EQ(flood["gods"]["rule"], "专旺");
 }
 
 TEST(BaziApi, BadInputIsA400NamingTheField) {

@@ -78,6 +78,20 @@ TEST(BaziPages, TheSizhuReadingStandsBetweenTheMarkers) {
   EXPECT_EQ(LineStarting(lines, "　藏干：丙火偏财"), "　藏干：丙火偏财 庚金偏印 戊土七杀　日主在此：绝");
   EXPECT_EQ(LineStarting(lines, "旬空"), "旬空：午未（日柱壬辰所在之旬）");
   EXPECT_EQ(LineStarting(lines, "【月令】"), "【月令】生于巳月：火旺 土相 木休 水囚 金死");
+  // The judgement: 得令0.9 (巳's 庚), 得地0.5 (辰's 癸, 巳's 庚), 得生2 (庚 辛) of 9.5 is
+  // 35%, 中和; 巳's 庚 shows on the year stem: 偏印格; a summer 壬 without water: 调候.
+  EXPECT_EQ(LineStarting(lines, "【日主强弱】"), "【日主强弱】中和　帮身之力占全局35%");
+  EXPECT_EQ(LineStarting(lines, "【格局】"), "【格局】偏印格");
+  EXPECT_EQ(LineStarting(lines, "【喜用神】"),
+            "【喜用神】用神：水（比劫）　喜神：金（印星）　忌神：火（财星）、土（官杀）　闲神：木（食伤）　取用之法：调候");
+  // Each heading is followed by its paragraph, which gives the reasons.
+  const auto after = [&lines](const std::string& heading) {
+    const auto at = std::find(lines.begin(), lines.end(), LineStarting(lines, heading));
+    return at == lines.end() || at + 1 == lines.end() ? std::string() : *(at + 1);
+  };
+  EXPECT_NE(after("【日主强弱】").find("本造得令0.9分、得地0.5分、得生2分、得助0分，帮身共3.4分"), std::string::npos);
+  EXPECT_NE(after("【格局】").find("巳月所藏庚金（中气）透于年干，为日主壬水之偏印，取偏印格。"), std::string::npos);
+  EXPECT_NE(after("【喜用神】").find("据穷通宝鉴·三夏壬水·四月，以壬水为用神，辛金为喜神。"), std::string::npos);
   EXPECT_EQ(LineStarting(lines, "起运"),
             "起运：按三天折一年、一天折四个月、两小时折十天，于3岁3个月13天起运，即公历1993年9月9日（年龄按周岁计）");
   EXPECT_EQ(LineStarting(lines, "一运"), "一运 壬午（比肩） 1993年起　3岁");
@@ -211,7 +225,8 @@ TEST(BaziPages, TheScorePageKeepsItsChartAndBarsWhereTheProgramCutsThem) {
   for (std::size_t i = 113; i + 28 <= placeBodyLines.size(); ++i) placeKept += placeBodyLines[i];
   EXPECT_EQ(placeBodyLines[108], "</table>");
   EXPECT_EQ(placeBodyLines[placeBodyLines.size() - 28], "</table>");
-  for (const char* section : {"【真太阳时】出生地：乌鲁木齐市", "【胎元 命宫 身宫】", "【神煞】", "【刑冲合会】", "　2026年", "【流月】"}) {
+  for (const char* section : {"命理断语", "强弱计法", "【真太阳时】出生地：乌鲁木齐市", "【胎元 命宫 身宫】", "【神煞】",
+                              "【刑冲合会】", "　2026年", "【流月】"}) {
     EXPECT_NE(placeKept.find(section), std::string::npos) << section;
   }
   const Page page = Answer("/chest/bz/bazi.asp", Fields(birth), "127.0.0.1:8123", ProgramSources());
@@ -232,6 +247,9 @@ TEST(BaziPages, TheScorePageKeepsItsChartAndBarsWhereTheProgramCutsThem) {
   for (int i = 113; i <= count - 28; ++i) kept += bodyLines[i];
   EXPECT_NE(kept.find("<tr><td>天干</td><td>庚金</td><td>辛金</td><td>壬水</td><td>乙木</td></tr>"), std::string::npos);
   EXPECT_NE(kept.find("八字评分："), std::string::npos);
+  for (const char* heading : {"【日主强弱】中和　帮身之力占全局35%", "【格局】偏印格", "取用之法：调候"}) {
+    EXPECT_NE(kept.find(heading), std::string::npos) << heading;
+  }
   EXPECT_NE(kept.find("<img src=\"images/metal.png\" width=\"212\""), std::string::npos);  // 金 2.6
   EXPECT_EQ(kept.find("vu"), std::string::npos);  // the brand stays outside the kept lines
   EXPECT_EQ(kept.find("剖腹产"), std::string::npos);
