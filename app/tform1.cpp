@@ -384,7 +384,7 @@ std::string TForm1::FormPage(const char* name) const { return programFolder_ + "
 void TForm1::SetSecondaryWindows(const SecondaryWindows* windows) {
   secondaryWindows_ = windows;
   genderPanel_ = new GenderPanel(Panel(WorkPanel::GenderPanel), [this] { PlayClickSound(); }, dialogs_,
-                                 *windows->TForm7);
+                                 [windows]() -> TForm7& { return *windows->TForm7; });
   genderPanel_->show();
 }
 
@@ -741,7 +741,7 @@ void TForm1::N5435431Click() { ShowMarriagePage(MarriageServer::Four); }
 void TForm1::MenuItem5Click() { ShowMarriagePage(MarriageServer::Five); }
 
 void TForm1::ShowMarriagePage(MarriageServer server) {
-  TForm6* window = secondaryWindows_ ? secondaryWindows_->TForm6 : nullptr;
+  TForm6* window = secondaryWindows_ ? secondaryWindows_->TForm6.Get() : nullptr;
   if (window) window->GradProgress1->SetPosition(0);
   PlayClickSound();
   service_->WaitUntilReady();
