@@ -301,6 +301,8 @@ void TForm1::BuildWorkArea(QWidget* area) {
   }
   HiddenBrowser(1).OnDocumentComplete([this](BrowserWindow window) { wb1DocumentComplete(window); });
   HiddenBrowser(2).OnDocumentComplete([this](BrowserWindow window) { wb2DocumentComplete(window); });
+  sizhuForm_.emplace(HiddenBrowser(1), FormPage("ssda.db"), SizhuFormTitle());
+  scoreForm_.emplace(HiddenBrowser(2), FormPage("ssdc.db"), BaziScoreFormTitle());
   HiddenBrowser(4).OnDocumentComplete([this](BrowserWindow window) { wb4DocumentComplete(window); });
 
   label21 = new QLabel(Panel(WorkPanel::NamePickerPanel));
@@ -341,6 +343,7 @@ void TForm1::FormCreate() {
   ShowWorkPanel(WorkPanel::ReportViewerPanel);
   viewer_->Navigate(programFolder_ + "logo.htm");
   StartServices();
+  LoadFormPagesOnceShown();
   try {
     flatedit1->setText(
         FromGbk(SettingsFile(SettingsFilePath(programFolder_)).Read("setup", "name").value_or(std::string())));
@@ -362,8 +365,6 @@ void TForm1::FormCreate() {
   FlatMemo7_ = ReadTextLines(programFolder_ + "data/marriage_c.htm");
 }
 
-// The form pages send to the answering services, whose addresses are filled
-// in as the pages load; so they are loaded once the addresses are known.
 void TForm1::StartServices() {
   try {
     addresses_.Read(programFolder_);
@@ -372,11 +373,28 @@ void TForm1::StartServices() {
   }
   SetDataPageFilter([this](std::string page) { return addresses_.FillPlaceholders(std::move(page)); });
   service_ = new BundledService(programFolder_, addresses_, this);
-  connect(service_, &BundledService::Ready, this, [this] {
-    HiddenBrowser(1).Navigate(FormPage("ssda.db"));
-    HiddenBrowser(2).Navigate(FormPage("ssdc.db"));
-  });
   service_->Start();
+}
+
+// The form pages of wb1 and wb2 load once the start page is shown, so that
+// they do not hold back the first paint, and once the service's address is
+// known, which they are given as they load. A command that comes first loads
+// its page itself.
+void TForm1::LoadFormPagesOnceShown() {
+  auto load = [this] {
+    sizhuForm_->Load();
+    scoreForm_->Load();
+  };
+  connect(
+      webbrowser1, &QWebEngineView::loadFinished, this,
+      [this, load] {
+        if (service_->IsReady()) {
+          load();
+        } else {
+          connect(service_, &BundledService::Ready, this, load, Qt::SingleShotConnection);
+        }
+      },
+      Qt::SingleShotConnection);
 }
 
 std::string TForm1::FormPage(const char* name) const { return programFolder_ + "data/" + name; }
@@ -482,7 +500,9 @@ void TForm1::N4Click() {
   service_->WaitUntilReady();
   GradProgress1->SetPosition(0);
   try {
-    RequestSizhuReading(HiddenBrowser(1), CurrentProfile(), FormPage("ssda.db"));
+    const BirthProfile profile = CurrentProfile();
+    OnlineChartYear(profile.birthDate.date.year);  // refused now, so that nothing is sent later
+    sizhuForm_->Send([this, profile](Browser& wb1) { RequestSizhuReading(wb1, profile, FormPage("ssda.db")); });
   } catch (const std::exception& error) {
     ShowError(error);
   }
@@ -491,9 +511,13 @@ void TForm1::N4Click() {
 void TForm1::wb1DocumentComplete(BrowserWindow window) {
   GradProgress1->SetPosition(100);
   QtBrowser& wb1 = HiddenBrowser(1);
-  if (!IsTopLevelCompletion(wb1, window) || ReadTitle(wb1) != SizhuAnswerTitle()) return;
+  if (!IsTopLevelCompletion(wb1, window)) return;
   try {
-    TakeSizhuAnswer(wb1, Memo1_, Memo2_, reportPage_, FormPage("ssda.db"));
+    if (ReadTitle(wb1) != SizhuAnswerTitle()) {
+      sizhuForm_->Completed(false);  // the form page may have a command waiting
+      return;
+    }
+    TakeSizhuAnswer(wb1, sizhuText_, sizhuCut_, reportPage_, FormPage("ssda.db"));
   } catch (const std::exception& error) {
     ShowError(error);
     return;
@@ -505,20 +529,28 @@ void TForm1::N16Click() {
   service_->WaitUntilReady();
   GradProgress1->SetPosition(0);
   try {
-    RequestBaziScore(HiddenBrowser(2), CurrentProfile());
+    const BirthProfile profile = CurrentProfile();
+    OnlineChartYear(profile.birthDate.date.year);
+    scoreForm_->Send([profile](Browser& wb2) { RequestBaziScore(wb2, profile); });
   } catch (const std::exception& error) {
     ShowError(error);
   }
 }
 
+// Any page but the answer (an error page, a service that is down) sends wb2
+// back to its form, so that the next command finds one.
 void TForm1::wb2DocumentComplete(BrowserWindow window) {
   GradProgress1->SetPosition(100);
   QtBrowser& wb2 = HiddenBrowser(2);
+  if (!IsTopLevelCompletion(wb2, window)) return;
   const std::string base = addresses_.Base(Service::Bazi);
   const std::string domain = base.substr(base.find("//") + 2);
-  if (!IsTopLevelCompletion(wb2, window) || ReadTitle(wb2) != BaziScoreAnswerTitle(domain)) return;
   try {
-    TakeBaziScoreAnswer(wb2, Memo1_, Memo2_, reportPage_, FormPage("ssdc.db"),
+    if (ReadTitle(wb2) != BaziScoreAnswerTitle(domain)) {
+      scoreForm_->Completed(true);
+      return;
+    }
+    TakeBaziScoreAnswer(wb2, scoreHtml_, scoreCut_, reportPage_, FormPage("ssdc.db"),
                         {domain, std::string(kMakerDomain), base + "/chest/bz/images"});
   } catch (const std::exception& error) {
     ShowError(error);

@@ -7,7 +7,9 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "online/hidden_form_page.h"
 #include "online/line_buffer.h"
 #include "online/marriage_pages.h"
 #include "online/service_addresses.h"
@@ -152,6 +154,7 @@ class TForm1 : public QMainWindow {
   void ShowFixedPage(const TextLines& page);
   void FillGridsFrom(const std::string& code);
   void StartServices();
+  void LoadFormPagesOnceShown();
   std::string FormPage(const char* name) const;
   void ComposePickedName();
   void ShowMarriagePage(MarriageServer server);
@@ -179,8 +182,14 @@ class TForm1 : public QMainWindow {
   const SecondaryWindows* secondaryWindows_ = nullptr;
   ServiceAddresses addresses_;
   BundledService* service_ = nullptr;
-  LineBuffer Memo1_;  // the answer of the online chart readings
-  LineBuffer Memo2_;  // its cut
+  // Each online chart reading has its own form page and its own buffers, so
+  // an answer that arrives while the other is being read leaves them alone.
+  std::optional<HiddenFormPage> sizhuForm_;  // wb1's
+  std::optional<HiddenFormPage> scoreForm_;  // wb2's
+  LineBuffer sizhuText_;  // 四柱批命's answer text
+  LineBuffer sizhuCut_;   // its cut
+  LineBuffer scoreHtml_;  // 八字批命's answer markup
+  LineBuffer scoreCut_;   // its cut
   LineBuffer mmo1_;   // the text of the online name detail
   LineBuffer mmo2_;   // the lines it adds to the name page
 };
