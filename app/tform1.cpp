@@ -293,17 +293,6 @@ void TForm1::BuildWorkArea(QWidget* area) {
       ShowError(error);
     }
   });
-  const char* const hiddenNames[3] = {"wb1", "wb2", "wb4"};
-  for (std::size_t i = 0; i < hiddenBrowsers_.size(); ++i) {
-    hiddenBrowsers_[i] = new QtBrowser(this);
-    hiddenBrowsers_[i]->setObjectName(hiddenNames[i]);
-    hiddenBrowsers_[i]->OnProgress([this] { GradProgress1->Advance(); });
-  }
-  HiddenBrowser(1).OnDocumentComplete([this](BrowserWindow window) { wb1DocumentComplete(window); });
-  HiddenBrowser(2).OnDocumentComplete([this](BrowserWindow window) { wb2DocumentComplete(window); });
-  sizhuForm_.emplace(HiddenBrowser(1), FormPage("ssda.db"), SizhuFormTitle());
-  scoreForm_.emplace(HiddenBrowser(2), FormPage("ssdc.db"), BaziScoreFormTitle());
-  HiddenBrowser(4).OnDocumentComplete([this](BrowserWindow window) { wb4DocumentComplete(window); });
 
   label21 = new QLabel(Panel(WorkPanel::NamePickerPanel));
   label21->setObjectName("label21");
@@ -382,8 +371,8 @@ void TForm1::StartServices() {
 // its page itself.
 void TForm1::LoadFormPagesOnceShown() {
   auto load = [this] {
-    sizhuForm_->Load();
-    scoreForm_->Load();
+    SizhuForm().Load();
+    ScoreForm().Load();
   };
   connect(
       webbrowser1, &QWebEngineView::loadFinished, this,
@@ -399,8 +388,37 @@ void TForm1::LoadFormPagesOnceShown() {
 
 std::string TForm1::FormPage(const char* name) const { return programFolder_ + "data/" + name; }
 
-void TForm1::SetSecondaryWindows(const SecondaryWindows* windows) {
-  secondaryWindows_ = windows;
+QtBrowser& TForm1::HiddenBrowser(int number) {
+  QtBrowser*& browser = hiddenBrowsers_[number == 4 ? 2 : static_cast<std::size_t>(number - 1)];
+  if (browser) return *browser;
+  browser = new QtBrowser(this);
+  browser->setObjectName("wb" + QString::number(number));
+  browser->OnProgress([this] { GradProgress1->Advance(); });
+  browser->OnDocumentComplete([this, number](BrowserWindow window) {
+    if (number == 1) wb1DocumentComplete(window);
+    if (number == 2) wb2DocumentComplete(window);
+    if (number == 4) wb4DocumentComplete(window);
+  });
+  return *browser;
+}
+
+HiddenFormPage& TForm1::SizhuForm() {
+  if (!sizhuForm_) sizhuForm_.emplace(HiddenBrowser(1), FormPage("ssda.db"), SizhuFormTitle());
+  return *sizhuForm_;
+}
+
+HiddenFormPage& TForm1::ScoreForm() {
+  if (!scoreForm_) scoreForm_.emplace(HiddenBrowser(2), FormPage("ssdc.db"), BaziScoreFormTitle());
+  return *scoreForm_;
+}
+
+void TForm1::SetSecondaryWindows(const SecondaryWindows* windows) { secondaryWindows_ = windows; }
+
+// The gender panel opens the views of TForm7; it is built when it is first
+// shown, like that window when a link first asks for it.
+void TForm1::MakeGenderPanel() {
+  if (genderPanel_ || !secondaryWindows_) return;
+  const SecondaryWindows* windows = secondaryWindows_;
   genderPanel_ = new GenderPanel(Panel(WorkPanel::GenderPanel), [this] { PlayClickSound(); }, dialogs_,
                                  [windows]() -> TForm7& { return *windows->TForm7; });
   genderPanel_->show();
@@ -421,6 +439,7 @@ BirthProfile TForm1::CurrentProfile() const {
 QFrame* TForm1::Panel(WorkPanel panel) const { return panels_[static_cast<std::size_t>(panel)]; }
 
 void TForm1::ShowWorkPanel(WorkPanel panel) {
+  if (panel == WorkPanel::GenderPanel) MakeGenderPanel();
   for (QFrame* each : panels_) each->setVisible(each == Panel(panel));
   Panel(panel)->move(kWorkPanelPosition);
 }
@@ -502,7 +521,7 @@ void TForm1::N4Click() {
   try {
     const BirthProfile profile = CurrentProfile();
     OnlineChartYear(profile.birthDate.date.year);  // refused now, so that nothing is sent later
-    sizhuForm_->Send([this, profile](Browser& wb1) { RequestSizhuReading(wb1, profile, FormPage("ssda.db")); });
+    SizhuForm().Send([this, profile](Browser& wb1) { RequestSizhuReading(wb1, profile, FormPage("ssda.db")); });
   } catch (const std::exception& error) {
     ShowError(error);
   }
@@ -514,7 +533,7 @@ void TForm1::wb1DocumentComplete(BrowserWindow window) {
   if (!IsTopLevelCompletion(wb1, window)) return;
   try {
     if (ReadTitle(wb1) != SizhuAnswerTitle()) {
-      sizhuForm_->Completed(false);  // the form page may have a command waiting
+      SizhuForm().Completed(false);  // the form page may have a command waiting
       return;
     }
     TakeSizhuAnswer(wb1, sizhuText_, sizhuCut_, reportPage_, FormPage("ssda.db"));
@@ -531,7 +550,7 @@ void TForm1::N16Click() {
   try {
     const BirthProfile profile = CurrentProfile();
     OnlineChartYear(profile.birthDate.date.year);
-    scoreForm_->Send([profile](Browser& wb2) { RequestBaziScore(wb2, profile); });
+    ScoreForm().Send([profile](Browser& wb2) { RequestBaziScore(wb2, profile); });
   } catch (const std::exception& error) {
     ShowError(error);
   }
@@ -547,7 +566,7 @@ void TForm1::wb2DocumentComplete(BrowserWindow window) {
   const std::string domain = base.substr(base.find("//") + 2);
   try {
     if (ReadTitle(wb2) != BaziScoreAnswerTitle(domain)) {
-      scoreForm_->Completed(true);
+      ScoreForm().Completed(true);
       return;
     }
     TakeBaziScoreAnswer(wb2, scoreHtml_, scoreCut_, reportPage_, FormPage("ssdc.db"),
