@@ -9,10 +9,12 @@ namespace velmora {
 HiddenFormPage::HiddenFormPage(Browser& page, std::string address, std::string title)
     : page_(page), address_(std::move(address)), title_(std::move(title)) {}
 
-bool HiddenFormPage::HoldsForm() { return ReadTitle(page_) == title_; }
+// A browser that never loaded the form page holds nothing worth asking.
+bool HiddenFormPage::HoldsForm() { return asked_ && ReadTitle(page_) == title_; }
 
 void HiddenFormPage::Load() {
   if (loading_ || HoldsForm()) return;
+  asked_ = true;
   loading_ = true;
   page_.Navigate(address_);
 }

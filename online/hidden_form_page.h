@@ -41,6 +41,7 @@ class HiddenFormPage {
   Browser& page_;
   std::string address_;
   std::string title_;
+  bool asked_ = false;  // the form page has been loaded at least once
   bool loading_ = false;
   Fill waiting_;
 };

@@ -66,7 +66,7 @@ struct OnlineWindow {
           return ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle() &&
                  ReadTitle(window.HiddenBrowser(2)) == BaziScoreFormTitle();
         },
-        10000);
+        kAnswerTimeoutMs);
     window.chnclndrpckr1->SetDateTime({{1990, 5, 27}, 11, 0, 0});
     window.cbb1->setCurrentIndex(11);
   }
