@@ -149,11 +149,12 @@ QLabel* Picture(QWidget* parent, const char* name, Babies babies) {
 
 }  // namespace
 
-GenderPanel::GenderPanel(QWidget* parent, std::function<void()> playClickSound, Dialogs& dialogs, TForm7& form7)
+GenderPanel::GenderPanel(QWidget* parent, std::function<void()> playClickSound, Dialogs& dialogs,
+                         std::function<TForm7&()> form7)
     : QWidget(parent),
       playClickSound_(std::move(playClickSound)),
       dialogs_(dialogs),
-      form7_(form7),
+      form7_(std::move(form7)),
       FlatMemo3_(InitialMonthsHolder()) {
   setObjectName("GenderPanel");
   setFixedSize(kPanelSize);
@@ -240,8 +241,8 @@ void GenderPanel::FlatButton5Click() {
   }
 }
 
-void GenderPanel::PDJButton1Click() { form7_.ShowChartView(); }
-void GenderPanel::PDJButton2Click() { form7_.ShowTrigramView(); }
-void GenderPanel::PDJButton3Click() { form7_.ShowFolkRuleView(); }
+void GenderPanel::PDJButton1Click() { form7_().ShowChartView(); }
+void GenderPanel::PDJButton2Click() { form7_().ShowTrigramView(); }
+void GenderPanel::PDJButton3Click() { form7_().ShowFolkRuleView(); }
 
 }  // namespace velmora

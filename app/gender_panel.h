@@ -21,8 +21,9 @@ class TForm7;
 
 class GenderPanel : public QWidget {
  public:
-  // Fills the work panel it is placed in (583×432).
-  GenderPanel(QWidget* parent, std::function<void()> playClickSound, Dialogs& dialogs, TForm7& form7);
+  // Fills the work panel it is placed in (583×432). `form7` gives the window
+  // of the views, made when a link first asks for it.
+  GenderPanel(QWidget* parent, std::function<void()> playClickSound, Dialogs& dialogs, std::function<TForm7&()> form7);
 
   void FlatButton4Click();  // the chart query
   void FlatButton5Click();  // the months query
@@ -54,7 +55,7 @@ class GenderPanel : public QWidget {
 
   std::function<void()> playClickSound_;
   Dialogs& dialogs_;
-  TForm7& form7_;
+  std::function<TForm7&()> form7_;
   std::string FlatMemo3_;  // the last months text, copied into label45
 };
 

@@ -3,6 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include "platform/qt/gbk_qstring.h"
 #include "readings/birth_profile.h"
 
 namespace velmora {
@@ -16,15 +17,25 @@ void NameEdit::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const QString typed = event->text();
-  if (typed.size() == 1 && !event->matches(QKeySequence::Paste) && refused_(typed.at(0).unicode())) return;
+  if (typed.size() == 1 && !event->matches(QKeySequence::Paste) && (refused_(typed.at(0).unicode()) || !Fits(typed))) {
+    return;
+  }
   QLineEdit::keyPressEvent(event);
+}
+
+bool NameEdit::Fits(const QString& typed) const {
+  // Editing keys (backspace, delete, tab) bring their control characters.
+  if (typedBytes_ == 0 || !typed.at(0).isPrint()) return true;
+  QString after = text();
+  after.replace(hasSelectedText() ? selectionStart() : cursorPosition(), selectedText().size(), typed);
+  return ToGbk(after).size() <= typedBytes_;
 }
 
 // Text an input method commits is typed text too.
 void NameEdit::inputMethodEvent(QInputMethodEvent* event) {
   QString kept;
   for (const QChar character : event->commitString()) {
-    if (!refused_(character.unicode())) kept += character;
+    if (!refused_(character.unicode()) && Fits(kept + character)) kept += character;
   }
   if (kept != event->commitString()) event->setCommitString(kept);
   QLineEdit::inputMethodEvent(event);

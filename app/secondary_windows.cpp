@@ -10,7 +10,6 @@
 #include "app/tform7.h"
 #include "app/tform9.h"
 
-
 namespace velmora {
 
 SecondaryWindow::SecondaryWindow(const QString& objectName, const QString& caption, QWidget* mainWindow)
@@ -30,14 +29,14 @@ void SecondaryWindow::ShowCentred() {
 
 SecondaryWindows CreateSecondaryWindows(TForm1* mainWindow) {
   SecondaryWindows windows{};
-  windows.TForm6 = new TForm6(mainWindow, mainWindow->Folder());
-  windows.TForm7 = new TForm7(mainWindow);
-  windows.TForm9 = new TForm9(*mainWindow);
-  windows.TForm11 = new TForm11(*mainWindow);
-  windows.TForm12 = new TForm12(*mainWindow);
-  windows.TForm13 = new TForm13(*mainWindow);
-  windows.TForm14 = new TForm14(*mainWindow);
-  windows.TForm3 = new TForm3(*mainWindow);
+  windows.TForm6 = WindowOnFirstUse<TForm6>([mainWindow] { return new TForm6(mainWindow, mainWindow->Folder()); });
+  windows.TForm7 = WindowOnFirstUse<TForm7>([mainWindow] { return new TForm7(mainWindow); });
+  windows.TForm9 = WindowOnFirstUse<TForm9>([mainWindow] { return new TForm9(*mainWindow); });
+  windows.TForm11 = WindowOnFirstUse<TForm11>([mainWindow] { return new TForm11(*mainWindow); });
+  windows.TForm12 = WindowOnFirstUse<TForm12>([mainWindow] { return new TForm12(*mainWindow); });
+  windows.TForm13 = WindowOnFirstUse<TForm13>([mainWindow] { return new TForm13(*mainWindow); });
+  windows.TForm14 = WindowOnFirstUse<TForm14>([mainWindow] { return new TForm14(*mainWindow); });
+  windows.TForm3 = WindowOnFirstUse<TForm3>([mainWindow] { return new TForm3(*mainWindow); });
   return windows;
 }
 

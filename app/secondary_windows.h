@@ -1,8 +1,12 @@
 #pragma once
-// The secondary windows, created hidden at start-up after the main window and
-// shown non-modally, centred on it, by their commands.
+// The secondary windows: each is made hidden when it is first used (a
+// window with its browser, form page and tables made at start-up would hold
+// back the first paint of the main window) and shown non-modally, centred on
+// the main window, by its commands.
 
 #include <QWidget>
+#include <functional>
+#include <memory>
 
 namespace velmora {
 
@@ -16,6 +20,32 @@ class SecondaryWindow : public QWidget {
   QWidget* mainWindow_;
 };
 
+// A window made the first time it is asked for; copies share the one window.
+// A handle made without a way to make it gives no window (null).
+template <typename Window>
+class WindowOnFirstUse {
+ public:
+  WindowOnFirstUse() = default;
+  explicit WindowOnFirstUse(std::function<Window*()> make) : made_(std::make_shared<Made>(std::move(make))) {}
+
+  Window* Get() const {
+    if (made_ && !made_->window) made_->window = made_->make();
+    return made_ ? made_->window : nullptr;
+  }
+  bool IsMade() const { return made_ && made_->window; }
+  Window* operator->() const { return Get(); }
+  Window& operator*() const { return *Get(); }
+  operator Window*() const { return Get(); }
+
+ private:
+  struct Made {
+    explicit Made(std::function<Window*()> m) : make(std::move(m)) {}
+    std::function<Window*()> make;
+    Window* window = nullptr;  // owned by the main window, its parent
+  };
+  std::shared_ptr<Made> made_;
+};
+
 class TForm1;
 class TForm3;
 class TForm6;
@@ -27,18 +57,18 @@ class TForm13;
 class TForm14;
 
 struct SecondaryWindows {
-  velmora::TForm6* TForm6;
-  velmora::TForm7* TForm7;
-  velmora::TForm9* TForm9;
-  velmora::TForm11* TForm11;
-  velmora::TForm12* TForm12;
-  velmora::TForm13* TForm13;
-  velmora::TForm14* TForm14;
-  velmora::TForm3* TForm3;
+  WindowOnFirstUse<velmora::TForm6> TForm6;
+  WindowOnFirstUse<velmora::TForm7> TForm7;
+  WindowOnFirstUse<velmora::TForm9> TForm9;
+  WindowOnFirstUse<velmora::TForm11> TForm11;
+  WindowOnFirstUse<velmora::TForm12> TForm12;
+  WindowOnFirstUse<velmora::TForm13> TForm13;
+  WindowOnFirstUse<velmora::TForm14> TForm14;
+  WindowOnFirstUse<velmora::TForm3> TForm3;
 };
 
-// In the start-up order: 姻缘注定, 生男生女, Velmora, 公司起名, 本周星座运程,
-// 生日密码, 在线姓名测试, 在线姓名评分.
+// 姻缘注定, 生男生女, Velmora, 公司起名, 本周星座运程, 生日密码, 在线姓名测试,
+// 在线姓名评分: none is made yet.
 SecondaryWindows CreateSecondaryWindows(TForm1* mainWindow);
 
 }  // namespace velmora

@@ -294,15 +294,6 @@ void TForm1::BuildWorkArea(QWidget* area) {
       ShowError(error);
     }
   });
-  const char* const hiddenNames[3] = {"wb1", "wb2", "wb4"};
-  for (std::size_t i = 0; i < hiddenBrowsers_.size(); ++i) {
-    hiddenBrowsers_[i] = new QtBrowser(this);
-    hiddenBrowsers_[i]->setObjectName(hiddenNames[i]);
-    hiddenBrowsers_[i]->OnProgress([this] { GradProgress1->Advance(); });
-  }
-  HiddenBrowser(1).OnDocumentComplete([this](BrowserWindow window) { wb1DocumentComplete(window); });
-  HiddenBrowser(2).OnDocumentComplete([this](BrowserWindow window) { wb2DocumentComplete(window); });
-  HiddenBrowser(4).OnDocumentComplete([this](BrowserWindow window) { wb4DocumentComplete(window); });
 
   label21 = new QLabel(Panel(WorkPanel::NamePickerPanel));
   label21->setObjectName("label21");
@@ -344,6 +335,7 @@ void TForm1::FormCreate() {
   SetLocalFolders({ProgramFolder(), programFolder_});
   viewer_->Navigate(programFolder_ + "logo.htm");
   StartServices();
+  LoadFormPagesOnceShown();
   try {
     flatedit1->setText(
         FromGbk(SettingsFile(SettingsFilePath(programFolder_)).Read("setup", "name").value_or(std::string())));
@@ -365,8 +357,6 @@ void TForm1::FormCreate() {
   FlatMemo7_ = ReadTextLines(programFolder_ + "data/marriage_c.htm");
 }
 
-// The form pages send to the answering services, whose addresses are filled
-// in as the pages load; so they are loaded once the addresses are known.
 void TForm1::StartServices() {
   try {
     addresses_.Read(programFolder_);
@@ -375,19 +365,65 @@ void TForm1::StartServices() {
   }
   SetDataPageFilter([this](std::string page) { return addresses_.FillPlaceholders(std::move(page)); });
   service_ = new BundledService(programFolder_, addresses_, this);
-  connect(service_, &BundledService::Ready, this, [this] {
-    HiddenBrowser(1).Navigate(FormPage("ssda.db"));
-    HiddenBrowser(2).Navigate(FormPage("ssdc.db"));
-  });
   service_->Start();
+}
+
+// The form pages of wb1 and wb2 load once the start page is shown, so that
+// they do not hold back the first paint, and once the service's address is
+// known, which they are given as they load. A command that comes first loads
+// its page itself.
+void TForm1::LoadFormPagesOnceShown() {
+  auto load = [this] {
+    SizhuForm().Load();
+    ScoreForm().Load();
+  };
+  connect(
+      webbrowser1, &QWebEngineView::loadFinished, this,
+      [this, load] {
+        if (service_->IsReady()) {
+          load();
+        } else {
+          connect(service_, &BundledService::Ready, this, load, Qt::SingleShotConnection);
+        }
+      },
+      Qt::SingleShotConnection);
 }
 
 std::string TForm1::FormPage(const char* name) const { return programFolder_ + "data/" + name; }
 
-void TForm1::SetSecondaryWindows(const SecondaryWindows* windows) {
-  secondaryWindows_ = windows;
+QtBrowser& TForm1::HiddenBrowser(int number) {
+  QtBrowser*& browser = hiddenBrowsers_[number == 4 ? 2 : static_cast<std::size_t>(number - 1)];
+  if (browser) return *browser;
+  browser = new QtBrowser(this);
+  browser->setObjectName("wb" + QString::number(number));
+  browser->OnProgress([this] { GradProgress1->Advance(); });
+  browser->OnDocumentComplete([this, number](BrowserWindow window) {
+    if (number == 1) wb1DocumentComplete(window);
+    if (number == 2) wb2DocumentComplete(window);
+    if (number == 4) wb4DocumentComplete(window);
+  });
+  return *browser;
+}
+
+HiddenFormPage& TForm1::SizhuForm() {
+  if (!sizhuForm_) sizhuForm_.emplace(HiddenBrowser(1), FormPage("ssda.db"), SizhuFormTitle());
+  return *sizhuForm_;
+}
+
+HiddenFormPage& TForm1::ScoreForm() {
+  if (!scoreForm_) scoreForm_.emplace(HiddenBrowser(2), FormPage("ssdc.db"), BaziScoreFormTitle());
+  return *scoreForm_;
+}
+
+void TForm1::SetSecondaryWindows(const SecondaryWindows* windows) { secondaryWindows_ = windows; }
+
+// The gender panel opens the views of TForm7; it is built when it is first
+// shown, like that window when a link first asks for it.
+void TForm1::MakeGenderPanel() {
+  if (genderPanel_ || !secondaryWindows_) return;
+  const SecondaryWindows* windows = secondaryWindows_;
   genderPanel_ = new GenderPanel(Panel(WorkPanel::GenderPanel), [this] { PlayClickSound(); }, dialogs_,
-                                 *windows->TForm7);
+                                 [windows]() -> TForm7& { return *windows->TForm7; });
   genderPanel_->show();
 }
 
@@ -406,6 +442,7 @@ BirthProfile TForm1::CurrentProfile() const {
 QFrame* TForm1::Panel(WorkPanel panel) const { return panels_[static_cast<std::size_t>(panel)]; }
 
 void TForm1::ShowWorkPanel(WorkPanel panel) {
+  if (panel == WorkPanel::GenderPanel) MakeGenderPanel();
   for (QFrame* each : panels_) each->setVisible(each == Panel(panel));
   Panel(panel)->move(kWorkPanelPosition);
 }
@@ -485,7 +522,9 @@ void TForm1::N4Click() {
   service_->WaitUntilReady();
   GradProgress1->SetPosition(0);
   try {
-    RequestSizhuReading(HiddenBrowser(1), CurrentProfile(), FormPage("ssda.db"));
+    const BirthProfile profile = CurrentProfile();
+    OnlineChartYear(profile.birthDate.date.year);  // refused now, so that nothing is sent later
+    SizhuForm().Send([this, profile](Browser& wb1) { RequestSizhuReading(wb1, profile, FormPage("ssda.db")); });
   } catch (const std::exception& error) {
     ShowError(error);
   }
@@ -494,9 +533,13 @@ void TForm1::N4Click() {
 void TForm1::wb1DocumentComplete(BrowserWindow window) {
   GradProgress1->SetPosition(100);
   QtBrowser& wb1 = HiddenBrowser(1);
-  if (!IsTopLevelCompletion(wb1, window) || ReadTitle(wb1) != SizhuAnswerTitle()) return;
+  if (!IsTopLevelCompletion(wb1, window)) return;
   try {
-    TakeSizhuAnswer(wb1, Memo1_, Memo2_, reportPage_, FormPage("ssda.db"));
+    if (ReadTitle(wb1) != SizhuAnswerTitle()) {
+      SizhuForm().Completed(false);  // the form page may have a command waiting
+      return;
+    }
+    TakeSizhuAnswer(wb1, sizhuText_, sizhuCut_, reportPage_, FormPage("ssda.db"));
   } catch (const std::exception& error) {
     ShowError(error);
     return;
@@ -508,20 +551,28 @@ void TForm1::N16Click() {
   service_->WaitUntilReady();
   GradProgress1->SetPosition(0);
   try {
-    RequestBaziScore(HiddenBrowser(2), CurrentProfile());
+    const BirthProfile profile = CurrentProfile();
+    OnlineChartYear(profile.birthDate.date.year);
+    ScoreForm().Send([profile](Browser& wb2) { RequestBaziScore(wb2, profile); });
   } catch (const std::exception& error) {
     ShowError(error);
   }
 }
 
+// Any page but the answer (an error page, a service that is down) sends wb2
+// back to its form, so that the next command finds one.
 void TForm1::wb2DocumentComplete(BrowserWindow window) {
   GradProgress1->SetPosition(100);
   QtBrowser& wb2 = HiddenBrowser(2);
+  if (!IsTopLevelCompletion(wb2, window)) return;
   const std::string base = addresses_.Base(Service::Bazi);
   const std::string domain = base.substr(base.find("//") + 2);
-  if (!IsTopLevelCompletion(wb2, window) || ReadTitle(wb2) != BaziScoreAnswerTitle(domain)) return;
   try {
-    TakeBaziScoreAnswer(wb2, Memo1_, Memo2_, reportPage_, FormPage("ssdc.db"),
+    if (ReadTitle(wb2) != BaziScoreAnswerTitle(domain)) {
+      ScoreForm().Completed(true);
+      return;
+    }
+    TakeBaziScoreAnswer(wb2, scoreHtml_, scoreCut_, reportPage_, FormPage("ssdc.db"),
                         {domain, std::string(kMakerDomain), base + "/chest/bz/images"});
   } catch (const std::exception& error) {
     ShowError(error);
@@ -744,7 +795,7 @@ void TForm1::N5435431Click() { ShowMarriagePage(MarriageServer::Four); }
 void TForm1::MenuItem5Click() { ShowMarriagePage(MarriageServer::Five); }
 
 void TForm1::ShowMarriagePage(MarriageServer server) {
-  TForm6* window = secondaryWindows_ ? secondaryWindows_->TForm6 : nullptr;
+  TForm6* window = secondaryWindows_ ? secondaryWindows_->TForm6.Get() : nullptr;
   if (window) window->GradProgress1->SetPosition(0);
   PlayClickSound();
   service_->WaitUntilReady();

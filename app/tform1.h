@@ -7,7 +7,9 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "online/hidden_form_page.h"
 #include "online/line_buffer.h"
 #include "online/marriage_pages.h"
 #include "online/service_addresses.h"
@@ -49,8 +51,8 @@ class TForm1 : public QMainWindow {
   TForm1(std::string programFolder, Dialogs& dialogs, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // The secondary windows, created after the main window; the gender panel
-  // opens the views of one of them, so it is built here.
+  // The secondary windows, each made when it is first used; the gender panel
+  // opens the views of one of them.
   void SetSecondaryWindows(const SecondaryWindows* windows);
 
   // The shared pieces the commands work with.
@@ -86,7 +88,9 @@ class TForm1 : public QMainWindow {
   std::array<QToolButton*, 12> commandButtons{};
 
   QtBrowser& Viewer() { return *viewer_; }
-  QtBrowser& HiddenBrowser(int number) { return *hiddenBrowsers_[number == 4 ? 2 : number - 1]; }  // wb1, wb2, wb4
+  // wb1, wb2 and wb4, each made when it is first used: a browser page starts
+  // a process of its own, which would compete with the start page.
+  QtBrowser& HiddenBrowser(int number);
   // Where the online readings send their requests; the bundled service's
   // address is known once it has started.
   const ServiceAddresses& Addresses() const { return addresses_; }
@@ -152,6 +156,10 @@ class TForm1 : public QMainWindow {
   void ShowFixedPage(const TextLines& page);
   void FillGridsFrom(const std::string& code);
   void StartServices();
+  void LoadFormPagesOnceShown();
+  HiddenFormPage& SizhuForm();
+  HiddenFormPage& ScoreForm();
+  void MakeGenderPanel();
   std::string FormPage(const char* name) const;
   void ComposePickedName();
   void ShowMarriagePage(MarriageServer server);
@@ -179,8 +187,14 @@ class TForm1 : public QMainWindow {
   const SecondaryWindows* secondaryWindows_ = nullptr;
   ServiceAddresses addresses_;
   BundledService* service_ = nullptr;
-  LineBuffer Memo1_;  // the answer of the online chart readings
-  LineBuffer Memo2_;  // its cut
+  // Each online chart reading has its own form page and its own buffers, so
+  // an answer that arrives while the other is being read leaves them alone.
+  std::optional<HiddenFormPage> sizhuForm_;  // wb1's, once wb1 is made
+  std::optional<HiddenFormPage> scoreForm_;  // wb2's
+  LineBuffer sizhuText_;  // 四柱批命's answer text
+  LineBuffer sizhuCut_;   // its cut
+  LineBuffer scoreHtml_;  // 八字批命's answer markup
+  LineBuffer scoreCut_;   // its cut
   LineBuffer mmo1_;   // the text of the online name detail
   LineBuffer mmo2_;   // the lines it adds to the name page
 };

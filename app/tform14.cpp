@@ -85,6 +85,7 @@ void TForm14::BuildInputPanel() {
   caption->setGeometry(170, 172, 50, 26);
   Edit1 = new NameEdit(Panel1, IsRejectedTestNameKey);
   Edit1->setObjectName("Edit1");
+  Edit1->LimitTypedBytes(kLongestTestName);
   Edit1->setGeometry(220, 170, 180, 28);
   Edit1->setText(Qt8("王晓明"));
   suiRadioGroup1 = new RadioGroup(Qt8("姓氏"), {Qt8("单姓"), Qt8("复姓")}, 0, Panel1);

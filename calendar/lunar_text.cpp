@@ -17,6 +17,10 @@ std::string LunarMonthText(int month, bool leap) {
   return LunarMonthName(month) + "月"_gbk;
 }
 
+std::string FullLunarMonthText(int month, bool leap) {
+  return (leap ? "闰"_gbk : std::string()) + LunarMonthName(month) + "月"_gbk;
+}
+
 std::string LunarDayText(int day) {
   static const std::array<std::string, 9> digits = {"一"_gbk, "二"_gbk, "三"_gbk, "四"_gbk, "五"_gbk,
                                                     "六"_gbk, "七"_gbk, "八"_gbk, "九"_gbk};

@@ -1,6 +1,6 @@
 #include "online/bazi_readings.h"
 
-#include <algorithm>
+#include <stdexcept>
 
 #include "online/browser_automation.h"
 #include "online/html_filter.h"
@@ -30,17 +30,26 @@ const std::string& SizhuEndMarker() {
   return "声明：本系统批示的结果仅供参考！点此在线详批八字算命！ - 进入元亨利贞网免费在线算命预测论坛"_gbk;
 }
 
+const std::string& BaziScoreFormTitle() { return "八字准确测试打分"_gbk; }
+
 std::string BaziScoreAnswerTitle(const std::string& serviceDomain) {
   return "■八字准确测试打分■-vu姓名("_gbk + serviceDomain + ")";
 }
 
-int SizhuYear(int year) { return std::clamp(year, 1924, 2020); }
-int BaziScoreYear(int year) { return std::clamp(year, 1930, 2030); }
+std::string OnlineChartYear(int year) {
+  if (year < kFirstOnlineChartYear || year > kLastOnlineChartYear) {
+    throw std::out_of_range("出生年份须在" + std::to_string(kFirstOnlineChartYear) + "年至" +
+                            std::to_string(kLastOnlineChartYear) + "年之间（现为" + std::to_string(year) +
+                            "年），在线批命未发送。");
+  }
+  return std::to_string(year);
+}
 
 void RequestSizhuReading(Browser& page, const BirthProfile& profile, const std::string& formPage) {
-  if (ReadTitle(page) != SizhuFormTitle()) page.Navigate(formPage);
   const CivilDate& date = profile.birthDate.date;
-  SetFormField(page, "china95_year", std::to_string(SizhuYear(date.year)));
+  const std::string year = OnlineChartYear(date.year);
+  if (ReadTitle(page) != SizhuFormTitle()) page.Navigate(formPage);
+  SetFormField(page, "china95_year", year);
   SetFormField(page, "china95_month", std::to_string(date.month));
   SetFormField(page, "china95_day", std::to_string(date.day));
   SetFormField(page, "china95_time", std::to_string(profile.birthHourIndex));
@@ -66,9 +75,10 @@ void TakeSizhuAnswer(Browser& page, LineBuffer& text, LineBuffer& cut, ReportPag
 
 void RequestBaziScore(Browser& page, const BirthProfile& profile) {
   const CivilDate& date = profile.birthDate.date;
+  const std::string year = OnlineChartYear(date.year);
   SetFormField(page, "name", profile.name);
   SetFormField(page, "sex", profile.sex);
-  SetFormField(page, "y", std::to_string(BaziScoreYear(date.year)));
+  SetFormField(page, "y", year);
   SetFormField(page, "m", std::to_string(date.month));
   SetFormField(page, "d", std::to_string(date.day));
   SetFormField(page, "h", std::to_string(profile.birthHourIndex));

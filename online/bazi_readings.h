@@ -18,16 +18,23 @@ const std::string& SizhuFormTitle();    // 周易八卦四柱八字算命在线�
 const std::string& SizhuAnswerTitle();  // 四柱八字在线免费算命系统
 const std::string& SizhuStartMarker();  // the line two lines above the reading (ends in a blank)
 const std::string& SizhuEndMarker();    // the line just below the reading
+const std::string& BaziScoreFormTitle();  // 八字准确测试打分, the title of our form page
 // "■八字准确测试打分■-vu姓名(" + the answering service's domain + ")".
 std::string BaziScoreAnswerTitle(const std::string& serviceDomain);
 
-// The years the two services chart: 1924..2020 and 1930..2030.
-int SizhuYear(int year);
-int BaziScoreYear(int year);
+// The birth years the answering service charts.
+inline constexpr int kFirstOnlineChartYear = 1901;
+inline constexpr int kLastOnlineChartYear = 2100;
+
+// The birth year as both readings send it: as entered. Outside the years the
+// service charts it throws std::out_of_range whose what() is the message for
+// the user (UTF-8); a year moved into range would chart another person.
+std::string OnlineChartYear(int year);
 
 // 四柱批命: reloads the form page when the browser is not on it (without
 // waiting: the fields then go to the page being replaced), fills the fields
-// and submits every form.
+// and submits every form. Throws as OnlineChartYear before it touches the
+// browser, so a birth it cannot chart sends nothing.
 void RequestSizhuReading(Browser& page, const BirthProfile& profile, const std::string& formPage);
 
 // The answer of 四柱批命: the lines between the markers, filtered, each
@@ -36,7 +43,7 @@ void RequestSizhuReading(Browser& page, const BirthProfile& profile, const std::
 void TakeSizhuAnswer(Browser& page, LineBuffer& text, LineBuffer& cut, ReportPage& report, const std::string& formPage);
 
 // 八字批命: fills the fields of the page the browser holds and clicks its
-// first submit control.
+// first submit control; throws as RequestSizhuReading.
 void RequestBaziScore(Browser& page, const BirthProfile& profile);
 
 // Where 八字批命's answer came from and what its addresses become.

@@ -11,8 +11,6 @@
 namespace velmora {
 namespace {
 
-constexpr std::size_t kLongestName = 8;
-
 // The first element of that name in the document's "all" collection at or
 // after a position; -1 when there is none.
 int ElementNamed(const std::vector<BrowserElement>& elements, const std::string& name, int from = 0) {
@@ -34,7 +32,7 @@ const std::string& OfflineNameTestMessage() { return "你的机器可能未联�
 bool IsRejectedTestNameKey(char32_t typed) { return typed >= 32 && typed <= 126 && typed != U'\''; }
 
 std::string TestNameOnLeave(const std::string& name, const std::string& surnameKind) {
-  std::string kept = name.substr(0, kLongestName);
+  std::string kept = WholeCharactersWithin(name, kLongestTestName);
   if (kept.size() < 4 || (kept.size() < 6 && surnameKind == "复姓"_gbk)) return "输入有误"_gbk;
   return kept;
 }

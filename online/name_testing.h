@@ -4,6 +4,7 @@
 // names service; the answer's body is cleaned of the service's banners and
 // shown from a local page. Texts are GBK.
 
+#include <cstddef>
 #include <string>
 
 #include "online/line_buffer.h"
@@ -20,8 +21,12 @@ const std::string& OfflineNameTestMessage();
 // but the apostrophe.
 bool IsRejectedTestNameKey(char32_t typed);
 
-// Leaving the name box: cut to 8 bytes; then shorter than 4 bytes, or shorter
-// than 6 with "复姓", it reads "输入有误".
+// The name box holds at most this many bytes (four characters).
+inline constexpr std::size_t kLongestTestName = 8;
+
+// Leaving the name box: cut to 8 bytes, never inside a character (a pasted
+// text may hold one-byte characters before the cut); then shorter than 4
+// bytes, or shorter than 6 with "复姓", it reads "输入有误".
 std::string TestNameOnLeave(const std::string& name, const std::string& surnameKind);
 
 // lbl3 and lbl5: the traditional surname and given name.

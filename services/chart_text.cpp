@@ -107,7 +107,7 @@ std::string ClockText(const BaziChart& chart) {
 std::string LunarText(const BaziChart& chart) {
   const std::optional<LunarDate> lunar = SolarToLunar(chart.input.clock.date);
   if (!lunar) return {};
-  return BirthYearCycle(chart.input.clock).yearName + " "_gbk + LunarMonthText(lunar->month, lunar->leap) +
+  return BirthYearCycle(chart.input.clock).yearName + " "_gbk + FullLunarMonthText(lunar->month, lunar->leap) +
          LunarDayText(lunar->day) + " "_gbk + EarthlyBranch(chart.pillars.hour.branch) + "时"_gbk;
 }
 

@@ -1,5 +1,8 @@
 #include "services/sources.h"
 
+#include <atomic>
+#include <map>
+#include <mutex>
 #include <stdexcept>
 
 #include "readings/decimal_text.h"
@@ -40,12 +43,21 @@ const std::string& Table::Text(const std::string& key, const std::string& column
   return row->at(Column(column));
 }
 
-Sources::Sources(std::string programFolder) : folder_(std::move(programFolder)) {
-  SqlCipherDatabase db(folder_ + ServicesDatabase().file, ServicesDatabase().password,
-                       SqlCipherDatabase::Mode::OpenExisting);
-  const SqlCipherDatabase::Result names = db.Query("SELECT name FROM sqlite_master WHERE type = 'table'");
-  for (const SqlCipherDatabase::Row& nameRow : names.rows) {
-    const std::string name = nameRow.at(0).value_or("");
+struct Sources::Store {
+  // A table's entry exists from the start; its rows come with its first use.
+  struct LazyTable {
+    std::atomic<bool> read{false};
+    Table table;
+  };
+
+  explicit Store(const std::string& folder)
+      : db(folder + ServicesDatabase().file, ServicesDatabase().password, SqlCipherDatabase::Mode::OpenExisting) {
+    for (const SqlCipherDatabase::Row& row : db.Query("SELECT name FROM sqlite_master WHERE type = 'table'").rows) {
+      tables[row.at(0).value_or("")];
+    }
+  }
+
+  Table Read(const std::string& name) {
     SqlCipherDatabase::Result result = db.Query("SELECT * FROM \"" + name + "\"");
     std::vector<std::string> columns;
     for (const std::string& column : result.columns) columns.push_back(Utf8ToGbk(column));
@@ -56,23 +68,47 @@ Sources::Sources(std::string programFolder) : folder_(std::move(programFolder)) 
       for (const auto& field : row) texts.push_back(Utf8ToGbk(field.value_or("")));
       rows.push_back(std::move(texts));
     }
-    tables_.emplace(name, Table(std::move(columns), std::move(rows)));
+    return Table(std::move(columns), std::move(rows));
   }
-  for (const auto& row : TableNamed(kStrokeTable).Rows()) {
-    const int count = ParseDecimal(row.at(0));
-    for (std::size_t i = 0; i + 1 < row.at(1).size(); i += 2) strokes_.emplace(row[1].substr(i, 2), count);
-  }
-}
+
+  SqlCipherDatabase db;
+  std::mutex reading;  // the one connection reads for one thread at a time
+  std::map<std::string, LazyTable> tables;
+  std::atomic<bool> strokesRead{false};
+  std::unordered_map<std::string, int> strokes;
+};
+
+Sources::Sources(std::string programFolder)
+    : folder_(std::move(programFolder)), store_(std::make_shared<Store>(folder_)) {}
 
 const Table& Sources::TableNamed(const std::string& name) const {
-  const auto found = tables_.find(name);
-  if (found == tables_.end()) throw std::runtime_error("services.db has no table " + name);
-  return found->second;
+  const auto found = store_->tables.find(name);
+  if (found == store_->tables.end()) throw std::runtime_error("services.db has no table " + name);
+  Store::LazyTable& lazy = found->second;
+  if (!lazy.read.load(std::memory_order_acquire)) {
+    const std::lock_guard lock(store_->reading);
+    if (!lazy.read.load(std::memory_order_relaxed)) {
+      lazy.table = store_->Read(name);
+      lazy.read.store(true, std::memory_order_release);
+    }
+  }
+  return lazy.table;
 }
 
 std::optional<int> Sources::StrokeCount(const std::string& character) const {
-  const auto found = strokes_.find(character);
-  if (found == strokes_.end()) return std::nullopt;
+  if (!store_->strokesRead.load(std::memory_order_acquire)) {
+    const Table& table = TableNamed(kStrokeTable);  // takes the lock itself
+    const std::lock_guard lock(store_->reading);
+    if (!store_->strokesRead.load(std::memory_order_relaxed)) {
+      for (const auto& row : table.Rows()) {
+        const int count = ParseDecimal(row.at(0));
+        for (std::size_t i = 0; i + 1 < row.at(1).size(); i += 2) store_->strokes.emplace(row[1].substr(i, 2), count);
+      }
+      store_->strokesRead.store(true, std::memory_order_release);
+    }
+  }
+  const auto found = store_->strokes.find(character);
+  if (found == store_->strokes.end()) return std::nullopt;
   return found->second;
 }
 

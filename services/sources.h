@@ -1,11 +1,13 @@
 #pragma once
-// What every handler of the service shares, loaded once at start and never
-// changed afterwards, so the server's threads read it without locks: the
-// program folder, every table of data/services.db (GBK texts) and the clock.
+// What every handler of the service shares: the program folder, the tables of
+// data/services.db (GBK texts) and the clock. A table is read when a request
+// first needs it, under a lock, and never changed afterwards, so the server's
+// threads then read it without locks; most requests need few of the tables,
+// and a service that starts fast holds back no one.
 
 #include <ctime>
 #include <functional>
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -37,16 +39,18 @@ class Table {
 
 class Sources {
  public:
-  // Reads data/services.db of the program folder (a folder path ending in
-  // "/"); throws std::runtime_error with the database's message when it cannot.
+  // Opens data/services.db of the program folder (a folder path ending in
+  // "/") and learns its table names; throws std::runtime_error with the
+  // database's message when it cannot.
   explicit Sources(std::string programFolder);
 
   const std::string& Folder() const { return folder_; }
-  // The table of that name (UTF-8 name as in data/services/); throws
-  // std::runtime_error when the database has none.
+  // The table of that name (UTF-8 name as in data/services/), read on first
+  // use; throws std::runtime_error when the database has none or cannot be
+  // read (the next call tries again).
   const Table& TableNamed(const std::string& name) const;
   // The name-numerology stroke count of a GBK character; nothing when the
-  // reference tables do not hold it.
+  // reference tables do not hold it. Throws as TableNamed.
   std::optional<int> StrokeCount(const std::string& character) const;
 
   // The time now; tests fix it to make answers that depend on the date repeatable.
@@ -54,9 +58,10 @@ class Sources {
   void SetClock(std::function<std::time_t()> clock) { clock_ = std::move(clock); }
 
  private:
+  struct Store;  // the database and what has been read from it, shared by copies
+
   std::string folder_;
-  std::map<std::string, Table> tables_;
-  std::unordered_map<std::string, int> strokes_;
+  std::shared_ptr<Store> store_;
   std::function<std::time_t()> clock_ = [] { return std::time(nullptr); };
 };
 

@@ -11,6 +11,10 @@ namespace velmora {
 // before 1 reads as 1 and a range past the end is cut short, never an error.
 std::string BytesAt(std::string_view text, int position, int count);
 
+// The longest beginning of the text that is at most `count` bytes long and
+// does not end inside a double-byte character.
+std::string WholeCharactersWithin(std::string_view text, std::size_t count);
+
 // Character k (1-based) of a text of double-byte characters; empty past the end.
 std::string CharacterAt(std::string_view text, int k);
 

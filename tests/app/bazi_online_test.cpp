@@ -9,8 +9,10 @@
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <thread>
 
 #include "app/bundled_service.h"
@@ -54,12 +56,17 @@ std::string ProgramFolderWithBaziAt(const testing::TestFolder& folder, const std
   return folder.Path();
 }
 
-// The main window on such a folder, its chart form loaded, and the birth
+// The main window on such a folder, its chart forms loaded, and the birth
 // 1990-05-27 at 11 o'clock entered.
 struct OnlineWindow {
   explicit OnlineWindow(const std::string& baziBase = {}) : window(ProgramFolderWithBaziAt(folder, baziBase), dialogs) {
     window.show();
-    formLoaded = QTest::qWaitFor([this] { return ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(); }, 10000);
+    formLoaded = QTest::qWaitFor(
+        [this] {
+          return ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle() &&
+                 ReadTitle(window.HiddenBrowser(2)) == BaziScoreFormTitle();
+        },
+        kAnswerTimeoutMs);
     window.chnclndrpckr1->SetDateTime({{1990, 5, 27}, 11, 0, 0});
     window.cbb1->setCurrentIndex(11);
   }
@@ -71,19 +78,37 @@ struct OnlineWindow {
   bool formLoaded = false;
 };
 
-// A stand-in for a chart service on a free port, answering both addresses
-// with the pages the test gives it.
+// A stand-in for a chart service on a free port. The n-th request of an
+// address gets the n-th of its pages (the last one from then on); the score
+// page's "HOST" becomes the request's Host. A held score answer is sent only
+// once "/release" has been asked for, and that request is answered a while
+// later, so a page that asks for it waits while the score answer arrives.
 class StandInService {
  public:
-  StandInService(std::string sizhu, std::string score) {
-    server_.Post("/bazi/sizhu.asp", [sizhu](const httplib::Request&, httplib::Response& response) {
-      response.set_content(sizhu, "text/html; charset=gbk");
+  StandInService(std::string sizhu, std::string score) : StandInService(std::vector{sizhu}, std::vector{score}) {}
+  StandInService(std::vector<std::string> sizhu, std::vector<std::string> score, bool scoreHeld = false)
+      : released_(!scoreHeld) {
+    server_.Post("/bazi/sizhu.asp", [this, sizhu](const httplib::Request&, httplib::Response& response) {
+      response.set_content(Next(sizhu, sizhuCalls_), "text/html; charset=gbk");
     });
-    server_.Post("/chest/bz/bazi.asp", [score](const httplib::Request& request, httplib::Response& response) {
-      std::string page = score;
+    server_.Post("/chest/bz/bazi.asp", [this, score](const httplib::Request& request, httplib::Response& response) {
+      {
+        std::unique_lock lock(mutex_);
+        release_.wait_for(lock, std::chrono::seconds(10), [this] { return released_; });
+      }
+      std::string page = Next(score, scoreCalls_);
       const std::size_t host = page.find("HOST");
       if (host != std::string::npos) page.replace(host, 4, request.get_header_value("Host"));
       response.set_content(page, "text/html; charset=gbk");
+    });
+    server_.Get("/release", [this](const httplib::Request&, httplib::Response& response) {
+      {
+        const std::lock_guard lock(mutex_);
+        released_ = true;
+      }
+      release_.notify_all();
+      std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+      response.set_content("released", "text/plain");
     });
     port_ = server_.bind_to_any_port("127.0.0.1");
     thread_ = std::thread([this] { server_.listen_after_bind(); });
@@ -95,10 +120,28 @@ class StandInService {
   std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_); }
 
  private:
+  std::string Next(const std::vector<std::string>& pages, int& calls) {
+    const std::lock_guard lock(mutex_);
+    return pages[std::min(static_cast<std::size_t>(calls++), pages.size() - 1)];
+  }
+
+  std::mutex mutex_;
+  std::condition_variable release_;
+  bool released_;
+  int sizhuCalls_ = 0;
+  int scoreCalls_ = 0;
   httplib::Server server_;
   int port_ = 0;
   std::thread thread_;
 };
+
+// How often the text occurs in the viewer's page.
+int Occurrences(TForm1& window, const std::string& text) {
+  const std::string page = ViewerText(window);
+  int count = 0;
+  for (std::size_t at = page.find(text); at != std::string::npos; at = page.find(text, at + text.size())) ++count;
+  return count;
+}
 
 // A page titled as the 四柱批命 answer whose reading is the text given.
 std::string SizhuAnswerWith(const std::string& utf8Reading) {
@@ -144,6 +187,94 @@ class BaziOnlineTest : public QObject {
                             "i.complete && i.naturalWidth > 0).length")
             .toInt(),
         5, 10000);
+  }
+
+  void BirthsAfter2020AndBefore1930AreChartedInTheirOwnYears() {
+    OnlineWindow online;
+    QVERIFY(online.formLoaded);
+    TForm1& window = online.window;
+    window.chnclndrpckr1->SetDateTime({{2024, 3, 7}, 11, 0, 0});
+    window.N4Click();
+    QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("公历：2024年3月7日 11时") != std::string::npos, kAnswerTimeoutMs);
+    QVERIFY(ViewerText(window).find("【四柱】甲辰 丁卯 庚午 壬午") != std::string::npos);
+    QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(), 10000);
+    window.chnclndrpckr1->SetDateTime({{1925, 6, 1}, 11, 0, 0});
+    window.N16Click();
+    // The kept lines hold the chart, not the date line above it: 乙丑 辛巳 丙辰 甲午.
+    QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("乙木\t辛金\t丙火\t甲木") != std::string::npos, kAnswerTimeoutMs);
+    QVERIFY(ViewerText(window).find("丑土\t巳火\t辰土\t午火") != std::string::npos);
+    QVERIFY(online.dialogs.messages.empty());
+    // A year the service does not chart: the message, and nothing sent.
+    QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(2)) == BaziScoreFormTitle(), 10000);
+    window.chnclndrpckr1->SetDateTime({{1900, 6, 1}, 11, 0, 0});
+    window.N4Click();
+    window.N16Click();
+    const std::string refused = "出生年份须在1901年至2100年之间（现为1900年），在线批命未发送。";
+    QCOMPARE(online.dialogs.messages, (std::vector<std::string>{refused, refused}));
+    QTest::qWait(1000);
+    QCOMPARE(ReadTitle(window.HiddenBrowser(1)), SizhuFormTitle());
+    QCOMPARE(ReadTitle(window.HiddenBrowser(2)), BaziScoreFormTitle());
+    QVERIFY(ViewerText(window).find("1900年") == std::string::npos);
+  }
+
+  void CommandsBeforeTheFormPagesHaveLoadedAreSentOnceTheyHave() {
+    testing::TestFolder folder;
+    testing::RecordingDialogs dialogs;
+    TForm1 window(ProgramFolderWithBaziAt(folder, {}), dialogs);
+    window.chnclndrpckr1->SetDateTime({{1990, 5, 27}, 11, 0, 0});
+    window.cbb1->setCurrentIndex(11);
+    window.N4Click();  // the window is not even shown yet
+    window.N16Click();
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("【四柱】庚午 辛巳 壬辰 乙巳") != std::string::npos &&
+                                 ViewerText(window).find("八字评分") != std::string::npos,
+                             kAnswerTimeoutMs);
+    QVERIFY(dialogs.messages.empty());
+  }
+
+  void AScoreAfterAFailedAnswerWorksOnTheNextCommand() {
+    const std::string answer = ScoreAnswerWith("<table><tr><td>乙答</td></tr></table>");
+    StandInService service({SizhuAnswerWith("甲答")},
+                           {"<html><head><title>Error</title></head><body>busy</body></html>", answer});
+    OnlineWindow online(service.Base());
+    QVERIFY(online.formLoaded);
+    TForm1& window = online.window;
+    QStringList titles;
+    QObject::connect(window.HiddenBrowser(2).Page(), &QWebEnginePage::titleChanged, &window,
+                     [&titles](const QString& title) { titles << title; });
+    window.N16Click();
+    // The error page came, and the browser went back to its form.
+    QTRY_VERIFY_WITH_TIMEOUT(titles.contains("Error"), kAnswerTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(2)) == BaziScoreFormTitle(), kAnswerTimeoutMs);
+    QVERIFY(!online.Published());
+    window.N16Click();
+    QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("乙答") != std::string::npos, kAnswerTimeoutMs);
+  }
+
+  void BothReadingsInQuickSuccessionEachAppendTheirAnswerOnce() {
+    // Reading the 四柱 answer's text asks for "/release", and so waits, in
+    // the reading's own event loop, while the 八字 answer arrives and is taken.
+    const std::string readingWaits =
+        "<script>(function () {"
+        "  const text = Object.getOwnPropertyDescriptor(HTMLElement.prototype, 'innerText').get;"
+        "  Object.defineProperty(document.body, 'innerText', {get: function () {"
+        "    const request = new XMLHttpRequest(); request.open('GET', '/release', false); request.send();"
+        "    return text.call(this);"
+        "  }});"
+        "})();</script></body>";
+    std::string sizhu = SizhuAnswerWith("甲答");
+    sizhu.replace(sizhu.find("</body>"), 7, readingWaits);
+    StandInService service({sizhu}, {ScoreAnswerWith("<table><tr><td>乙答</td></tr></table>")}, true);
+    OnlineWindow online(service.Base());
+    QVERIFY(online.formLoaded);
+    TForm1& window = online.window;
+    window.N4Click();
+    window.N16Click();
+    QTRY_VERIFY_WITH_TIMEOUT(Occurrences(window, "甲答") == 1 && Occurrences(window, "乙答") == 1, kAnswerTimeoutMs);
+    QTest::qWait(1000);  // a second copy would have been published by now
+    QCOMPARE(Occurrences(window, "甲答"), 1);
+    QCOMPARE(Occurrences(window, "乙答"), 1);
+    QVERIFY(online.dialogs.messages.empty());
   }
 
   void AServiceThatIsDownLeavesTheViewerAsItWas() {

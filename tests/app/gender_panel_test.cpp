@@ -23,7 +23,7 @@ struct Fixture {
   int clicks = 0;
   QWidget mainWindow;
   TForm7 form7{&mainWindow};
-  GenderPanel panel{&mainWindow, [this] { ++clicks; }, dialogs, form7};
+  GenderPanel panel{&mainWindow, [this] { ++clicks; }, dialogs, [this]() -> TForm7& { return form7; }};
 };
 
 QString Qt8(const char* utf8) { return QString::fromUtf8(utf8); }

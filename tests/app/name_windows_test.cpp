@@ -3,8 +3,12 @@
 // score window, the name-test window, the detail after a name reading, and
 // what each does when its service is down.
 
+#include <QClipboard>
 #include <QFile>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -183,6 +187,31 @@ class NameWindowsTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(form.xpbtn1->isEnabled(), kAnswerTimeoutMs);  // once the form page is back
     QCOMPARE(form.Browser().Title(), Utf8ToGbk("阳宅四格"));
     QVERIFY(!form.xpbtn2->isEnabled());
+  }
+
+  void TestWindowsNameBoxStopsTypingAtEightBytes() {
+    Program program;
+    QVERIFY(!program.windows.TForm14.IsMade());  // made when it is first used, not at start-up
+    program.window->N59Click();
+    TForm14& form = *program.windows.TForm14;
+    form.Edit1->clear();
+    for (const char* typed : {"张", "三", "丰", "'", "李"}) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, Qt8(typed));
+      QApplication::sendEvent(form.Edit1, &press);
+    }
+    QCOMPARE(form.Edit1->text(), Qt8("张三丰'"));  // 李 would make nine bytes
+    form.Edit1->clear();
+    QInputMethodEvent commit;
+    commit.setCommitString(Qt8("欧阳明月晓"));
+    QApplication::sendEvent(form.Edit1, &commit);
+    QCOMPARE(form.Edit1->text(), Qt8("欧阳明月"));  // an input method's characters, as far as they fit
+    // Pasted text stays whole until the box is left, and is then cut between characters.
+    form.Edit1->clear();
+    QGuiApplication::clipboard()->setText(Qt8("'欧阳明月"));
+    form.Edit1->paste();
+    QCOMPARE(form.Edit1->text(), Qt8("'欧阳明月"));
+    form.Edit1Exit();
+    QCOMPARE(form.Edit1->text(), Qt8("'欧阳明"));
   }
 
   void NameReadingIsFollowedByItsDetailInTheViewer() {

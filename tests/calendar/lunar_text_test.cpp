@@ -12,6 +12,10 @@ TEST(LunarText, MonthTexts) {
   EXPECT_EQ(GbkToUtf8(LunarMonthText(12, false)), "腊月");
   EXPECT_EQ(GbkToUtf8(LunarMonthText(4, true)), "闰四");
   EXPECT_EQ(GbkToUtf8(LunarMonthText(11, true)), "闰冬");
+  // In full, a leap month keeps its 月.
+  EXPECT_EQ(GbkToUtf8(FullLunarMonthText(4, false)), "四月");
+  EXPECT_EQ(GbkToUtf8(FullLunarMonthText(4, true)), "闰四月");
+  EXPECT_EQ(GbkToUtf8(FullLunarMonthText(12, true)), "闰腊月");
 }
 
 TEST(LunarText, EveryDayTextIsTwoCharacters) {

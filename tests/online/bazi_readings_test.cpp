@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "online/bazi_readings.h"
+#include "tests/expect_error.h"
 #include "tests/online/fake_browser.h"
 #include "text/gbk.h"
 
@@ -31,21 +34,42 @@ void BaziScoreForm(FakeBrowser& page) {
   page.AddInput("submit", "");
 }
 
-TEST(BaziReadings, YearsAreClampedToWhatEachServiceCharts) {
+TEST(BaziReadings, YearsAreSentAsEnteredWithinTheServicesRange) {
   struct Case {
-    int year, sizhu, score;
+    int year;
+    bool sent;
   };
-  const Case cases[] = {{1900, 1924, 1930}, {2014, 2014, 2014}, {2049, 2020, 2030}, {2025, 2020, 2025}, {1924, 1924, 1930}};
+  const Case cases[] = {
+      {1900, false},  // before the first year the service charts
+      {1901, true},   // its first year
+      {1925, true},   // once moved to 1930 by 八字批命
+      {2014, true},
+      {2024, true},   // once moved to 2020 by 四柱批命
+      {2049, true},
+      {2100, true},   // its last year
+      {2101, false},
+  };
   for (const Case& c : cases) {
     FakeBrowser sizhu;
     SizhuForm(sizhu);
-    RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), "/p/data/ssda.db");
-    EXPECT_EQ(sizhu.ValueOf("china95_year"), std::to_string(c.sizhu)) << c.year;
+    sizhu.title = Utf8ToGbk("四柱八字在线免费算命系统");  // off its form: a sent request would reload it
     FakeBrowser score;
     BaziScoreForm(score);
-    RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男"));
-    EXPECT_EQ(score.ValueOf("y"), std::to_string(c.score)) << c.year;
+    if (c.sent) {
+      RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), "/p/data/ssda.db");
+      RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男"));
+    } else {
+      EXPECT_THROW(RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), "/p/data/ssda.db"), std::out_of_range);
+      EXPECT_THROW(RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男")), std::out_of_range);
+    }
+    EXPECT_EQ(sizhu.ValueOf("china95_year"), c.sent ? std::to_string(c.year) : "") << c.year;
+    EXPECT_EQ(sizhu.navigations.size(), c.sent ? 1u : 0u) << c.year;
+    EXPECT_EQ(sizhu.submittedForms.size(), c.sent ? 1u : 0u) << c.year;
+    EXPECT_EQ(score.ValueOf("y"), c.sent ? std::to_string(c.year) : "") << c.year;
+    EXPECT_EQ(score.ValueOf("name"), c.sent ? Utf8ToGbk("张三") : "") << c.year;
+    EXPECT_EQ(score.clickedElements.size(), c.sent ? 1u : 0u) << c.year;
   }
+  testing::ExpectErrorMessage([] { OnlineChartYear(1900); }, "出生年份须在1901年至2100年之间（现为1900年），在线批命未发送。");
 }
 
 TEST(BaziReadings, FieldsCarryTheBirthProfileAsTheServicesExpectIt) {

@@ -30,6 +30,8 @@ TEST(NameTesting, LeavingTheNameBoxCutsOrRejectsTheName) {
       {"张三a", "单姓", "张三a"},             // but enough for a single one
       {"张a", "单姓", "输入有误"},            // 3 bytes
       {"欧阳娜娜明", "复姓", "欧阳娜娜"},     // cut to 8 bytes
+      {"'欧阳明月", "单姓", "'欧阳明"},       // pasted with a one-byte character: never cut inside 月
+      {"张三丰'李", "单姓", "张三丰'"},       // the same at the end
       {"", "单姓", "输入有误"},
   };
   for (const Case& c : cases) {

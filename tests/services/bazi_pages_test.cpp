@@ -279,5 +279,20 @@ TEST(BaziPages, TheScoreIsTheSumOfItsFourParts) {
   }
 }
 
+TEST(BaziPages, TheLunarLineNamesALeapMonthInFull) {
+  struct Case {
+    const char *year, *month, *day;
+    const char* lunar;
+  };
+  const Case cases[] = {
+      {"2020", "5", "23", "农历：庚子年 闰四月初一 午时"},   // the first day of a leap month
+      {"2020", "5", "22", "农历：庚子年 四月三十 午时"},     // the day before: the regular month
+      {"2034", "1", "10", "农历：癸丑年 闰冬月二十 午时"},   // a leap eleventh month
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(LineStarting(ReadingLines(Sizhu(c.year, c.month, c.day, "11")), "农历"), c.lunar) << c.year << c.month;
+  }
+}
+
 }  // namespace
 }  // namespace velmora::services

@@ -81,6 +81,23 @@ TEST(GbkBytes, CutsByOneBasedBytePositions) {
   }
 }
 
+TEST(GbkBytes, WholeCharactersAreKeptWithinALength) {
+  struct Case {
+    std::string text;
+    std::size_t count;
+    std::string kept;
+  };
+  const Case cases[] = {
+      {Utf8ToGbk("张三丰"), 4, Utf8ToGbk("张三")},
+      {Utf8ToGbk("张三丰"), 5, Utf8ToGbk("张三")},   // the third character does not fit
+      {Utf8ToGbk("a张三"), 4, Utf8ToGbk("a张")},
+      {Utf8ToGbk("张") + "\xD5", 3, Utf8ToGbk("张") + "\xD5"},  // a lead byte at the end is a byte of its own
+      {Utf8ToGbk("张三"), 100, Utf8ToGbk("张三")},
+      {"", 8, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WholeCharactersWithin(c.text, c.count), c.kept) << c.count;
+}
+
 TEST(GbkBytes, CharacterKStartsAtByteTwoKMinusOne) {
   const std::string name = Utf8ToGbk("张三丰");
   EXPECT_EQ(CharacterAt(name, 1), Utf8ToGbk("张"));
