@@ -199,7 +199,7 @@ std::vector<ProposedCompanyName> ProposeCompanyNames(const Sources& sources, con
   const std::string shortName = TradeShortName(sources, request.trade);
   if (own.empty() || shortName.empty()) return {};
   const std::string born = ElementBornOf(own);
-  const NamingLists& lists = NamingListsOf(sources);
+  const NamingLists& lists = sources.Derived<NamingLists>();
 
   std::vector<Candidate> pool;
   for (const CompanyCharacter& c : lists.Company()) {

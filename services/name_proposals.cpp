@@ -260,7 +260,7 @@ int NameScore(const ProposedName& name, const std::vector<int>& tones) {
 int StrictStrokes(const Sources& sources, const NameRequest& request) {
   const std::optional<int> surnameStrokes = sources.StrokeCount(request.surname);
   if (!surnameStrokes) return 0;
-  const NamingLists& lists = NamingListsOf(sources);
+  const NamingLists& lists = sources.Derived<NamingLists>();
   const std::map<int, Group> groups = CharactersByStrokes(lists, request, 0);
   const std::vector<Combination> combinations = Combinations(*surnameStrokes, groups, request.length == 3, lists);
   return static_cast<int>(std::count_if(combinations.begin(), combinations.end(),
@@ -270,7 +270,7 @@ int StrictStrokes(const Sources& sources, const NameRequest& request) {
 std::vector<ProposedName> ProposeNames(const Sources& sources, const NameRequest& request) {
   const std::optional<int> surnameStrokes = sources.StrokeCount(request.surname);
   if (!surnameStrokes) return {};
-  const NamingLists& lists = NamingListsOf(sources);
+  const NamingLists& lists = sources.Derived<NamingLists>();
   const std::uint64_t seed =
       ProposalOrder(request.surname + (request.girl ? "f" : "m") + std::to_string(request.length));
   const std::map<int, Group> groups = CharactersByStrokes(lists, request, seed);

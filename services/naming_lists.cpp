@@ -1,7 +1,5 @@
 #include "services/naming_lists.h"
 
-#include <memory>
-#include <mutex>
 
 #include "services/name_verdicts.h"
 #include "text/gbk.h"
@@ -29,7 +27,9 @@ std::vector<std::string> Trades(const std::string& listed) {
 }  // namespace
 
 NamingLists::NamingLists(const Sources& sources)
-    : sources_(sources), stops_(sources.TableNamed("naming_stop_words")), numbers_(kNumbers + 1) {
+    : pinyin_(sources.TableNamed("pinyin")),
+      surnameReadings_(sources.TableNamed("surname_readings")),
+      stops_(sources.TableNamed("naming_stop_words")), numbers_(kNumbers + 1) {
   for (const std::vector<std::string>& row : sources.TableNamed("name_radicals").Rows()) {
     radicals_.emplace(row.at(0), std::stoi(row.at(1)));
   }
@@ -78,7 +78,7 @@ const std::string& NamingLists::TalentsVerdict(const std::string& talents) const
 }
 
 std::optional<Syllable> NamingLists::SurnameReading(const std::string& surname) const {
-  if (const std::vector<std::string>* own = sources_.TableNamed("surname_readings").Find(surname)) {
+  if (const std::vector<std::string>* own = surnameReadings_.Find(surname)) {
     if (const std::optional<Syllable> reading = ParseSyllable(own->at(1).substr(0, own->at(1).find(' '))))
       return reading;
   }
@@ -86,22 +86,13 @@ std::optional<Syllable> NamingLists::SurnameReading(const std::string& surname) 
 }
 
 std::optional<Syllable> NamingLists::Reading(const std::string& character) const {
-  const std::vector<std::string>* row = sources_.TableNamed("pinyin").Find(character);
+  const std::vector<std::string>* row = pinyin_.Find(character);
   return row ? ParseSyllable(row->at(1)) : std::nullopt;
 }
 
 int NamingLists::Radical(const std::string& character) const {
   const auto found = radicals_.find(character);
   return found == radicals_.end() ? 0 : found->second;
-}
-
-const NamingLists& NamingListsOf(const Sources& sources) {
-  static std::mutex mutex;
-  static std::map<const Sources*, std::unique_ptr<const NamingLists>> built;
-  const std::lock_guard lock(mutex);
-  std::unique_ptr<const NamingLists>& lists = built[&sources];
-  if (!lists) lists = std::make_unique<const NamingLists>(sources);
-  return *lists;
 }
 
 }  // namespace velmora::services

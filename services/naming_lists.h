@@ -43,7 +43,8 @@ struct CompanyCharacter {
 
 class NamingLists {
  public:
-  // Throws std::runtime_error when a table or column is missing.
+  // Throws std::runtime_error when a table or column is missing. The pages
+  // take the lists of their sources as sources.Derived<NamingLists>().
   explicit NamingLists(const Sources& sources);
 
   // The characters that suit the sex (its own and 通), common ones (GB2312
@@ -64,7 +65,8 @@ class NamingLists {
   int Radical(const std::string& character) const;
 
  private:
-  const Sources& sources_;
+  const Table& pinyin_;
+  const Table& surnameReadings_;
   std::vector<GivenCharacter> boys_;
   std::vector<GivenCharacter> girls_;
   std::vector<CompanyCharacter> company_;
@@ -73,9 +75,5 @@ class NamingLists {
   std::unordered_map<std::string, std::string> talents_;
   std::unordered_map<std::string, int> radicals_;
 };
-
-// The lists of these sources, built at the first call and kept for as long
-// as the process runs (the service loads its sources once).
-const NamingLists& NamingListsOf(const Sources& sources);
 
 }  // namespace velmora::services

@@ -76,6 +76,9 @@ struct Sources::Store {
   std::map<std::string, LazyTable> tables;
   std::atomic<bool> strokesRead{false};
   std::unordered_map<std::string, int> strokes;
+  // Apart from `reading`: what is derived reads tables while it is built.
+  std::mutex deriving;
+  std::map<std::type_index, std::shared_ptr<const void>> derived;
 };
 
 Sources::Sources(std::string programFolder)
@@ -110,6 +113,14 @@ std::optional<int> Sources::StrokeCount(const std::string& character) const {
   const auto found = store_->strokes.find(character);
   if (found == store_->strokes.end()) return std::nullopt;
   return found->second;
+}
+
+const void* Sources::DerivedValue(std::type_index type,
+                                  const std::function<std::shared_ptr<const void>()>& build) const {
+  const std::lock_guard lock(store_->deriving);
+  std::shared_ptr<const void>& value = store_->derived[type];
+  if (!value) value = build();
+  return value.get();
 }
 
 }  // namespace velmora::services

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <typeindex>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -53,12 +54,24 @@ class Sources {
   // reference tables do not hold it. Throws as TableNamed.
   std::optional<int> StrokeCount(const std::string& character) const;
 
+  // A value built from these sources (constructed as T(sources)) on its first
+  // use and kept with their tables, shared by copies: what several requests
+  // derive from the same tables is derived once. Thread-safe; throws what
+  // T's constructor throws (the next call tries again).
+  template <class T>
+  const T& Derived() const {
+    return *static_cast<const T*>(
+        DerivedValue(typeid(T), [this] { return std::shared_ptr<const void>(std::make_shared<const T>(*this)); }));
+  }
+
   // The time now; tests fix it to make answers that depend on the date repeatable.
   std::time_t Now() const { return clock_(); }
   void SetClock(std::function<std::time_t()> clock) { clock_ = std::move(clock); }
 
  private:
   struct Store;  // the database and what has been read from it, shared by copies
+
+  const void* DerivedValue(std::type_index type, const std::function<std::shared_ptr<const void>()>& build) const;
 
   std::string folder_;
   std::shared_ptr<Store> store_;

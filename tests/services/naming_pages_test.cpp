@@ -305,7 +305,7 @@ TEST(PersonalNamingProposals, KeepTheRulesOfCharactersAndTones) {
           }
         }
         EXPECT_EQ(characters.size(), 3u) << Utf8(name.name);  // no character twice
-        const NamingLists& lists = NamingListsOf(sources);
+        const NamingLists& lists = sources.Derived<NamingLists>();
         const std::string first = name.name.substr(2, 2), second = name.name.substr(4, 2);
         EXPECT_NE(lists.Radical(first), lists.Radical(second)) << Utf8(name.name);  // no radical twice
         EXPECT_NE(lists.Reading(first)->letters, lists.Reading(second)->letters) << Utf8(name.name);  // nor a syllable
@@ -421,7 +421,7 @@ TEST(PersonalNamingProposals, EveryStrokeCountOfAGb2312CharacterGetsAFullListFor
 }
 
 TEST(NamingStopWords, CatchWordsAndTheirHomophonesInAnyRunOfTheNameButNotInTheSurnameAlone) {
-  const NamingLists& lists = NamingListsOf(ProgramSources());
+  const NamingLists& lists = ProgramSources().Derived<NamingLists>();
   struct Case {
     const char* name;
     const char* word;  // empty: the name is clean
