@@ -23,16 +23,21 @@ BirthProfile Profile(int year, int month, int day, int hour, const char* sex, co
 void SizhuForm(FakeBrowser& page) {
   page.title = SizhuFormTitle();
   page.AddForm();
-  for (const char* name : {"china95_year", "china95_month", "china95_day", "china95_time", "sex"}) {
+  for (const char* name : {"china95_year", "china95_month", "china95_day", "china95_time", "china95_minute",
+                           "china95_place", "china95_province", "china95_longitude", "sex"}) {
     page.AddInput("text", name);
   }
 }
 
 void BaziScoreForm(FakeBrowser& page) {
   page.AddForm();
-  for (const char* name : {"name", "sex", "y", "m", "d", "h"}) page.AddInput("text", name);
+  for (const char* name : {"name", "sex", "y", "m", "d", "h", "minute", "place", "province", "longitude"}) {
+    page.AddInput("text", name);
+  }
   page.AddInput("submit", "");
 }
+
+const TypedBirthDetails kNotGiven;
 
 TEST(BaziReadings, YearsAreSentAsEnteredWithinTheServicesRange) {
   struct Case {
@@ -56,11 +61,11 @@ TEST(BaziReadings, YearsAreSentAsEnteredWithinTheServicesRange) {
     FakeBrowser score;
     BaziScoreForm(score);
     if (c.sent) {
-      RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), "/p/data/ssda.db");
-      RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男"));
+      RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), kNotGiven, "/p/data/ssda.db");
+      RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男"), kNotGiven);
     } else {
-      EXPECT_THROW(RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), "/p/data/ssda.db"), std::out_of_range);
-      EXPECT_THROW(RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男")), std::out_of_range);
+      EXPECT_THROW(RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), kNotGiven, "/p/data/ssda.db"), std::out_of_range);
+      EXPECT_THROW(RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男"), kNotGiven), std::out_of_range);
     }
     EXPECT_EQ(sizhu.ValueOf("china95_year"), c.sent ? std::to_string(c.year) : "") << c.year;
     EXPECT_EQ(sizhu.navigations.size(), c.sent ? 1u : 0u) << c.year;
@@ -75,7 +80,7 @@ TEST(BaziReadings, YearsAreSentAsEnteredWithinTheServicesRange) {
 TEST(BaziReadings, FieldsCarryTheBirthProfileAsTheServicesExpectIt) {
   FakeBrowser sizhu;
   SizhuForm(sizhu);
-  RequestSizhuReading(sizhu, Profile(2014, 3, 7, 9, "女"), "/p/data/ssda.db");
+  RequestSizhuReading(sizhu, Profile(2014, 3, 7, 9, "女"), kNotGiven, "/p/data/ssda.db");
   EXPECT_EQ(sizhu.ValueOf("china95_month"), "3");  // no leading zero
   EXPECT_EQ(sizhu.ValueOf("china95_day"), "7");
   EXPECT_EQ(sizhu.ValueOf("china95_time"), "9");
@@ -85,20 +90,47 @@ TEST(BaziReadings, FieldsCarryTheBirthProfileAsTheServicesExpectIt) {
 
   FakeBrowser score;
   BaziScoreForm(score);
-  RequestBaziScore(score, Profile(2014, 3, 7, 9, "女"));
+  RequestBaziScore(score, Profile(2014, 3, 7, 9, "女"), kNotGiven);
   EXPECT_EQ(score.ValueOf("name"), Utf8ToGbk("张三"));
   EXPECT_EQ(score.ValueOf("sex"), Utf8ToGbk("女"));
   EXPECT_EQ(score.ValueOf("m"), "3");
   EXPECT_EQ(score.ValueOf("d"), "7");
   EXPECT_EQ(score.ValueOf("h"), "9");
-  EXPECT_EQ(score.clickedElements, (std::vector<int>{7}));
+  EXPECT_EQ(score.clickedElements, (std::vector<int>{11}));
   EXPECT_TRUE(score.submittedForms.empty());
+}
+
+// The remembered minute and place go in the optional fields; what is not
+// given leaves its field empty, as the form page has it, even after a
+// request that filled it.
+TEST(BaziReadings, TheRememberedMinuteAndPlaceFillTheOptionalFields) {
+  const TypedBirthDetails cases[] = {  // UTF-8 here
+      {"", "", "", ""},                // nothing given: the request of old
+      {"30", "喀什", "", ""},
+      {"0", "朝阳", "辽宁", ""},        // minute 0 is given
+      {"", "", "", "-73.94"},          // west of Greenwich
+      {"", "", "", ""},                // nothing given after all that: every field empty again
+  };
+  FakeBrowser sizhu, score;
+  SizhuForm(sizhu);
+  BaziScoreForm(score);
+  for (const TypedBirthDetails& c : cases) {  // one after the other on the same pages
+    const TypedBirthDetails details = {c.minute, Utf8ToGbk(c.place), Utf8ToGbk(c.province), c.longitude};
+    RequestSizhuReading(sizhu, Profile(2000, 11, 3, 12, "女"), details, "/p/data/ssda.db");
+    RequestBaziScore(score, Profile(2000, 11, 3, 12, "女"), details);
+    const std::pair<const char*, std::string> fields[] = {
+        {"minute", c.minute}, {"place", c.place}, {"province", c.province}, {"longitude", c.longitude}};
+    for (const auto& [field, value] : fields) {
+      EXPECT_EQ(GbkToUtf8(sizhu.ValueOf(std::string("china95_") + field)), value) << field << " " << c.place;
+      EXPECT_EQ(GbkToUtf8(score.ValueOf(field)), value) << field << " " << c.place;
+    }
+  }
 }
 
 TEST(BaziReadings, AFormPageThatIsNotLoadedIsReloadedAndTheFieldsGoToThePageHeld) {
   FakeBrowser page;
   page.title = Utf8ToGbk("四柱八字在线免费算命系统");  // still on the last answer
-  RequestSizhuReading(page, Profile(1990, 5, 27, 11, "男"), "/p/data/ssda.db");
+  RequestSizhuReading(page, Profile(1990, 5, 27, 11, "男"), kNotGiven, "/p/data/ssda.db");
   EXPECT_EQ(page.navigations, (std::vector<std::string>{"/p/data/ssda.db"}));
   EXPECT_TRUE(page.submittedForms.empty());  // the page held has no form
 }
