@@ -1,5 +1,6 @@
 #include "app/birth_details_dialog.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -129,6 +130,7 @@ void BirthDetailsDialog::OfferPlaces() {
   auto* completer = new QCompleter(model, this);
   completer->setCompletionRole(kPlaceNameRole);
   completer->setMaxVisibleItems(12);
+  completer->popup()->setMinimumWidth(300);  // the labels are wider than the name box
   edtPlace->setCompleter(completer);
   connect(completer, qOverload<const QModelIndex&>(&QCompleter::activated), this,
           [this](const QModelIndex& index) { edtProvince->setText(index.data(kPlaceRegionRole).toString()); });
