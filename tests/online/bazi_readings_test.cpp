@@ -100,33 +100,6 @@ TEST(BaziReadings, FieldsCarryTheBirthProfileAsTheServicesExpectIt) {
   EXPECT_TRUE(score.submittedForms.empty());
 }
 
-// The remembered minute and place go in the optional fields; what is not
-// given leaves its field empty, as the form page has it, even after a
-// request that filled it.
-TEST(BaziReadings, TheRememberedMinuteAndPlaceFillTheOptionalFields) {
-  const TypedBirthDetails cases[] = {  // UTF-8 here
-      {"", "", "", ""},                // nothing given: the request of old
-      {"30", "喀什", "", ""},
-      {"0", "朝阳", "辽宁", ""},        // minute 0 is given
-      {"", "", "", "-73.94"},          // west of Greenwich
-      {"", "", "", ""},                // nothing given after all that: every field empty again
-  };
-  FakeBrowser sizhu, score;
-  SizhuForm(sizhu);
-  BaziScoreForm(score);
-  for (const TypedBirthDetails& c : cases) {  // one after the other on the same pages
-    const TypedBirthDetails details = {c.minute, Utf8ToGbk(c.place), Utf8ToGbk(c.province), c.longitude};
-    RequestSizhuReading(sizhu, Profile(2000, 11, 3, 12, "女"), details, "/p/data/ssda.db");
-    RequestBaziScore(score, Profile(2000, 11, 3, 12, "女"), details);
-    const std::pair<const char*, std::string> fields[] = {
-        {"minute", c.minute}, {"place", c.place}, {"province", c.province}, {"longitude", c.longitude}};
-    for (const auto& [field, value] : fields) {
-      EXPECT_EQ(GbkToUtf8(sizhu.ValueOf(std::string("china95_") + field)), value) << field << " " << c.place;
-      EXPECT_EQ(GbkToUtf8(score.ValueOf(field)), value) << field << " " << c.place;
-    }
-  }
-}
-
 TEST(BaziReadings, AFormPageThatIsNotLoadedIsReloadedAndTheFieldsGoToThePageHeld) {
   FakeBrowser page;
   page.title = Utf8ToGbk("四柱八字在线免费算命系统");  // still on the last answer
