@@ -20,6 +20,7 @@
 #include <QWebEngineView>
 
 #include "app/artwork.h"
+#include "app/birth_details_dialog.h"
 #include "app/bundled_service.h"
 #include "app/chn_calendar.h"
 #include "app/chn_calendar_picker.h"
@@ -47,6 +48,7 @@
 #include "online/online_check.h"
 #include "platform/program_folder.h"
 #include "platform/qt/local_file_scheme.h"
+#include "readings/birth_details.h"
 #include "readings/bone_weight.h"
 #include "readings/decimal_text.h"
 #include "readings/five_elements.h"
@@ -166,6 +168,8 @@ void TForm1::BuildMenus() {
   entry(extensions, "N49", "手机号码吉凶", &TForm1::N49Click);
   QMenu* extras = group("附件");
   entry(extras, "JAVA1", "访问JAVA下载站", &TForm1::JAVA1Click);
+  extras->addSeparator();
+  entry(extras, "BirthDetails1", "出生时间与出生地…", &TForm1::BirthDetails1Click);
 
   PopupMenu1 = new SideBarMenu({}, this);
   PopupMenu1->setObjectName("PopupMenu1");
@@ -524,7 +528,9 @@ void TForm1::N4Click() {
   try {
     const BirthProfile profile = CurrentProfile();
     OnlineChartYear(profile.birthDate.date.year);  // refused now, so that nothing is sent later
-    SizhuForm().Send([this, profile](Browser& wb1) { RequestSizhuReading(wb1, profile, FormPage("ssda.db")); });
+    const TypedBirthDetails details = TypedBirthDetailsOf(ReadBirthDetails(programFolder_));
+    SizhuForm().Send(
+        [this, profile, details](Browser& wb1) { RequestSizhuReading(wb1, profile, details, FormPage("ssda.db")); });
   } catch (const std::exception& error) {
     ShowError(error);
   }
@@ -553,7 +559,8 @@ void TForm1::N16Click() {
   try {
     const BirthProfile profile = CurrentProfile();
     OnlineChartYear(profile.birthDate.date.year);
-    ScoreForm().Send([profile](Browser& wb2) { RequestBaziScore(wb2, profile); });
+    const TypedBirthDetails details = TypedBirthDetailsOf(ReadBirthDetails(programFolder_));
+    ScoreForm().Send([profile, details](Browser& wb2) { RequestBaziScore(wb2, profile, details); });
   } catch (const std::exception& error) {
     ShowError(error);
   }
@@ -782,6 +789,12 @@ void TForm1::JAVA1Click() {
   if (dialogs_.Confirm(Utf8ToGbk("是否确认？\r\n\r\n访问JAVA下载网站？"))) {
     QDesktopServices::openUrl(QUrl(kJavaDownloadPage));
   }
+}
+
+void TForm1::BirthDetails1Click() {
+  PlayClickSound();
+  if (!birthDetailsDialog_) birthDetailsDialog_ = new BirthDetailsDialog(programFolder_, this);
+  birthDetailsDialog_->ShowFor(CurrentProfile());
 }
 
 void TForm1::MenuItem3Click() { ShowMarriagePage(MarriageServer::One); }

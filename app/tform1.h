@@ -31,6 +31,7 @@ class QWebEngineView;
 
 namespace velmora {
 
+class BirthDetailsDialog;
 class BundledService;
 class ClickSound;
 class GenderPanel;
@@ -133,6 +134,7 @@ class TForm1 : public QMainWindow {
   void N39Click();
   void N44Click();
   void JAVA1Click();
+  void BirthDetails1Click();
   void MenuItem3Click();
   void N4324321Click();
   void N67546451Click();
@@ -175,6 +177,7 @@ class TForm1 : public QMainWindow {
   ElementCountPage wb3_;
   NamePickerPanel* namePicker_ = nullptr;
   GenderPanel* genderPanel_ = nullptr;
+  BirthDetailsDialog* birthDetailsDialog_ = nullptr;  // made when first opened
   std::array<QFrame*, 4> panels_{};
   TextLines FlatMemo10_;  // the star signs' yearly texts
   TextLines FlatMemo11_;  // the zodiac animals' yearly texts

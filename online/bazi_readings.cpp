@@ -14,6 +14,25 @@ constexpr int kScoreFirstRangeEnd = 108;
 constexpr int kScoreSecondLine = 113;
 constexpr int kScoreDroppedTail = 28;
 
+// The names of a form's optional birth fields.
+struct DetailFields {
+  const char* minute;
+  const char* place;
+  const char* province;
+  const char* longitude;
+};
+constexpr DetailFields kSizhuDetailFields = {"china95_minute", "china95_place", "china95_province", "china95_longitude"};
+constexpr DetailFields kScoreDetailFields = {"minute", "place", "province", "longitude"};
+
+// The minute and the place or longitude; a field not given is set empty too,
+// so that nothing of an earlier request stays.
+void SetDetailFields(Browser& page, const TypedBirthDetails& details, const DetailFields& fields) {
+  SetFormField(page, fields.minute, details.minute);
+  SetFormField(page, fields.place, details.place);
+  SetFormField(page, fields.province, details.province);
+  SetFormField(page, fields.longitude, details.longitude);
+}
+
 // The cut as it may enter a local page: parsed and written out without
 // anything that could run.
 void Filter(LineBuffer& cut) {
@@ -45,7 +64,8 @@ std::string OnlineChartYear(int year) {
   return std::to_string(year);
 }
 
-void RequestSizhuReading(Browser& page, const BirthProfile& profile, const std::string& formPage) {
+void RequestSizhuReading(Browser& page, const BirthProfile& profile, const TypedBirthDetails& details,
+                         const std::string& formPage) {
   const CivilDate& date = profile.birthDate.date;
   const std::string year = OnlineChartYear(date.year);
   if (ReadTitle(page) != SizhuFormTitle()) page.Navigate(formPage);
@@ -54,6 +74,7 @@ void RequestSizhuReading(Browser& page, const BirthProfile& profile, const std::
   SetFormField(page, "china95_day", std::to_string(date.day));
   SetFormField(page, "china95_time", std::to_string(profile.birthHourIndex));
   SetFormField(page, "sex", profile.sex == "男"_gbk ? "1" : "0");
+  SetDetailFields(page, details, kSizhuDetailFields);
   SubmitAllForms(&page);
 }
 
@@ -73,7 +94,7 @@ void TakeSizhuAnswer(Browser& page, LineBuffer& text, LineBuffer& cut, ReportPag
   }
 }
 
-void RequestBaziScore(Browser& page, const BirthProfile& profile) {
+void RequestBaziScore(Browser& page, const BirthProfile& profile, const TypedBirthDetails& details) {
   const CivilDate& date = profile.birthDate.date;
   const std::string year = OnlineChartYear(date.year);
   SetFormField(page, "name", profile.name);
@@ -82,6 +103,7 @@ void RequestBaziScore(Browser& page, const BirthProfile& profile) {
   SetFormField(page, "m", std::to_string(date.month));
   SetFormField(page, "d", std::to_string(date.day));
   SetFormField(page, "h", std::to_string(profile.birthHourIndex));
+  SetDetailFields(page, details, kScoreDetailFields);
   ClickFirstSubmit(page);
 }
 

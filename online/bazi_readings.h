@@ -3,12 +3,16 @@
 // a hidden browser with the birth profile and submits it; when its answer
 // page arrives, the reading is cut out between two marker lines and appended
 // to the report page. 八字批命 does the same with another form and keeps two
-// fixed ranges of the answer's HTML lines. Texts are GBK.
+// fixed ranges of the answer's HTML lines. Both also send the birth minute
+// and place the user remembered, as the texts of readings/birth_details.h's
+// TypedBirthDetailsOf, in the forms' optional fields; an empty text leaves
+// its field empty, as the form page has it. Texts are GBK.
 
 #include <string>
 
 #include "online/line_buffer.h"
 #include "platform/browser.h"
+#include "readings/birth_details.h"
 #include "readings/birth_profile.h"
 #include "report/report_page.h"
 
@@ -35,7 +39,8 @@ std::string OnlineChartYear(int year);
 // waiting: the fields then go to the page being replaced), fills the fields
 // and submits every form. Throws as OnlineChartYear before it touches the
 // browser, so a birth it cannot chart sends nothing.
-void RequestSizhuReading(Browser& page, const BirthProfile& profile, const std::string& formPage);
+void RequestSizhuReading(Browser& page, const BirthProfile& profile, const TypedBirthDetails& details,
+                         const std::string& formPage);
 
 // The answer of 四柱批命: the lines between the markers, filtered, each
 // appended to the report as a left-aligned paragraph; the browser goes back
@@ -44,7 +49,7 @@ void TakeSizhuAnswer(Browser& page, LineBuffer& text, LineBuffer& cut, ReportPag
 
 // 八字批命: fills the fields of the page the browser holds and clicks its
 // first submit control; throws as RequestSizhuReading.
-void RequestBaziScore(Browser& page, const BirthProfile& profile);
+void RequestBaziScore(Browser& page, const BirthProfile& profile, const TypedBirthDetails& details);
 
 // Where 八字批命's answer came from and what its addresses become.
 struct BaziScoreAddresses {

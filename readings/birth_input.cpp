@@ -34,6 +34,8 @@ std::optional<ClockReading> ParseClockTime(std::string_view text) {
   return ClockReading{*hour, minute};
 }
 
+std::optional<int> ParseMinute(std::string_view text) { return Digits(text, false, 59); }
+
 std::optional<double> ParseLongitude(std::string_view text) {
   double value = 0;
   const char* end = text.data() + text.size();

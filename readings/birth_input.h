@@ -44,6 +44,9 @@ struct ClockReading {
 };
 std::optional<ClockReading> ParseClockTime(std::string_view text);
 
+// A minute typed on its own: one or two digits, 0..59; nothing for anything else.
+std::optional<int> ParseMinute(std::string_view text);
+
 // Degrees east as typed: a plain decimal number (such as 116.4 or -73.94)
 // from -180 to 180; nothing for anything else.
 std::optional<double> ParseLongitude(std::string_view text);

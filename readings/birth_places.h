@@ -14,6 +14,9 @@
 
 namespace velmora {
 
+// Longer than any place name of the table (GBK bytes): a text this long is no name.
+inline constexpr std::size_t kLongestPlaceName = 64;
+
 struct BirthPlace {
   std::string name;        // GBK, such as 喀什市; abroad the city, such as 纽约
   std::string province;    // GBK, such as 新疆维吾尔自治区; abroad the country or region

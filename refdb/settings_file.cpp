@@ -63,9 +63,15 @@ std::optional<std::string> SettingsFile::Read(const std::string& section, const 
 }
 
 void SettingsFile::Write(const std::string& section, const std::string& key, const std::string& value) const {
+  Write(section, {{key, value}});
+}
+
+void SettingsFile::Write(const std::string& section,
+                         const std::vector<std::pair<std::string, std::string>>& values) const {
   const std::string target = LinkTarget(path_);
-  const std::string content = ReadContent(target).value_or(std::string());
-  ReplaceFile(target, WithIniValue(content, section, key, value));
+  std::string content = ReadContent(target).value_or(std::string());
+  for (const auto& [key, value] : values) content = WithIniValue(content, section, key, value);
+  ReplaceFile(target, content);
 }
 
 std::string SettingsFilePath(const std::string& programFolder) { return programFolder + "data/ssdi.db"; }

@@ -1,9 +1,12 @@
 #pragma once
-// The settings file: a GBK INI text with one value the program keeps between
-// runs (section "setup", key "name", the last name tested).
+// The settings file: a GBK INI text with the values the program keeps between
+// runs (section "setup", key "name", the last name tested; section "birth",
+// the birth minute and place of readings/birth_details.h).
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -23,6 +26,8 @@ class SettingsFile {
   // Throws std::runtime_error with the file error, also when the old file
   // cannot be read: it is then left as it is.
   void Write(const std::string& section, const std::string& key, const std::string& value) const;
+  // Sets several values of a section in one replace, so they change together or not at all.
+  void Write(const std::string& section, const std::vector<std::pair<std::string, std::string>>& values) const;
 
  private:
   std::string path_;

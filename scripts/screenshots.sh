@@ -5,7 +5,8 @@
 # report page, the extra pages, the views of the 生男生女 window, the
 # answered 本周星座运程 and 生日密码 windows, the naming windows with their
 # proposals, the marriage window with a drawn match, the online name windows
-# and a name reading followed by its online detail.
+# and a name reading followed by its online detail, and the dialog of the
+# birth minute and place with the places it offers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshots}")

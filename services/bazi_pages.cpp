@@ -79,7 +79,8 @@ std::vector<std::string> PageHead(const std::string& title) {
           "</head>"};
 }
 
-// The score page's chart table: exactly kScoreTableLines lines.
+// The score page's chart table, opening with the birth's date (and place):
+// exactly kScoreTableLines lines.
 std::vector<std::string> ScoreTable(const BaziChart& chart) {
   std::vector<std::string> rows = {"<table width=\"560\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"};
   auto row = [&rows](const std::string& head, const std::array<std::string, 4>& cells) {
@@ -90,6 +91,12 @@ std::vector<std::string> ScoreTable(const BaziChart& chart) {
   auto wide = [&rows](const std::string& text) {
     rows.push_back("<tr><td colspan=\"5\"><font size=\"2\">" + text + "</font></td></tr>");
   };
+  // The birth first: the lines above the table are not kept.
+  const std::string lunar = LunarText(chart);
+  wide("公历："_gbk + ClockText(chart) + (lunar.empty() ? "" : "　农历："_gbk + lunar));
+  if (chart.correction) {
+    wide("出生地："_gbk + PlaceText(chart) + "　真太阳时："_gbk + MomentText(chart.correction->trueSolar));
+  }
   std::array<std::string, 4> gods, stems, branches, hidden, stages, nayin;
   for (std::size_t i = 0; i < 4; ++i) {
     const ChartColumn& column = chart.columns[i];
@@ -214,7 +221,7 @@ Page BaziScorePage(const Query& query, const Sources& sources) {
   lines.push_back("<div>vu姓名 "_gbk + host + "</div>");
   lines.push_back("<div>姓名："_gbk + (name.empty() ? "（未填）"_gbk : HtmlEscape(name)) + "　性别："_gbk + SexName(sex) +
                   "</div>");
-  lines.push_back("<div>公历"_gbk + ClockText(chart) + "　农历"_gbk + LunarText(chart) + "</div>");
+  lines.push_back("<div>&nbsp;</div>");  // the birth's date stands in the table, where the program keeps it
   for (std::string& line : ScoreTable(chart)) lines.push_back(std::move(line));
   lines.push_back("<div>本站提供专业准确的“剖腹产择日”服务[点击查看“剖腹产择日”内容]</div>"_gbk);
   lines.push_back("<div>以上评分只论八字本身的五行配合，不论吉凶祸福。</div>"_gbk);

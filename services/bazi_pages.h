@@ -11,8 +11,8 @@
 // each paragraph in an element of class "prose"). Both pages keep the
 // readings where the program cuts them: the four-pillar reading between its
 // two marker lines, the score in body lines 5..108 and 113..(count - 28) as
-// the browser writes the body out (the prose and the whole chart follow the
-// bars there).
+// the browser writes the body out (the birth's date and place open the chart
+// table; the prose and the whole chart follow the bars).
 
 #include <vector>
 

@@ -12,9 +12,6 @@
 namespace velmora::services {
 namespace {
 
-// Longer than any place name of the table: a field this long is no name.
-constexpr std::size_t kLongestPlaceName = 64;
-
 double ReadLongitude(const Query& query, const std::string& field) {
   const std::optional<double> longitude = ParseLongitude(query.Text(field));
   if (!longitude) throw BadRequest("参数 " + field + " 应为 -180 到 180 之间的经度（东经为正），如 116.4", field);

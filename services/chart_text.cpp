@@ -111,6 +111,13 @@ std::string LunarText(const BaziChart& chart) {
          LunarDayText(lunar->day) + " "_gbk + EarthlyBranch(chart.pillars.hour.branch) + "时"_gbk;
 }
 
+std::string PlaceText(const BaziChart& chart) {
+  if (!chart.correction) return {};
+  const std::string longitude = LongitudeText(chart.correction->longitude);
+  if (chart.input.placeName.empty()) return "经度"_gbk + longitude;
+  return chart.input.placeName + "（"_gbk + chart.input.province + "，"_gbk + longitude + "）"_gbk;
+}
+
 std::vector<std::string> BirthLines(const BaziChart& chart) {
   std::vector<std::string> lines = {
       "【命主】"_gbk + (chart.input.sex == Sex::Male ? "乾造（男）"_gbk : "坤造（女）"_gbk),
@@ -126,15 +133,11 @@ std::vector<std::string> BirthLines(const BaziChart& chart) {
 std::vector<std::string> CorrectionLines(const BaziChart& chart) {
   if (!chart.correction) return {};
   const TimeCorrection& c = *chart.correction;
-  const std::string place = chart.input.placeName.empty()
-                                ? "经度"_gbk + LongitudeText(c.longitude)
-                                : chart.input.placeName + "（"_gbk + chart.input.province + "，"_gbk +
-                                      LongitudeText(c.longitude) + "）"_gbk;
   char zone[16];
   std::snprintf(zone, sizeof zone, "UTC%c%d:%02d", c.zoneOffsetMinutes < 0 ? '-' : '+', std::abs(c.zoneOffsetMinutes) / 60,
                 std::abs(c.zoneOffsetMinutes) % 60);
   return {
-      "【真太阳时】出生地："_gbk + place,
+      "【真太阳时】出生地："_gbk + PlaceText(chart),
       "钟表时间："_gbk + MomentText(c.clock),
       "标准时间："_gbk + MomentText(c.standard) + "（"_gbk + std::string(zone) +
           (c.standard != c.clock ? "，已去除夏令时"_gbk : "") + "）"_gbk,

@@ -30,6 +30,9 @@ std::string SeasonStatesText(const BaziChart& chart);
 std::string ClockText(const BaziChart& chart);
 // "庚午年 五月初四 巳时"; empty where the lunar calendar does not reach.
 std::string LunarText(const BaziChart& chart);
+// Where the birth was, when a place or longitude is given: "喀什市（新疆维吾尔自治区，
+// 东经75.99°）" or "经度东经75.99°"; empty otherwise.
+std::string PlaceText(const BaziChart& chart);
 // The birth: 命主, 公历, 农历, 生肖 and the standard time charted when it differs.
 std::vector<std::string> BirthLines(const BaziChart& chart);
 // With a place or longitude: clock → standard → mean → true solar time, each

@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QComboBox>
+#include <QCompleter>
+#include <QAbstractItemView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -17,6 +20,7 @@
 #include <functional>
 
 #include "app/application.h"
+#include "app/birth_details_dialog.h"
 #include "app/bundled_service.h"
 #include "app/chn_calendar_picker.h"
 #include "app/gradient_progress.h"
@@ -130,6 +134,23 @@ int main(int argc, char** argv) {
     Wait(800);
     Save(name, frame);
   }
+  // The dialog of the birth minute and place: a name with namesakes refused,
+  // then the places the name box offers.
+  window.BirthDetails1Click();
+  auto* details = window.findChild<velmora::BirthDetailsDialog*>();
+  details->edtMinute->setText("30");
+  details->edtPlace->setText(QString::fromUtf8("朝阳"));
+  details->btnOk->click();
+  Wait(600);
+  Save("dialog_birth_details", details->frameGeometry());
+  QCompleter* places = details->edtPlace->completer();
+  details->edtPlace->setText(QString::fromUtf8("鼓楼"));
+  places->setCompletionPrefix(details->edtPlace->text());
+  places->complete();
+  Wait(600);
+  Save("dialog_birth_details_places", details->frameGeometry().united(places->popup()->frameGeometry()));
+  places->popup()->hide();
+  details->reject();
   windows.TForm7->ShowChartView();
   Wait(600);
   Save("tform7_chart", windows.TForm7->frameGeometry());

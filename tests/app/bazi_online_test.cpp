@@ -1,11 +1,19 @@
 // The two online chart readings end to end: the real main window (offscreen)
 // with the real bundled service on 127.0.0.1, a service that is down, one that
-// answers with another page, and one whose answers carry hostile markup.
+// answers with another page, and one whose answers carry hostile markup; and
+// the dialog of the birth minute and place that the readings send.
 
 #include <httplib.h>
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -15,6 +23,7 @@
 #include <mutex>
 #include <thread>
 
+#include "app/birth_details_dialog.h"
 #include "app/bundled_service.h"
 #include "app/chn_calendar_picker.h"
 #include "app/gradient_progress.h"
@@ -22,6 +31,8 @@
 #include "online/bazi_readings.h"
 #include "online/browser_automation.h"
 #include "platform/qt/qt_browser.h"
+#include "readings/birth_details.h"
+#include "refdb/settings_file.h"
 #include "tests/app/window_test_main.h"
 #include "tests/app/recording_dialogs.h"
 #include "tests/test_folder.h"
@@ -79,8 +90,8 @@ struct OnlineWindow {
 };
 
 // A stand-in for a chart service on a free port. The n-th request of an
-// address gets the n-th of its pages (the last one from then on); the score
-// page's "HOST" becomes the request's Host. A held score answer is sent only
+// address gets the n-th of its pages (the last one from then on), and its
+// body is kept; the score page's "HOST" becomes the request's Host. A held score answer is sent only
 // once "/release" has been asked for, and that request is answered a while
 // later, so a page that asks for it waits while the score answer arrives.
 class StandInService {
@@ -88,10 +99,12 @@ class StandInService {
   StandInService(std::string sizhu, std::string score) : StandInService(std::vector{sizhu}, std::vector{score}) {}
   StandInService(std::vector<std::string> sizhu, std::vector<std::string> score, bool scoreHeld = false)
       : released_(!scoreHeld) {
-    server_.Post("/bazi/sizhu.asp", [this, sizhu](const httplib::Request&, httplib::Response& response) {
+    server_.Post("/bazi/sizhu.asp", [this, sizhu](const httplib::Request& request, httplib::Response& response) {
+      Keep(sizhuBodies_, request.body);
       response.set_content(Next(sizhu, sizhuCalls_), "text/html; charset=gbk");
     });
     server_.Post("/chest/bz/bazi.asp", [this, score](const httplib::Request& request, httplib::Response& response) {
+      Keep(scoreBodies_, request.body);
       {
         std::unique_lock lock(mutex_);
         release_.wait_for(lock, std::chrono::seconds(10), [this] { return released_; });
@@ -118,8 +131,21 @@ class StandInService {
     thread_.join();
   }
   std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+  // The form bodies of the requests so far, in order.
+  std::vector<std::string> SizhuBodies() {
+    const std::lock_guard lock(mutex_);
+    return sizhuBodies_;
+  }
+  std::vector<std::string> ScoreBodies() {
+    const std::lock_guard lock(mutex_);
+    return scoreBodies_;
+  }
 
  private:
+  void Keep(std::vector<std::string>& bodies, const std::string& body) {
+    const std::lock_guard lock(mutex_);
+    bodies.push_back(body);
+  }
   std::string Next(const std::vector<std::string>& pages, int& calls) {
     const std::lock_guard lock(mutex_);
     return pages[std::min(static_cast<std::size_t>(calls++), pages.size() - 1)];
@@ -130,6 +156,8 @@ class StandInService {
   bool released_;
   int sizhuCalls_ = 0;
   int scoreCalls_ = 0;
+  std::vector<std::string> sizhuBodies_;
+  std::vector<std::string> scoreBodies_;
   httplib::Server server_;
   int port_ = 0;
   std::thread thread_;
@@ -200,8 +228,9 @@ class BaziOnlineTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle(), 10000);
     window.chnclndrpckr1->SetDateTime({{1925, 6, 1}, 11, 0, 0});
     window.N16Click();
-    // The kept lines hold the chart, not the date line above it: 乙丑 辛巳 丙辰 甲午.
+    // The published page shows the year, and the chart of 1925: 乙丑 辛巳 丙辰 甲午.
     QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("乙木\t辛金\t丙火\t甲木") != std::string::npos, kAnswerTimeoutMs);
+    QVERIFY(ViewerText(window).find("公历：1925年6月1日 11时（北京时间）") != std::string::npos);
     QVERIFY(ViewerText(window).find("丑土\t巳火\t辰土\t午火") != std::string::npos);
     QVERIFY(online.dialogs.messages.empty());
     // A year the service does not chart: the message, and nothing sent.
@@ -274,6 +303,120 @@ class BaziOnlineTest : public QObject {
     QTest::qWait(1000);  // a second copy would have been published by now
     QCOMPARE(Occurrences(window, "甲答"), 1);
     QCOMPARE(Occurrences(window, "乙答"), 1);
+    QVERIFY(online.dialogs.messages.empty());
+  }
+
+  // The dialog of the 附件 menu keeps what the place table accepts and
+  // refuses the rest with its message, saving nothing then; 八字批命 then
+  // charts the birth at the place's true solar time, shown beside the date.
+  void TheBirthDetailsDialogRemembersWhatTheReadingsSend() {
+    OnlineWindow online;
+    QVERIFY(online.formLoaded);
+    TForm1& window = online.window;
+    window.chnclndrpckr1->SetDateTime({{2000, 11, 3}, 12, 0, 0});
+    window.cbb1->setCurrentIndex(12);
+    const std::string settings = SettingsFilePath(online.folder.Path());
+    // The entry follows 访问JAVA下载站 in 附件; the main window's controls are as they were.
+    QStringList entries;
+    for (QAction* group : window.menuBar()->actions()) {
+      if (group->text() != QString::fromUtf8("附件")) continue;
+      for (QAction* entry : group->menu()->actions()) {
+        if (!entry->isSeparator()) entries << entry->text();
+      }
+    }
+    QCOMPARE(entries, (QStringList{QString::fromUtf8("访问JAVA下载站"), QString::fromUtf8("出生时间与出生地…")}));
+    window.findChild<QAction*>("BirthDetails1")->trigger();
+    auto* dialog = window.findChild<BirthDetailsDialog*>();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->lblBirth->text(), QString::fromUtf8("2000年11月3日 12时（日期与时辰在主窗口选择）"));
+    struct Case {
+      const char *minute, *place, *province, *longitude;
+      const char* message;  // empty: accepted
+    };
+    const Case cases[] = {
+        {"30", "火星", "", "", "地名表中没有“火星”，请检查地名，或改填经度。"},
+        {"30", "朝阳", "", "", "“朝阳”有多处（北京、辽宁、吉林），请填写省份以指明。"},
+        {"30", "", "", "200", "经度应为 -180 到 180 之间的数（东经为正，西经为负），如 116.4。"},
+        {"30", "喀什", "", "76", "出生地与经度只能填一个。"},
+        {"30", "喀什", "", "", ""},
+    };
+    for (const Case& c : cases) {
+      dialog->edtMinute->setText(QString::fromUtf8(c.minute));
+      dialog->edtPlace->setText(QString::fromUtf8(c.place));
+      dialog->edtProvince->setText(QString::fromUtf8(c.province));
+      dialog->edtLongitude->setText(QString::fromUtf8(c.longitude));
+      dialog->btnOk->click();
+      QCOMPARE(dialog->lblMessage->text(), QString::fromUtf8(c.message));
+      QCOMPARE(dialog->isVisible(), *c.message != '\0');
+      QCOMPARE(QFile::exists(QString::fromStdString(settings)), *c.message == '\0');  // nothing saved before
+    }
+    QVERIFY((ReadBirthDetails(online.folder.Path()) == BirthDetails{30, Utf8ToGbk("喀什"), "", std::nullopt}));
+    window.BirthDetails1Click();  // shown again as remembered
+    QCOMPARE(dialog->edtMinute->text(), QString("30"));
+    QCOMPARE(dialog->edtPlace->text(), QString::fromUtf8("喀什"));
+    // The place box offers the places of the table; choosing one fills its region.
+    QCompleter* completer = dialog->edtPlace->completer();
+    QVERIFY(completer);
+    completer->setCompletionPrefix(QString::fromUtf8("鼓楼"));
+    QStringList offered;
+    for (int row = 0; row < completer->completionCount(); ++row) {
+      offered << completer->completionModel()->index(row, 0).data().toString();
+    }
+    QCOMPARE(offered, (QStringList{QString::fromUtf8("鼓楼区（江苏省 南京市）"), QString::fromUtf8("鼓楼区（江苏省 徐州市）"),
+                                   QString::fromUtf8("鼓楼区（福建省 福州市）"), QString::fromUtf8("鼓楼区（河南省 开封市）")}));
+    emit completer->activated(completer->completionModel()->index(1, 0));
+    QCOMPARE(dialog->edtProvince->text(), QString::fromUtf8("徐州市"));
+    dialog->btnCancel->click();
+    QVERIFY(!dialog->isVisible());
+    QVERIFY((ReadBirthDetails(online.folder.Path()) == BirthDetails{30, Utf8ToGbk("喀什"), "", std::nullopt}));
+
+    // 12:30 Beijing time in 喀什 is about 09:50 local true solar time.
+    window.N16Click();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        ViewerText(window).find("出生地：喀什地区（新疆维吾尔自治区，东经75.99°）　真太阳时：2000年11月3日 09:50") !=
+            std::string::npos,
+        kAnswerTimeoutMs);
+    QVERIFY(ViewerText(window).find("公历：2000年11月3日 12时30分（北京时间）") != std::string::npos);
+    QVERIFY(online.dialogs.messages.empty());
+  }
+
+  // What the readings send: the remembered minute and place in the forms'
+  // optional fields, and those fields empty when nothing is remembered.
+  void TheChartReadingsSendTheRememberedMinuteAndPlace() {
+    StandInService service({SizhuAnswerWith("甲答")}, {ScoreAnswerWith("<table><tr><td>乙答</td></tr></table>")});
+    OnlineWindow online(service.Base());
+    QVERIFY(online.formLoaded);
+    TForm1& window = online.window;
+    window.chnclndrpckr1->SetDateTime({{2000, 11, 3}, 12, 0, 0});
+    window.cbb1->setCurrentIndex(12);
+    struct Case {
+      BirthDetails details;
+      std::string fields;  // the optional fields as 八字批命 sends them; 四柱批命's have "china95_" before each
+    };
+    const Case cases[] = {
+        {{}, "minute=&place=&province=&longitude="},  // nothing remembered: nothing given
+        {{30, Utf8ToGbk("喀什"), "", std::nullopt}, "minute=30&place=%BF%A6%CA%B2&province=&longitude="},
+        {{0, Utf8ToGbk("朝阳"), Utf8ToGbk("辽宁"), std::nullopt},
+         "minute=0&place=%B3%AF%D1%F4&province=%C1%C9%C4%FE&longitude="},
+        {{std::nullopt, "", "", -73.94}, "minute=&place=&province=&longitude=-73.94"},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+      WriteBirthDetails(online.folder.Path(), cases[i].details);
+      window.N4Click();
+      window.N16Click();
+      QTRY_COMPARE_WITH_TIMEOUT(service.SizhuBodies().size(), i + 1, kAnswerTimeoutMs);
+      QTRY_COMPARE_WITH_TIMEOUT(service.ScoreBodies().size(), i + 1, kAnswerTimeoutMs);
+      std::string sizhuFields = "china95_" + cases[i].fields;
+      for (std::size_t at = sizhuFields.find('&'); at != std::string::npos; at = sizhuFields.find('&', at + 1)) {
+        sizhuFields.insert(at + 1, "china95_");
+      }
+      QCOMPARE(service.SizhuBodies()[i],
+               "china95_year=2000&china95_month=11&china95_day=3&china95_time=12&" + sizhuFields + "&sex=1");
+      QCOMPARE(service.ScoreBodies()[i], "name=&sex=%C4%D0&y=2000&m=11&d=3&h=12&" + cases[i].fields);
+      QTRY_VERIFY_WITH_TIMEOUT(ReadTitle(window.HiddenBrowser(1)) == SizhuFormTitle() &&
+                                   ReadTitle(window.HiddenBrowser(2)) == BaziScoreFormTitle(),
+                               kAnswerTimeoutMs);
+    }
     QVERIFY(online.dialogs.messages.empty());
   }
 

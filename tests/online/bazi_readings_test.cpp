@@ -23,16 +23,21 @@ BirthProfile Profile(int year, int month, int day, int hour, const char* sex, co
 void SizhuForm(FakeBrowser& page) {
   page.title = SizhuFormTitle();
   page.AddForm();
-  for (const char* name : {"china95_year", "china95_month", "china95_day", "china95_time", "sex"}) {
+  for (const char* name : {"china95_year", "china95_month", "china95_day", "china95_time", "china95_minute",
+                           "china95_place", "china95_province", "china95_longitude", "sex"}) {
     page.AddInput("text", name);
   }
 }
 
 void BaziScoreForm(FakeBrowser& page) {
   page.AddForm();
-  for (const char* name : {"name", "sex", "y", "m", "d", "h"}) page.AddInput("text", name);
+  for (const char* name : {"name", "sex", "y", "m", "d", "h", "minute", "place", "province", "longitude"}) {
+    page.AddInput("text", name);
+  }
   page.AddInput("submit", "");
 }
+
+const TypedBirthDetails kNotGiven;
 
 TEST(BaziReadings, YearsAreSentAsEnteredWithinTheServicesRange) {
   struct Case {
@@ -56,11 +61,11 @@ TEST(BaziReadings, YearsAreSentAsEnteredWithinTheServicesRange) {
     FakeBrowser score;
     BaziScoreForm(score);
     if (c.sent) {
-      RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), "/p/data/ssda.db");
-      RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男"));
+      RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), kNotGiven, "/p/data/ssda.db");
+      RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男"), kNotGiven);
     } else {
-      EXPECT_THROW(RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), "/p/data/ssda.db"), std::out_of_range);
-      EXPECT_THROW(RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男")), std::out_of_range);
+      EXPECT_THROW(RequestSizhuReading(sizhu, Profile(c.year, 5, 27, 11, "男"), kNotGiven, "/p/data/ssda.db"), std::out_of_range);
+      EXPECT_THROW(RequestBaziScore(score, Profile(c.year, 5, 27, 11, "男"), kNotGiven), std::out_of_range);
     }
     EXPECT_EQ(sizhu.ValueOf("china95_year"), c.sent ? std::to_string(c.year) : "") << c.year;
     EXPECT_EQ(sizhu.navigations.size(), c.sent ? 1u : 0u) << c.year;
@@ -75,7 +80,7 @@ TEST(BaziReadings, YearsAreSentAsEnteredWithinTheServicesRange) {
 TEST(BaziReadings, FieldsCarryTheBirthProfileAsTheServicesExpectIt) {
   FakeBrowser sizhu;
   SizhuForm(sizhu);
-  RequestSizhuReading(sizhu, Profile(2014, 3, 7, 9, "女"), "/p/data/ssda.db");
+  RequestSizhuReading(sizhu, Profile(2014, 3, 7, 9, "女"), kNotGiven, "/p/data/ssda.db");
   EXPECT_EQ(sizhu.ValueOf("china95_month"), "3");  // no leading zero
   EXPECT_EQ(sizhu.ValueOf("china95_day"), "7");
   EXPECT_EQ(sizhu.ValueOf("china95_time"), "9");
@@ -85,20 +90,20 @@ TEST(BaziReadings, FieldsCarryTheBirthProfileAsTheServicesExpectIt) {
 
   FakeBrowser score;
   BaziScoreForm(score);
-  RequestBaziScore(score, Profile(2014, 3, 7, 9, "女"));
+  RequestBaziScore(score, Profile(2014, 3, 7, 9, "女"), kNotGiven);
   EXPECT_EQ(score.ValueOf("name"), Utf8ToGbk("张三"));
   EXPECT_EQ(score.ValueOf("sex"), Utf8ToGbk("女"));
   EXPECT_EQ(score.ValueOf("m"), "3");
   EXPECT_EQ(score.ValueOf("d"), "7");
   EXPECT_EQ(score.ValueOf("h"), "9");
-  EXPECT_EQ(score.clickedElements, (std::vector<int>{7}));
+  EXPECT_EQ(score.clickedElements, (std::vector<int>{11}));
   EXPECT_TRUE(score.submittedForms.empty());
 }
 
 TEST(BaziReadings, AFormPageThatIsNotLoadedIsReloadedAndTheFieldsGoToThePageHeld) {
   FakeBrowser page;
   page.title = Utf8ToGbk("四柱八字在线免费算命系统");  // still on the last answer
-  RequestSizhuReading(page, Profile(1990, 5, 27, 11, "男"), "/p/data/ssda.db");
+  RequestSizhuReading(page, Profile(1990, 5, 27, 11, "男"), kNotGiven, "/p/data/ssda.db");
   EXPECT_EQ(page.navigations, (std::vector<std::string>{"/p/data/ssda.db"}));
   EXPECT_TRUE(page.submittedForms.empty());  // the page held has no form
 }

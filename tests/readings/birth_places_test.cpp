@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "calendar/true_solar_time.h"
+#include "readings/birth_details.h"
 #include "tests/expect_error.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
@@ -110,6 +111,68 @@ TEST(BirthPlaces, RefuseAMissingOrDamagedTable) {
   }
   testing::ExpectErrorMessage([&] { BirthPlaces::Installed(folder.Path() + "nowhere"); },
                               "cannot read the place table " + folder.Path() + "nowhere/data/places.tsv");
+}
+
+// The dialog's boxes are checked with the place table, each fault with a
+// message that says what to do, and a place is kept as it was typed.
+TEST(BirthPlaces, TheDialogsBoxesAreCheckedAgainstTheTable) {
+  struct Case {
+    TypedBirthDetails typed;  // UTF-8 here
+    BirthDetails details;     // UTF-8 here, when accepted
+    const char* message;      // when refused
+  };
+  const Case cases[] = {
+      {{"", "", "", ""}, {}, nullptr},                                      // nothing given
+      {{" 30 ", "喀什", "", ""}, {30, "喀什", "", std::nullopt}, nullptr},  // blanks are no part of it
+      {{"0", "朝阳", "辽宁", ""}, {0, "朝阳", "辽宁", std::nullopt}, nullptr},
+      {{"", "", "", "-73.94"}, {std::nullopt, "", "", -73.94}, nullptr},
+      {{"60", "", "", ""}, {}, "出生分钟应为 0 到 59 之间的整数；不详请空着。"},
+      {{"3a", "", "", ""}, {}, "出生分钟应为 0 到 59 之间的整数；不详请空着。"},
+      {{"", "朝阳", "", ""}, {}, "“朝阳”有多处（北京、辽宁、吉林），请填写省份以指明。"},
+      {{"", "火星", "", ""}, {}, "地名表中没有“火星”，请检查地名，或改填经度。"},
+      {{"", "朝阳", "上海", ""}, {}, "地名表中没有“朝阳”（上海），请检查地名，或改填经度。"},
+      {{"", "", "辽宁", ""}, {}, "填了省份而没有出生地：请填写出生地，或把省份空着。"},
+      {{"", "喀什", "", "76"}, {}, "出生地与经度只能填一个。"},
+      {{"", "", "", "180.5"}, {}, "经度应为 -180 到 180 之间的数（东经为正，西经为负），如 116.4。"},
+      {{"", "", "", "nan"}, {}, "经度应为 -180 到 180 之间的数（东经为正，西经为负），如 116.4。"},
+      {{"", std::string(10000, 'a'), "", ""}, {}, "出生地应为地名，不超过 64 字节（现为 10000 字节）。"},
+  };
+  for (const Case& c : cases) {
+    const TypedBirthDetails typed = {c.typed.minute, Utf8ToGbk(c.typed.place), Utf8ToGbk(c.typed.province),
+                                     c.typed.longitude};
+    if (c.message) {
+      testing::ExpectErrorMessage([&] { CheckBirthDetails(typed, testing::BuiltProgramFolder()); }, c.message);
+      continue;
+    }
+    BirthDetails expected = c.details;
+    expected.place = Utf8ToGbk(expected.place);
+    expected.province = Utf8ToGbk(expected.province);
+    EXPECT_EQ(CheckBirthDetails(typed, testing::BuiltProgramFolder()), expected) << c.typed.place;
+  }
+  // A name that is no GBK is no place either.
+  EXPECT_THROW(CheckBirthDetails({"", "\xff\xfe", "", ""}, testing::BuiltProgramFolder()), std::invalid_argument);
+}
+
+TEST(BirthPlaces, EveryPlaceIsOfferedWithTheLeastThatTellsItFromItsNamesakes) {
+  const std::vector<PlaceOffer> offers = PlaceOffers(Installed());
+  struct Case {
+    const char* label;
+    const char* region;
+  };
+  const Case cases[] = {
+      {"喀什市（新疆维吾尔自治区 喀什地区）", ""},  // no namesake
+      {"朝阳区（吉林省 长春市）", "吉林省"},         // one of its name in the province
+      {"鼓楼区（江苏省 南京市）", "南京市"},         // 南京 and 徐州 both have one
+      {"纽约（美国）", ""},
+  };
+  for (const Case& c : cases) {
+    const auto offer = std::find_if(offers.begin(), offers.end(),
+                                    [&c](const PlaceOffer& o) { return GbkToUtf8(o.label) == c.label; });
+    ASSERT_NE(offer, offers.end()) << c.label;
+    EXPECT_EQ(GbkToUtf8(offer->region), c.region) << c.label;
+  }
+  // Every place can be chosen by its name and region.
+  EXPECT_EQ(offers.size(), Installed().All().size());
 }
 
 }  // namespace

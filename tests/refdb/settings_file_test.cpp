@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "readings/birth_details.h"
 #include "refdb/settings_file.h"
 #include "tests/child_process.h"
 #include "tests/test_folder.h"
@@ -34,6 +35,9 @@ TEST(SettingsFile, WritingKeepsEverythingElse) {
   EXPECT_EQ(testing::ReadFile(path), "; kept\r\n[other]\r\nname=x\r\n[setup]\r\nname=new\r\ncolour=blue\r\n[last]\r\nk=v\r\n");
   settings.Write("last", "added", "1");
   EXPECT_EQ(settings.Read("last", "added"), "1");
+  settings.Write("setup", {{"colour", "red"}, {"size", "2"}});  // several values in one replace
+  EXPECT_EQ(testing::ReadFile(path), "; kept\r\n[other]\r\nname=x\r\n[setup]\r\nname=new\r\ncolour=red\r\nsize=2\r\n"
+                                     "[last]\r\nk=v\r\nadded=1\r\n");
   EXPECT_EQ(settings.Read("other", "name"), "x");
   EXPECT_FALSE(settings.Read("setup", "missing").has_value());
 }
@@ -157,6 +161,49 @@ TEST(SettingsFile, WritingKeepsTheFilesEncodingAndTheValueAsGiven) {
     settings.Write("setup", "name", value);
     EXPECT_EQ(settings.Read("setup", "name"), value);
   }
+}
+
+// The birth minute and place in a section of their own: what was written
+// comes back, and a damaged value reads as not given without costing the others.
+TEST(SettingsFile, BirthDetailsComeBackAndDamagedOnesReadAsNotGiven) {
+  TestFolder folder;
+  testing::CopyBuiltFiles(folder, {"data/places.tsv"});
+  const std::string path = SettingsFilePath(folder.Path());
+  EXPECT_EQ(ReadBirthDetails(folder.Path()), BirthDetails{});  // no settings file yet
+  const BirthDetails remembered = {7, Utf8ToGbk("朝阳"), Utf8ToGbk("辽宁"), std::nullopt};
+  SettingsFile(path).Write("setup", "name", Utf8ToGbk("张三"));
+  WriteBirthDetails(folder.Path(), remembered);
+  EXPECT_EQ(ReadBirthDetails(folder.Path()), remembered);
+  EXPECT_EQ(SettingsFile(path).Read("setup", "name"), Utf8ToGbk("张三"));  // the last name stays as it is
+  EXPECT_EQ(testing::ReadFile(path), Utf8ToGbk("[setup]\r\nname=张三\r\n[birth]\r\nminute=7\r\nplace=朝阳\r\n"
+                                               "province=辽宁\r\nlongitude=\r\n"));
+  WriteBirthDetails(folder.Path(), {std::nullopt, "", "", -73.94});
+  EXPECT_EQ(ReadBirthDetails(folder.Path()), (BirthDetails{std::nullopt, "", "", -73.94}));
+
+  struct Case {
+    std::string section;  // the [birth] section's lines, UTF-8
+    BirthDetails read;    // UTF-8 here
+  };
+  const Case cases[] = {
+      {"minute=60\r\nplace=喀什\r\n", {std::nullopt, "喀什", "", std::nullopt}},  // no such minute
+      {"minute=-1\r\n", {}},
+      {"minute= 5 \r\nlongitude=abc\r\n", {5, "", "", std::nullopt}},
+      {"longitude=181\r\n", {}},
+      {"place=火星\r\nminute=9\r\n", {9, "", "", std::nullopt}},   // a place the table does not hold
+      {"place=朝阳\r\n", {}},                                         // namesakes with no province
+      {"province=辽宁\r\n", {}},                                      // a province without a place
+      {"place=喀什\r\nlongitude=76\r\n", {}},                       // both: which one was meant?
+      {"place=火星\r\nlongitude=76\r\n", {std::nullopt, "", "", 76.0}},
+      {"place=" + std::string(10000, 'a') + "\r\n", {}},
+  };
+  for (const Case& c : cases) {
+    testing::WriteFile(path, "[birth]\r\n" + Utf8ToGbk(c.section));
+    BirthDetails expected = c.read;
+    expected.place = Utf8ToGbk(expected.place);
+    EXPECT_EQ(ReadBirthDetails(folder.Path()), expected) << c.section.substr(0, 40);
+  }
+  testing::WriteFile(path, "[birth]\r\nminute=\xff\x01\r\nplace=\xff\xfe\r\n");  // bytes that are no text
+  EXPECT_EQ(ReadBirthDetails(folder.Path()), BirthDetails{});
 }
 
 }  // namespace

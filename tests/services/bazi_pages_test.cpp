@@ -225,6 +225,11 @@ TEST(BaziPages, TheScorePageKeepsItsChartAndBarsWhereTheProgramCutsThem) {
   for (std::size_t i = 113; i + 28 <= placeBodyLines.size(); ++i) placeKept += placeBodyLines[i];
   EXPECT_EQ(placeBodyLines[108], "</table>");
   EXPECT_EQ(placeBodyLines[placeBodyLines.size() - 28], "</table>");
+  // The birth opens the kept lines, with its place and true solar time.
+  EXPECT_EQ(placeBodyLines[6], "<tr><td colspan=\"5\"><font size=\"2\">公历：1990年5月27日 11时5分（北京时间）"
+                               "　农历：庚午年 五月初四 辰时</font></td></tr>");
+  EXPECT_EQ(placeBodyLines[7], "<tr><td colspan=\"5\"><font size=\"2\">出生地：乌鲁木齐市（新疆维吾尔自治区，"
+                               "东经87.60°）　真太阳时：1990年5月27日 07:58</font></td></tr>");
   for (const char* section : {"命理断语", "强弱计法", "【真太阳时】出生地：乌鲁木齐市", "【胎元 命宫 身宫】", "【神煞】",
                               "【刑冲合会】", "　2026年", "【流月】"}) {
     EXPECT_NE(placeKept.find(section), std::string::npos) << section;
@@ -251,6 +256,8 @@ TEST(BaziPages, TheScorePageKeepsItsChartAndBarsWhereTheProgramCutsThem) {
     EXPECT_NE(kept.find(heading), std::string::npos) << heading;
   }
   EXPECT_NE(kept.find("<img src=\"images/metal.png\" width=\"212\""), std::string::npos);  // 金 2.6
+  EXPECT_NE(kept.find("公历：1990年5月27日 11时（北京时间）　农历：庚午年 五月初四 巳时"), std::string::npos);
+  EXPECT_EQ(kept.find("出生地"), std::string::npos);  // no place given
   EXPECT_EQ(kept.find("vu"), std::string::npos);  // the brand stays outside the kept lines
   EXPECT_EQ(kept.find("剖腹产"), std::string::npos);
 }
