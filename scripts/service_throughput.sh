@@ -7,7 +7,8 @@
 #
 #   scripts/service_throughput.sh [--seconds S] [--connections C] [--rounds R] [OTHER_BINARY]
 #
-# Uses build/Velmora/velmora-services and its program folder for both.
+# Uses build/Velmora/velmora-services with its program folder, and the other
+# binary with the program folder it stands in (its data may differ).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=3
@@ -21,11 +22,12 @@ while [[ $# -gt 0 ]]; do
     *) break ;;
   esac
 done
-folder=build/Velmora/
 binaries=(build/Velmora/velmora-services)
+folders=(build/Velmora/)
 names=(this)
 if [[ $# -gt 0 ]]; then
   binaries+=("$1")
+  folders+=("$(dirname "$1")/")
   names+=(other)
 fi
 
@@ -39,7 +41,7 @@ trap cleanup EXIT
 
 ports=()
 for i in "${!binaries[@]}"; do
-  "${binaries[$i]}" --listen 127.0.0.1:0 --folder "$folder" >"$work/out$i" 2>/dev/null &
+  "${binaries[$i]}" --listen 127.0.0.1:0 --folder "${folders[$i]}" >"$work/out$i" 2>/dev/null &
   pids+=($!)
   for _ in $(seq 50); do [[ -s "$work/out$i" ]] && break; sleep 0.1; done
   ports+=("$(head -1 "$work/out$i" | sed 's/.*://')")
@@ -53,6 +55,7 @@ routes=(
   "GET /ceming/cmjg-mz.asp?youname1=%C5%B7%D1%F4&youname2=%C3%F7%D4%C2"
   "GET /xingjia/test.asp?R1=1&Name1=%86%CE&Name2=%CC%EF%B7%BC"
   "GET /s?st=2&word=%B5%A5%CC%EF%B7%BC&FrontType=1&submit1="
+  "GET /api/bazi?birth=2000-11-03&time=12:30&sex=%E5%A5%B3&place=%E5%96%80%E4%BB%80"
   "GET /chest/ming.htm"
   "POST /chest/ming.asp xing=%C1%F5&xingbie=%C5%AE&zishu=3"
   "GET /chest/gs.htm?xing=%D5%C5&zishu=2&hangye=%BD%CC%BF%C6%CE%C4%CE%C0%D0%D4%D0%D0%D2%B5"
