@@ -35,7 +35,9 @@ struct Folder {
 };
 
 const Folder& TheFolder() {
-  static const Folder folder = [] {
+  // Kept alive to the end, so that the exit handler that removes it still
+  // finds its path after static objects are gone.
+  static const Folder& folder = *new Folder([] {
     char name[] = "/tmp/velmora_service_fuzz_XXXXXX";
     const fs::path root = mkdtemp(name);
     std::atexit([] { std::error_code ignored; fs::remove_all(TheFolder().path, ignored); });
@@ -49,7 +51,7 @@ const Folder& TheFolder() {
     fs::create_directory_symlink("..", root / "www" / "up");            // the program folder
     fs::create_symlink("../secret.txt", root / "www" / "secret.js");    // a file beside www
     return Folder{root.string() + "/", {"var inside = 1;", "\x89PNG inside"}};
-  }();
+  }());
   return folder;
 }
 
@@ -95,7 +97,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const velmora::services::Page page = velmora::services::Answer(path, parameters, host, TheSources());
   Check(page.status == 200 || page.status == 400 || page.status == 404, "a request got a status other than 200, 400 or 404");
   Check(!page.body.empty(), "a page is empty");
-  Check(page.body.find(kSecret) == std::string::npos, "an answer holds a file outside www");
+  // The 404 page names the address asked for and pages repeat the name asked
+  // about, so a request that spells the secret out may see it again.
+  const auto spells = [](const std::string& text) { return text.find(kSecret) != std::string::npos; };
+  bool asksForSecret = spells(std::string(Bytes(data, size))) || spells(path);
+  for (const auto& [name, value] : parameters) asksForSecret = asksForSecret || spells(name) || spells(value);
+  Check(asksForSecret || page.body.find(kSecret) == std::string::npos, "an answer holds a file outside www");
   if (page.status == 200 && !AnyRouteMatches(path)) {
     Check(TheFolder().wwwFiles.contains(page.body), "a file went out that is not inside www");
   }

@@ -259,7 +259,9 @@ std::string ChartJson(const BaziChart& chart, int indent) {
 }
 
 std::string JsonError(const std::string& field, const std::string& message) {
-  return json{{"error", {{"field", field}, {"message", message}}}}.dump() + "\n";
+  // A message may repeat what the client sent; never let that break the answer.
+  return json{{"error", {{"field", field}, {"message", message}}}}.dump(-1, ' ', false, json::error_handler_t::replace) +
+         "\n";
 }
 
 }  // namespace velmora::services

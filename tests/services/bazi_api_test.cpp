@@ -96,6 +96,7 @@ TEST(BaziApi, BadInputIsA400NamingTheField) {
       {{{"birth", "2000-01-01"}, {"place", "朝阳"}}, "province", "参数 place 所填地名“朝阳”有多处（北京、辽宁、吉林），请以参数 province 指明省份"},
       {{{"birth", "2000-01-01"}, {"place", std::string(10000, 'x')}}, "place", "参数 place 应为地名，不超过 64 字节"},
       {{{"birth", "2000-01-01"}, {"place", "\xE5\x96"}}, "place", "参数 place 不是 UTF-8 文字"},
+      {{{"birth", "2000-01-01"}, {"pla\x80" "ce", "x"}}, "", "有参数名不是 UTF-8 文字"},
       {{{"birth", "2000-01-01"}, {"longitude", "-181"}}, "longitude", "参数 longitude 应为 -180 到 180 之间的经度（东经为正），如 116.4"},
       {{{"birth", "2000-01-01"}, {"longitude", "1e2"}}, "longitude", "参数 longitude 应为 -180 到 180 之间的经度（东经为正），如 116.4"},
   };
