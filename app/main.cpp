@@ -8,12 +8,12 @@
 #include "app/secondary_windows.h"
 #include "app/stop_signals.h"
 #include "app/tform1.h"
-#include "platform/qt/local_file_scheme.h"
+#include "platform/qt/browser_engine.h"
 #include "refdb/connections.h"
 #include "text/gbk.h"
 
 int main(int argc, char** argv) {
-  velmora::RegisterLocalFileScheme();
+  velmora::PrepareBrowserEngine();
   QApplication application(argc, argv);
   velmora::SetUpApplication(application);
   velmora::QtDialogs dialogs;

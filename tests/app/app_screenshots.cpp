@@ -37,7 +37,7 @@
 #include "app/tform7.h"
 #include "app/tform9.h"
 #include "app/tform1.h"
-#include "platform/qt/local_file_scheme.h"
+#include "platform/qt/browser_engine.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ void WaitFor(const std::function<bool()>& condition) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  velmora::RegisterLocalFileScheme();
+  velmora::PrepareBrowserEngine();
   QApplication application(argc, argv);
   velmora::SetUpApplication(application);
   // A copy of the program folder: the readings write their pages and settings.

@@ -30,6 +30,7 @@
 #include "app/tform1.h"
 #include "online/bazi_readings.h"
 #include "online/browser_automation.h"
+#include "platform/qt/local_file_scheme.h"
 #include "platform/qt/qt_browser.h"
 #include "readings/birth_details.h"
 #include "refdb/settings_file.h"

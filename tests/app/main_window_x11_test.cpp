@@ -16,7 +16,7 @@
 #include "app/application.h"
 #include "app/qt_dialogs.h"
 #include "app/tform1.h"
-#include "platform/qt/local_file_scheme.h"
+#include "platform/qt/browser_engine.h"
 #include "tests/test_folder.h"
 
 using namespace velmora;
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  RegisterLocalFileScheme();
+  PrepareBrowserEngine();
   QApplication application(argc, argv);
   SetUpApplication(application);
   MainWindowX11Test test;

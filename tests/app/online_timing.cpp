@@ -19,11 +19,11 @@
 #include "app/tform1.h"
 #include "online/bazi_readings.h"
 #include "online/browser_automation.h"
-#include "platform/qt/local_file_scheme.h"
+#include "platform/qt/browser_engine.h"
 #include "platform/qt/qt_browser.h"
 
 int main(int argc, char** argv) {
-  velmora::RegisterLocalFileScheme();
+  velmora::PrepareBrowserEngine();
   QApplication application(argc, argv);
   QTemporaryDir copy;
   const std::string folder = copy.path().toStdString() + "/";

@@ -22,7 +22,7 @@
 #include "app/qt_dialogs.h"
 #include "app/secondary_windows.h"
 #include "app/tform1.h"
-#include "platform/qt/local_file_scheme.h"
+#include "platform/qt/browser_engine.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ long ProcessKilobytes(const QByteArray& program) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  velmora::RegisterLocalFileScheme();
+  velmora::PrepareBrowserEngine();
   QApplication application(argc, argv);
   // Another program folder (an installed one, an older build) may be named.
   const std::string folder = (argc > 1 ? std::string(argv[1]) : std::string(VELMORA_PROGRAM_FOLDER)) + "/";

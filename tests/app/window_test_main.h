@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "platform/qt/local_file_scheme.h"
+#include "platform/qt/browser_engine.h"
 
 namespace velmora::testing {
 
@@ -13,7 +13,7 @@ inline int RunWindowTest(QObject& test, int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-  RegisterLocalFileScheme();
+  PrepareBrowserEngine();
   QApplication application(argc, argv);
   return QTest::qExec(&test, argc, argv);
 }
