@@ -4,8 +4,9 @@
 # with the processor time spent until then and the memory after; then the
 # online chart readings from command to published page. The machine's load
 # is printed first: other work on it slows every figure but the processor
-# times. scripts/measure_startup.sh [PROGRAM_FOLDER] measures another
-# program folder than the build's (start-up only).
+# times. scripts/measure_startup.sh [PROGRAM_FOLDER] starts this build's
+# program on another program folder's data (start-up only); to measure an
+# older build, run its own copy of this script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
