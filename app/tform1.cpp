@@ -467,9 +467,7 @@ bool TForm1::PublishPage(const std::string& fileName) {
     ShowError(error);
     return false;
   }
-  // The same address twice must show the new page too.
-  webbrowser1->stop();
-  viewer_->Navigate(programFolder_ + fileName);
+  viewer_->ShowAnew(programFolder_ + fileName);
   return true;
 }
 
@@ -675,8 +673,7 @@ void TForm1::ShowFixedPage(const TextLines& page) {
     ShowError(error);
     return;
   }
-  webbrowser1->stop();
-  viewer_->Navigate(programFolder_ + "ssbx.htm1");
+  viewer_->ShowAnew(programFolder_ + "ssbx.htm1");
 }
 
 void TForm1::N18Click() { ShowFixedPage(FlatMemo8_); }

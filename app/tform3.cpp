@@ -131,8 +131,7 @@ void TForm3::TakeAnswer(QNetworkReply* reply) {
     CutScorePage(reply->readAll().toStdString(), memo1_, memo2_, mainWindow_.Addresses().Base(Service::Names));
     const std::string page = mainWindow_.Folder() + "temp.tmp";
     WriteScorePage(memo2_, page);
-    webbrowser1->stop();  // the same address again must show the new page
-    browser_->Navigate(page);
+    browser_->ShowAnew(page);
   } catch (const std::exception&) {
     mainWindow_.UserDialogs().ShowMessage("网络暂时出错，请稍后再试！"_gbk);
   }

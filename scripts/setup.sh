@@ -10,7 +10,7 @@ packages=(
   libnova-dev tzdata libhowardhinnant-date-dev
   libsqlcipher-dev unicode-data bzip2
   libgumbo-dev libcpp-httplib-dev libpng-dev
-  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
+  qt6-base-dev qt6-declarative-dev qt6-webengine-dev qt6-multimedia-dev fonts-noto-cjk
   xvfb xauth
   libxcb1-dev
   librsvg2-bin desktop-file-utils appstream dpkg-dev

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -87,7 +88,15 @@ void QtBrowser::Connect() {
   static_cast<FramePage*>(page_)->frameComplete = [this] {
     if (documentComplete_) documentComplete_(kFrameWindow);
   };
+  connect(page_, &QWebEnginePage::loadStarted, this, [this] { loading_ = true; });
   connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
+    loading_ = false;
+    if (waitingAddress_) {
+      // The page that just ended is already old: load the newer one, whose
+      // completion is the one to report.
+      Navigate(*std::exchange(waitingAddress_, std::nullopt));
+      return;
+    }
     if (!documentComplete_) return;
     WaitForScripting();
     documentComplete_(kTopLevelWindow);
@@ -97,7 +106,21 @@ void QtBrowser::Connect() {
   });
 }
 
-void QtBrowser::Navigate(const std::string& address) { page_->load(BrowserAddress(QString::fromStdString(address))); }
+void QtBrowser::Navigate(const std::string& address) {
+  // Under way from now on, not only once the engine reports the start.
+  loading_ = true;
+  loadingAddress_ = address;
+  page_->load(BrowserAddress(QString::fromStdString(address)));
+}
+
+void QtBrowser::ShowAnew(const std::string& address) {
+  if (loading_ && address == loadingAddress_) {
+    waitingAddress_ = address;
+    return;
+  }
+  page_->triggerAction(QWebEnginePage::Stop);
+  Navigate(address);
+}
 
 void QtBrowser::OnDocumentComplete(std::function<void(BrowserWindow)> handler) {
   documentComplete_ = std::move(handler);

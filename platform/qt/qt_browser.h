@@ -4,6 +4,8 @@
 // the synchronous operations they expect.
 
 #include <QObject>
+#include <optional>
+#include <string>
 #include <QVariant>
 
 #include "platform/browser.h"
@@ -24,6 +26,11 @@ class QtBrowser : public QObject, public Browser {
   QWebEnginePage* Page() const { return page_; }
 
   void Navigate(const std::string& address) override;
+  // Shows the page at `address` as it now is, also when that address is on
+  // show or still loading: the engine may drop a second load of an address
+  // whose first load is under way, leaving the older page on show, so such a
+  // load waits for the one under way to end.
+  void ShowAnew(const std::string& address);
   void OnDocumentComplete(std::function<void(BrowserWindow window)> handler) override;
   void OnProgress(std::function<void()> handler) override;
   BrowserWindow TopLevelWindow() override { return kTopLevelWindow; }
@@ -54,6 +61,9 @@ class QtBrowser : public QObject, public Browser {
   std::vector<BrowserElement> ElementsOf(const QString& collection);
 
   QWebEnginePage* page_;
+  bool loading_ = false;
+  std::string loadingAddress_;                 // as last given to Navigate
+  std::optional<std::string> waitingAddress_;  // for ShowAnew
   std::function<void(BrowserWindow)> documentComplete_;
   std::function<void()> progress_;
 };

@@ -20,6 +20,7 @@
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -46,6 +47,14 @@ namespace {
 constexpr int kAnswerTimeoutMs = 20000;
 
 std::string ViewerText(TForm1& window) { return GbkToUtf8(window.Viewer().BodyText()); }
+
+// Whether the viewer comes to show a text that `shows` accepts, reading it
+// once per look: when two answers are published together the report is shown
+// again once the first load ends, and passes through an empty page, so two
+// reads in a row may disagree.
+bool ViewerComesToShow(TForm1& window, const std::function<bool(const std::string& text)>& shows) {
+  return QTest::qWaitFor([&] { return shows(ViewerText(window)); }, kAnswerTimeoutMs);
+}
 
 QVariant RunInViewer(TForm1& window, const QString& script) {
   QVariant result;
@@ -164,9 +173,8 @@ class StandInService {
   std::thread thread_;
 };
 
-// How often the text occurs in the viewer's page.
-int Occurrences(TForm1& window, const std::string& text) {
-  const std::string page = ViewerText(window);
+// How often the text occurs in a page's text.
+int Occurrences(const std::string& page, const std::string& text) {
   int count = 0;
   for (std::size_t at = page.find(text); at != std::string::npos; at = page.find(text, at + text.size())) ++count;
   return count;
@@ -256,9 +264,11 @@ class BaziOnlineTest : public QObject {
     window.N4Click();  // the window is not even shown yet
     window.N16Click();
     window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(ViewerText(window).find("【四柱】庚午 辛巳 壬辰 乙巳") != std::string::npos &&
-                                 ViewerText(window).find("八字评分") != std::string::npos,
-                             kAnswerTimeoutMs);
+    // Both answers arrive together; the report shows both, not the one
+    // published first.
+    QVERIFY(ViewerComesToShow(window, [](const std::string& text) {
+      return text.find("【四柱】庚午 辛巳 壬辰 乙巳") != std::string::npos && text.find("八字评分") != std::string::npos;
+    }));
     QVERIFY(dialogs.messages.empty());
   }
 
@@ -300,10 +310,13 @@ class BaziOnlineTest : public QObject {
     TForm1& window = online.window;
     window.N4Click();
     window.N16Click();
-    QTRY_VERIFY_WITH_TIMEOUT(Occurrences(window, "甲答") == 1 && Occurrences(window, "乙答") == 1, kAnswerTimeoutMs);
+    QVERIFY(ViewerComesToShow(window, [](const std::string& text) {
+      return Occurrences(text, "甲答") == 1 && Occurrences(text, "乙答") == 1;
+    }));
     QTest::qWait(1000);  // a second copy would have been published by now
-    QCOMPARE(Occurrences(window, "甲答"), 1);
-    QCOMPARE(Occurrences(window, "乙答"), 1);
+    const std::string report = ViewerText(window);
+    QCOMPARE(Occurrences(report, "甲答"), 1);
+    QCOMPARE(Occurrences(report, "乙答"), 1);
     QVERIFY(online.dialogs.messages.empty());
   }
 
