@@ -28,11 +28,11 @@ struct Bounds {
 };
 
 // One "first-last", "first-" or "-suffix"; nothing when it is not well formed.
-std::optional<Bounds> ReadSpec(std::string_view spec, std::size_t size) {
-  spec = Trimmed(spec);
-  const std::size_t dash = spec.find('-');
+std::optional<Bounds> ReadOneRange(std::string_view range, std::size_t size) {
+  range = Trimmed(range);
+  const std::size_t dash = range.find('-');
   if (dash == std::string_view::npos) return std::nullopt;
-  const std::string_view head = spec.substr(0, dash), tail = spec.substr(dash + 1);
+  const std::string_view head = range.substr(0, dash), tail = range.substr(dash + 1);
   if (head.empty()) {
     const std::optional<std::size_t> suffix = Number(tail);
     if (!suffix) return std::nullopt;
@@ -60,7 +60,7 @@ ByteSpan RequestedSpan(std::string_view range, std::size_t size) {
   std::optional<Bounds> covering;
   for (;;) {
     const std::size_t comma = range.find(',');
-    const std::optional<Bounds> bounds = ReadSpec(range.substr(0, comma), size);
+    const std::optional<Bounds> bounds = ReadOneRange(range.substr(0, comma), size);
     if (!bounds) return {};
     if (bounds->satisfiable) {
       if (!covering) {
