@@ -19,12 +19,8 @@ namespace {
 constexpr std::size_t kLongestPlaceName = 96;
 
 std::string Utf8Option(const CommandLine& line, const std::string& option) {
-  const std::string value = line.Option(option).value_or("");
-  for (std::string_view rest = value; !rest.empty();) {
-    const std::size_t length = Utf8CharacterLength(rest);
-    if (length == 0) throw UsageError{"--" + option + " is not UTF-8 text"};
-    rest.remove_prefix(length);
-  }
+  std::string value = line.Option(option).value_or("");
+  if (!IsWellFormedUtf8(value)) throw UsageError{"--" + option + " is not UTF-8 text"};
   return value;
 }
 

@@ -12,22 +12,14 @@ namespace {
 
 constexpr const char* kJsonType = "application/json; charset=utf-8";
 
-bool IsUtf8(std::string_view text) {
-  for (std::size_t length = 0; !text.empty(); text.remove_prefix(length)) {
-    length = Utf8CharacterLength(text);
-    if (length == 0) return false;
-  }
-  return true;
-}
-
 // The parameters as GBK, so that the readers of the pages read them too; a
 // value that is no UTF-8 is refused naming its field, a name that is none
 // without repeating it (the answer is UTF-8 JSON).
 Query GbkQuery(const Query& query) {
   std::multimap<std::string, std::string> parameters;
   for (const auto& [name, value] : query.Parameters()) {
-    if (!IsUtf8(name)) throw BadRequest("有参数名不是 UTF-8 文字", "");
-    if (!IsUtf8(value)) throw BadRequest("参数 " + name + " 不是 UTF-8 文字", name);
+    if (!IsWellFormedUtf8(name)) throw BadRequest("有参数名不是 UTF-8 文字", "");
+    if (!IsWellFormedUtf8(value)) throw BadRequest("参数 " + name + " 不是 UTF-8 文字", name);
     parameters.emplace(name, Utf8ToGbk(value));
   }
   return Query(std::move(parameters), query.Host());

@@ -33,6 +33,14 @@ std::size_t Utf8CharacterLength(std::string_view text) {
   return length;
 }
 
+bool IsWellFormedUtf8(std::string_view text) {
+  for (std::size_t length = 0; !text.empty(); text.remove_prefix(length)) {
+    length = Utf8CharacterLength(text);
+    if (length == 0) return false;
+  }
+  return true;
+}
+
 std::string EncodeUtf8(char32_t c) {
   std::string out;
   if (c < 0x80) {

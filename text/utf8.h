@@ -13,6 +13,9 @@ namespace velmora {
 // continuation byte, a lead of 0xF8 or more, an overlong form, a surrogate, a
 // code point past U+10FFFF, or a sequence cut short.
 std::size_t Utf8CharacterLength(std::string_view text);
+// Whether every byte of the text belongs to a character Utf8CharacterLength
+// accepts.
+bool IsWellFormedUtf8(std::string_view text);
 
 std::string EncodeUtf8(char32_t codePoint);
 // The code points of a UTF-8 text; throws std::runtime_error on any byte that
