@@ -107,10 +107,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
   }
 
   void Answer() {
-    {
-      const std::lock_guard<std::mutex> hold(context_.lock);
-      ++context_.answering;
-    }
+    StartAnswering();
     const HttpRequest request = parser_->release();
     response_ = Respond(request, context_.hosts, context_.sources, context_.log);
     keepAlive_ = request.keep_alive() && !context_.stopping;
@@ -125,11 +122,15 @@ class Connection : public std::enable_shared_from_this<Connection> {
     keepAlive_ = false;
     response_.keep_alive(false);
     Log("- -");
-    {
-      const std::lock_guard<std::mutex> hold(context_.lock);
-      ++context_.answering;
-    }
+    StartAnswering();
     Write();
+  }
+
+  // A stop waits a little for the answers being written; Write counts
+  // them off.
+  void StartAnswering() {
+    const std::lock_guard<std::mutex> hold(context_.lock);
+    ++context_.answering;
   }
 
   void Log(const std::string& request) {
