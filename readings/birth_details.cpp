@@ -6,17 +6,14 @@
 #include "readings/birth_input.h"
 #include "refdb/settings_file.h"
 #include "text/gbk.h"
+#include "text/text_lines.h"
 
 namespace velmora {
 namespace {
 
 constexpr char kSection[] = "birth";
 
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+std::string Trimmed(const std::string& text) { return std::string(TrimmedBlanks(text)); }
 
 // The shortest fixed-point text that reads back as the same number.
 std::string LongitudeText(double longitude) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "text/gbk.h"
+#include "text/text_lines.h"
 
 namespace velmora {
 namespace {
@@ -32,11 +33,7 @@ IniLines SplitIni(std::string_view content) {
   return ini;
 }
 
-std::string Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
+std::string Trim(std::string_view text) { return std::string(TrimmedBlanks(text)); }
 
 std::string Unquoted(std::string text) {
   if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {

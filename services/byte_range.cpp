@@ -4,14 +4,10 @@
 #include <charconv>
 #include <optional>
 
+#include "text/text_lines.h"
+
 namespace velmora::services {
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 // Digits only; nothing for an empty or signed text or one that overflows.
 std::optional<std::size_t> Number(std::string_view text) {
@@ -29,7 +25,7 @@ struct Bounds {
 
 // One "first-last", "first-" or "-suffix"; nothing when it is not well formed.
 std::optional<Bounds> ReadOneRange(std::string_view range, std::size_t size) {
-  range = Trimmed(range);
+  range = TrimmedBlanks(range);
   const std::size_t dash = range.find('-');
   if (dash == std::string_view::npos) return std::nullopt;
   const std::string_view head = range.substr(0, dash), tail = range.substr(dash + 1);
@@ -49,7 +45,7 @@ std::optional<Bounds> ReadOneRange(std::string_view range, std::size_t size) {
 }  // namespace
 
 ByteSpan RequestedSpan(std::string_view range, std::size_t size) {
-  range = Trimmed(range);
+  range = TrimmedBlanks(range);
   constexpr std::string_view kUnit = "bytes=";
   if (range.size() < kUnit.size() || !std::equal(kUnit.begin(), kUnit.end(), range.begin(), [](char a, char b) {
         return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);

@@ -25,4 +25,10 @@ std::vector<std::string> SplitTabs(std::string_view line) {
   return fields;
 }
 
+std::string_view TrimmedBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 }  // namespace velmora

@@ -12,4 +12,7 @@ std::vector<std::string> SplitLines(std::string_view text);
 // The fields of a line separated by TAB; a line without a TAB is one field.
 std::vector<std::string> SplitTabs(std::string_view line);
 
+// The text without the blanks and TABs at either end.
+std::string_view TrimmedBlanks(std::string_view text);
+
 }  // namespace velmora
