@@ -7,6 +7,7 @@
 #include <cctype>
 #include <memory>
 
+#include "text/ascii_case.h"
 #include "text/gbk.h"
 #include "text/utf8.h"
 
@@ -46,12 +47,6 @@ constexpr std::array<std::string_view, 6> kDroppedAttributes = {"srcdoc",  "http
 template <typename List, typename Value>
 bool Contains(const List& list, const Value& value) {
   return std::find(list.begin(), list.end(), value) != list.end();
-}
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-  return lower;
 }
 
 // The address as a browser reads its scheme: blanks and control characters
@@ -104,7 +99,7 @@ bool IsPlainName(std::string_view name) {
 }
 
 bool IsSafeAttribute(const GumboAttribute& attribute) {
-  const std::string name = Lower(attribute.name);
+  const std::string name = AsciiLowered(attribute.name);
   if (!IsPlainName(name) || name.starts_with("on") || Contains(kDroppedAttributes, name)) return false;
   if (Contains(kAddressAttributes, name)) return IsSafeAddress(attribute.value);
   if (name == "style") return IsSafeStyle(attribute.value);
@@ -133,7 +128,7 @@ std::string TagName(const GumboElement& element) {
   if (element.tag != GUMBO_TAG_UNKNOWN) return gumbo_normalized_tagname(element.tag);
   std::string_view text(element.original_tag.data, element.original_tag.length);
   text.remove_prefix(std::min(text.size(), text.starts_with("</") ? std::size_t{2} : std::size_t{1}));
-  return Lower(text.substr(0, text.find_first_of("\t\n\f\r />")));
+  return AsciiLowered(text.substr(0, text.find_first_of("\t\n\f\r />")));
 }
 
 bool WasWritten(const GumboNode& node) { return (node.parse_flags & GUMBO_INSERTION_IMPLIED) == 0; }
@@ -186,7 +181,7 @@ class Writer {
       for (unsigned i = 0; i < element.attributes.length; ++i) {
         const auto& attribute = *static_cast<const GumboAttribute*>(element.attributes.data[i]);
         if (!IsSafeAttribute(attribute)) continue;
-        out_ += ' ' + Lower(attribute.name) + "=\"";
+        out_ += ' ' + AsciiLowered(attribute.name) + "=\"";
         Escape(attribute.value, true, out_);
         out_ += '"';
       }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "refdb/settings_file.h"
+#include "text/ascii_case.h"
 
 namespace velmora {
 namespace {
@@ -46,9 +47,7 @@ bool IsAuthority(std::string_view text) {
 std::string_view ServiceSection(Service service) { return kSections[static_cast<std::size_t>(service)]; }
 
 std::optional<std::string> RemoteBase(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (!lower.starts_with(kHttp)) return std::nullopt;
+  if (!StartsWithNoCase(text, kHttp)) return std::nullopt;
   std::string_view authority = std::string_view(text).substr(kHttp.size());
   while (!authority.empty() && authority.back() == '/') authority.remove_suffix(1);
   if (!IsAuthority(authority)) return std::nullopt;

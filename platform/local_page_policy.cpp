@@ -1,18 +1,13 @@
 #include "platform/local_page_policy.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "text/ascii_case.h"
 
 namespace velmora {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\f";
-
-bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix) {
-  return text.size() >= lowerPrefix.size() &&
-         std::equal(lowerPrefix.begin(), lowerPrefix.end(), text.begin(),
-                    [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-}
 
 // Where the meta element goes: after the comments and the document type
 // declaration that open the page, which a browser reads before any element;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 
+#include "text/ascii_case.h"
 #include "text/text_lines.h"
 
 namespace velmora::services {
@@ -47,11 +48,7 @@ std::optional<Bounds> ReadOneRange(std::string_view range, std::size_t size) {
 ByteSpan RequestedSpan(std::string_view range, std::size_t size) {
   range = TrimmedBlanks(range);
   constexpr std::string_view kUnit = "bytes=";
-  if (range.size() < kUnit.size() || !std::equal(kUnit.begin(), kUnit.end(), range.begin(), [](char a, char b) {
-        return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
-      })) {
-    return {};
-  }
+  if (!StartsWithNoCase(range, kUnit)) return {};
   range.remove_prefix(kUnit.size());
   std::optional<Bounds> covering;
   for (;;) {

@@ -4,16 +4,11 @@
 #include <netinet/in.h>
 
 #include <algorithm>
-#include <cctype>
+
+#include "text/ascii_case.h"
 
 namespace velmora::services {
 namespace {
-
-std::string Lowered(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
-  return out;
-}
 
 // The name of a Host header without its port: "[::1]:80" gives "::1",
 // "Example.COM.:80" gives "example.com".
@@ -22,7 +17,7 @@ std::string HostName(std::string_view host) {
     const std::size_t close = host.find(']');
     return close == std::string_view::npos ? std::string() : std::string(host.substr(1, close - 1));
   }
-  std::string name = Lowered(host.substr(0, host.find(':')));
+  std::string name = AsciiLowered(host.substr(0, host.find(':')));
   if (name.ends_with('.')) name.pop_back();
   return name;
 }
