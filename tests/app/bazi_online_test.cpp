@@ -36,6 +36,7 @@
 #include "readings/birth_details.h"
 #include "refdb/settings_file.h"
 #include "tests/app/window_test_main.h"
+#include "tests/app/loopback_server.h"
 #include "tests/app/recording_dialogs.h"
 #include "tests/test_folder.h"
 #include "text/gbk.h"
@@ -109,11 +110,12 @@ class StandInService {
   StandInService(std::string sizhu, std::string score) : StandInService(std::vector{sizhu}, std::vector{score}) {}
   StandInService(std::vector<std::string> sizhu, std::vector<std::string> score, bool scoreHeld = false)
       : released_(!scoreHeld) {
-    server_.Post("/bazi/sizhu.asp", [this, sizhu](const httplib::Request& request, httplib::Response& response) {
+    httplib::Server& routes = server_.Routes();
+    routes.Post("/bazi/sizhu.asp", [this, sizhu](const httplib::Request& request, httplib::Response& response) {
       Keep(sizhuBodies_, request.body);
       response.set_content(Next(sizhu, sizhuCalls_), "text/html; charset=gbk");
     });
-    server_.Post("/chest/bz/bazi.asp", [this, score](const httplib::Request& request, httplib::Response& response) {
+    routes.Post("/chest/bz/bazi.asp", [this, score](const httplib::Request& request, httplib::Response& response) {
       Keep(scoreBodies_, request.body);
       {
         std::unique_lock lock(mutex_);
@@ -124,7 +126,7 @@ class StandInService {
       if (host != std::string::npos) page.replace(host, 4, request.get_header_value("Host"));
       response.set_content(page, "text/html; charset=gbk");
     });
-    server_.Get("/release", [this](const httplib::Request&, httplib::Response& response) {
+    routes.Get("/release", [this](const httplib::Request&, httplib::Response& response) {
       {
         const std::lock_guard lock(mutex_);
         released_ = true;
@@ -133,14 +135,9 @@ class StandInService {
       std::this_thread::sleep_for(std::chrono::milliseconds(2500));
       response.set_content("released", "text/plain");
     });
-    port_ = server_.bind_to_any_port("127.0.0.1");
-    thread_ = std::thread([this] { server_.listen_after_bind(); });
+    server_.Start();
   }
-  ~StandInService() {
-    server_.stop();
-    thread_.join();
-  }
-  std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+  std::string Base() const { return server_.Base(); }
   // The form bodies of the requests so far, in order.
   std::vector<std::string> SizhuBodies() {
     const std::lock_guard lock(mutex_);
@@ -168,9 +165,7 @@ class StandInService {
   int scoreCalls_ = 0;
   std::vector<std::string> sizhuBodies_;
   std::vector<std::string> scoreBodies_;
-  httplib::Server server_;
-  int port_ = 0;
-  std::thread thread_;
+  testing::LoopbackServer server_;
 };
 
 // How often the text occurs in a page's text.

