@@ -44,11 +44,7 @@ void ReadPlace(const CommandLine& line, const std::string& folder, BirthInput& b
   if (!choice.place) {
     throw UsageError{"--place " + name + (province.empty() ? "" : " (" + province + ")") + " is not in the place table"};
   }
-  const BirthPlace& place = *choice.place;
-  birth.longitude = place.longitude;
-  birth.zone = place.zone;
-  birth.placeName = place.name;
-  birth.province = place.province;
+  SetBirthPlace(birth, *choice.place);
 }
 
 BirthInput BirthOf(const CommandLine& line, const std::string& folder) {

@@ -24,6 +24,13 @@ std::optional<int> Digits(std::string_view text, bool two, int last) {
 
 }  // namespace
 
+void SetBirthPlace(BirthInput& birth, const BirthPlace& place) {
+  birth.longitude = place.longitude;
+  birth.zone = place.zone;
+  birth.placeName = place.name;
+  birth.province = place.province;
+}
+
 std::optional<ClockReading> ParseClockTime(std::string_view text) {
   const std::size_t colon = text.find(':');
   const std::optional<int> hour = Digits(text.substr(0, colon), false, 23);

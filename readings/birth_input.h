@@ -16,6 +16,7 @@
 #include "calendar/china_daylight_saving.h"
 #include "calendar/four_pillars.h"
 #include "calendar/true_solar_time.h"
+#include "readings/birth_places.h"
 #include "readings/luck_pillars.h"
 
 namespace velmora {
@@ -29,6 +30,9 @@ struct BirthInput {
   std::string province;              // GBK, of the place; abroad the country
   Sex sex = Sex::Male;
 };
+
+// Makes the birth one at the place: its longitude, zone, name and province.
+void SetBirthPlace(BirthInput& birth, const BirthPlace& place);
 
 struct ChartTime {
   StandardTime instant;  // China standard time of the birth, and what the clock hour was

@@ -66,11 +66,7 @@ void ReadMinuteAndPlace(const Query& query, const BirthFieldNames& names, const 
     throw BadRequest("参数 " + names.place + " 与 " + names.longitude + " 只能填一个", names.longitude);
   }
   if (hasPlace) {
-    const BirthPlace& place = ReadPlace(query, names, programFolder);
-    birth.longitude = place.longitude;
-    birth.zone = place.zone;
-    birth.placeName = place.name;
-    birth.province = place.province;
+    SetBirthPlace(birth, ReadPlace(query, names, programFolder));
   }
   if (hasLongitude) birth.longitude = ReadLongitude(query, names.longitude);
 }
